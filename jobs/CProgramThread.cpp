@@ -1,0 +1,73 @@
+#include "jobs/CProgramThread.h"
+
+#include <new>
+
+#include "jobs/PromptWait.h"
+#include "platform/LastError.h"
+#include "platform/Trace.h"
+#include "serial/CSerial.h"
+
+CProgramThread::CProgramThread(const RunSettings& settings) : m_settings(settings) {}
+
+CProgramThread::~CProgramThread() {
+    delete m_pSerial;
+    m_pSerial = nullptr;
+}
+
+bool CProgramThread::Create(const char* name, WindowPtr notifyWnd, EventPtr stopEvent,
+                            EventPtr stoppedEvent) {
+    if (m_pSerial == nullptr) {
+        m_pSerial = new (std::nothrow) CSerial();
+        if (m_pSerial == nullptr) {
+            return false;
+        }
+    }
+    return CThread::Create(name, std::move(notifyWnd), std::move(stopEvent),
+                           std::move(stoppedEvent));
+}
+
+bool CProgramThread::WaitForChar(unsigned char target, unsigned passes) {
+    return ::WaitForChar(*m_pSerial, *this, target, passes);
+}
+
+void CProgramThread::Run() {
+    const std::string portName = m_settings.m_strPortName;
+    const std::int32_t baud = m_settings.m_nBaudRate;
+
+    m_nState = PR_INIT;
+    while (m_bRunning) {
+        if (IsStopRequested()) {
+            return;
+        }
+        switch (m_nState) {
+            case PR_INIT:
+                Notify(WM_PROGRAM_NOTIFY, PR_INIT, NOTIFY_BEGIN);
+                TRACE("CProgramThread::PR_INIT\n");
+                m_failure.portName = portName;
+                m_failure.baud = static_cast<std::int32_t>(
+                    CSerial::ValidateBaud(static_cast<std::uint32_t>(baud)));
+                if (!m_pSerial->Open(portName, static_cast<std::uint32_t>(baud), 0, 0, 8, 4096,
+                                     4096)) {
+                    m_failure.error = platform::GetLastError();
+                    m_nState = PR_ERROR;
+                } else {
+                    m_failure.opened = true;
+                    m_pSerial->WritePort("\n");
+                    m_nState = WaitForChar(kPrompt, kPromptPasses) ? PR_DONE : PR_ERROR;
+                }
+                Notify(WM_PROGRAM_NOTIFY, m_nState, NOTIFY_END);
+                break;
+
+            case PR_DONE:
+                TRACE("CProgramThread::PR_DONE\n");
+                SleepOrStop(10);
+                break;
+
+            default:
+                Notify(WM_PROGRAM_NOTIFY, m_nState, NOTIFY_FAIL);
+                TRACE("CProgramThread::PR_ERROR\n");
+                m_nState = PR_DONE;
+                break;
+        }
+    }
+}

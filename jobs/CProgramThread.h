@@ -1,0 +1,43 @@
+#pragma once
+#include <cstdint>
+#include <string>
+
+#include "jobs/CThread.h"
+#include "jobs/JobMessages.h"
+#include "jobs/RunSettings.h"
+
+class CSerial;
+
+// Why a connection failed, for the host to explain: the port, the rate, and the error
+// the open met (0 when the port opened and no prompt came).
+struct ConnectionFailure {
+    std::string portName;
+    std::int32_t baud = 0;
+    bool opened = false;
+    std::uint32_t error = 0;
+};
+
+// Confirms the instrument answers: opens the port of the run settings at their rate,
+// wakes the instrument with a line feed and waits for its prompt. Thread name
+// "program"; posts WM_PROGRAM_NOTIFY.
+class CProgramThread : public CThread {
+public:
+    // The settings are read once, when the job starts running.
+    explicit CProgramThread(const RunSettings& settings);
+    ~CProgramThread() override;
+
+    bool Create(const char* name, WindowPtr notifyWnd, EventPtr stopEvent,
+                EventPtr stoppedEvent) override;
+    // Valid after a notification carrying PR_ERROR, before the host stops the job.
+    ConnectionFailure GetFailure() const { return m_failure; }
+
+protected:
+    void Run() override;
+    bool WaitForChar(unsigned char target, unsigned passes);
+
+private:
+    const RunSettings& m_settings;
+    CSerial* m_pSerial = nullptr;
+    std::int32_t m_nState = PR_INIT;
+    ConnectionFailure m_failure;
+};

@@ -1,0 +1,124 @@
+#include "jobs/CSearchThread.h"
+
+#include <new>
+
+#include "jobs/PromptWait.h"
+#include "platform/Trace.h"
+#include "serial/CSerial.h"
+#include "serial/PortMap.h"
+
+constexpr std::int32_t CSearchThread::kRates[];
+
+CSearchThread::CSearchThread() = default;
+
+CSearchThread::~CSearchThread() {
+    delete m_pSerial;
+    m_pSerial = nullptr;
+}
+
+bool CSearchThread::Create(const char* name, WindowPtr notifyWnd, EventPtr stopEvent,
+                           EventPtr stoppedEvent) {
+    if (m_pSerial == nullptr) {
+        m_pSerial = new (std::nothrow) CSerial();
+        if (m_pSerial == nullptr) {
+            return false;
+        }
+    }
+    return CThread::Create(name, std::move(notifyWnd), std::move(stopEvent),
+                           std::move(stoppedEvent));
+}
+
+bool CSearchThread::GetResult(std::int32_t* port, std::int32_t* baud) const {
+    if (port == nullptr) {
+        return false;
+    }
+    *port = m_nFoundPort;
+    if (baud == nullptr) {
+        return false;
+    }
+    *baud = m_nFoundBaud;
+    return true;
+}
+
+bool CSearchThread::WaitForChar(unsigned char target, unsigned passes) {
+    return ::WaitForChar(*m_pSerial, *this, target, passes);
+}
+
+bool CSearchThread::ProbeRates(const char* portName, int& rateIndex) {
+    for (rateIndex = 0; kRates[rateIndex] != 0; ++rateIndex) {
+        const std::int32_t rate = kRates[rateIndex];
+        TRACE("Searching %s at %d baud.\n", portName, static_cast<int>(rate));
+        m_pSerial->SetBaud(static_cast<std::uint32_t>(rate));
+        m_pSerial->ConfigPort();
+        m_pSerial->SendBreak(kBreakMs);
+        const bool answered = WaitForChar(kPrompt, kPromptPasses);
+        Notify(WM_SEARCH_NOTIFY, SR_SEARCH, NOTIFY_END);
+        if (answered) {
+            TRACE("Brinevane found at %s, %d baud.\n", portName, static_cast<int>(rate));
+            return true;
+        }
+    }
+    return false;
+}
+
+void CSearchThread::Run() {
+    int rateIndex = 0;
+    int port = 0;
+    std::string portName;
+
+    m_nState = SR_INIT;
+    while (m_bRunning) {
+        if (IsStopRequested()) {
+            return;
+        }
+        switch (m_nState) {
+            case SR_INIT:
+                Notify(WM_SEARCH_NOTIFY, SR_INIT, NOTIFY_BEGIN);
+                m_pSerial->EnumeratePorts();
+                m_nState = SR_SEARCH;
+                Notify(WM_SEARCH_NOTIFY, SR_SEARCH, NOTIFY_END);
+                break;
+
+            case SR_SEARCH:
+                Notify(WM_SEARCH_NOTIFY, SR_SEARCH, NOTIFY_BEGIN);
+                port = m_pSerial->NextAvailablePort();
+                if (port == 0) {
+                    m_nState = SR_ERROR;
+                    break;
+                }
+                portName = PortMap::PortName(port);
+                if (!m_pSerial->PortAvailable(portName)) {
+                    TRACE("%s not available.\n", portName.c_str());
+                    break;
+                }
+                // A port that cannot be opened after all has no line to probe: eight
+                // rounds of breaks and waits on it would only cost 18 s for nothing.
+                if (!m_pSerial->Open(portName, 9600, 0, 0, 8, 4096, 4096)) {
+                    TRACE("%s could not be opened.\n", portName.c_str());
+                    break;
+                }
+                TRACE("%s opened.\n", portName.c_str());
+                if (ProbeRates(portName.c_str(), rateIndex)) {
+                    m_nState = SR_FOUND;
+                }
+                break;
+
+            case SR_FOUND:
+                Notify(WM_SEARCH_NOTIFY, SR_FOUND, NOTIFY_BEGIN);
+                m_nFoundPort = port;
+                m_nFoundBaud = kRates[rateIndex];
+                Notify(WM_SEARCH_NOTIFY, SR_FOUND, NOTIFY_END);
+                m_nState = SR_DONE;
+                break;
+
+            case SR_DONE:
+                SleepOrStop(10);
+                break;
+
+            default:
+                Notify(WM_SEARCH_NOTIFY, m_nState, NOTIFY_FAIL);
+                m_nState = SR_DONE;
+                break;
+        }
+    }
+}

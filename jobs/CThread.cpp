@@ -1,0 +1,103 @@
+#include "jobs/CThread.h"
+
+#include "platform/Alert.h"
+#include "platform/LastError.h"
+#include "platform/Trace.h"
+
+CThread::CThread() = default;
+
+CThread::~CThread() = default;
+
+bool CThread::Create(const char* name, WindowPtr notifyWnd, EventPtr stopEvent,
+                     EventPtr stoppedEvent) {
+    m_strName = name != nullptr ? name : "";
+    m_hNotifyWnd = std::move(notifyWnd);
+    m_pStopEvent = std::move(stopEvent);
+    m_pStoppedEvent = std::move(stoppedEvent);
+    if (name == nullptr || !m_hNotifyWnd || !m_pStopEvent || !m_pStoppedEvent) {
+        return false;
+    }
+    // The thread may end and delete this object as soon as it runs: record it and trace
+    // before it is let go.
+    return platform::StartWorkerThread(
+        &CThread::ThreadProc, this, [this](const platform::WorkerThread& thread) {
+            m_pThread = thread;
+            TRACE("CThread::Create:  Started thread '%s'   addr=%p  ID=%lX\n",
+                  m_strName.c_str(), static_cast<void*>(&m_pThread),
+                  static_cast<unsigned long>(thread.id));
+        });
+}
+
+unsigned CThread::ThreadProc(void* param) {
+    if (param == nullptr) {
+        return 0;
+    }
+    CThread* thread = static_cast<CThread*>(param);
+    thread->m_bRunning = true;
+    const std::string name = thread->GetName();
+    thread->Run();
+    TRACE("Stopping thread '%s' and signaling main\n", name.c_str());
+    if (!thread->SignalStopped()) {
+        const std::string text = "ThreadProc[" + name + "]::Can't signal Stop event!";
+        TRACE("%s\n", text.c_str());
+        platform::ShowAlert(text);
+    }
+    if (thread->m_bAutoDelete) {
+        TRACE("ThreadProc: Freeing CThread @%p\n", static_cast<void*>(thread));
+        delete thread;
+    }
+    return 0;
+}
+
+bool CThread::IsStopRequested() {
+    switch (m_pStopEvent->Wait(0)) {
+        case platform::WaitResult::Timeout:
+            return false;
+        case platform::WaitResult::Signaled:
+            return true;
+        case platform::WaitResult::Failed:
+            TRACE("WAIT_FAILED waiting for a thread to stop! GetLastError() = %d",
+                  static_cast<int>(platform::GetLastError()));
+            return true;
+        case platform::WaitResult::Abandoned:
+            TRACE("WAIT_ABANDONED waiting for thread to stop!");
+            return true;
+    }
+    TRACE("WaitForSingleObject() returned an %d waiting for thread to stop!", -1);
+    return true;
+}
+
+bool CThread::SleepOrStop(std::uint32_t ms) {
+    switch (m_pStopEvent->Wait(ms)) {
+        case platform::WaitResult::Signaled:
+            return false;
+        case platform::WaitResult::Timeout:
+            return true;
+        case platform::WaitResult::Failed:
+            TRACE("WAIT_FAILED waiting for the stop event! GetLastError() = %d",
+                  static_cast<int>(platform::GetLastError()));
+            return true;
+        case platform::WaitResult::Abandoned:
+            TRACE("WAIT_ABANDONED waiting for thread to stop!");
+            return true;
+    }
+    TRACE("WaitForSingleObject() returned an %d waiting for thread to stop!", -1);
+    return true;
+}
+
+bool CThread::SignalStopped() { return m_pStoppedEvent->Set(); }
+
+void CThread::Run() {
+    TRACE("Entering CThread[%s] running loop\n", m_strName.c_str());
+    while (m_bRunning) {
+        if (IsStopRequested()) {
+            m_bRunning = false;
+        } else {
+            SleepOrStop(1000);
+        }
+    }
+}
+
+void CThread::Notify(std::uint32_t message, std::intptr_t state, std::intptr_t code) {
+    m_hNotifyWnd->Post(message, static_cast<std::uintptr_t>(state), code);
+}

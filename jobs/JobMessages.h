@@ -1,0 +1,30 @@
+#pragma once
+#include <cstdint>
+
+// What jobs post to their host: the message says which job, wParam carries the job's
+// state at posting time and lParam one of the codes below.
+constexpr std::uint32_t WM_USER = 0x0400;
+constexpr std::uint32_t WM_SEARCH_NOTIFY = WM_USER + 100;
+constexpr std::uint32_t WM_PROGRAM_NOTIFY = WM_USER + 101;
+
+enum NotifyCode : std::intptr_t {
+    NOTIFY_BEGIN = 0,  // a step begins
+    NOTIFY_END = 1,    // a step has ended; its outcome is the state in wParam
+    NOTIFY_FAIL = 2,   // the job has failed
+};
+
+// The search job's states.
+enum SearchState : std::int32_t {
+    SR_INIT = 0,
+    SR_SEARCH = 1,
+    SR_FOUND = 2,
+    SR_ERROR = 3,
+    SR_DONE = 4,
+};
+
+// The connection job's states.
+enum ProgramState : std::int32_t {
+    PR_INIT = 0,
+    PR_ERROR = 3,
+    PR_DONE = 4,
+};

@@ -1,0 +1,20 @@
+#include "platform/CommDriver.h"
+
+#include <atomic>
+
+#include "platform/TermiosCommDriver.h"
+
+namespace platform {
+namespace {
+std::atomic<CommDriver*> g_installed{nullptr};
+}
+
+CommDriver& CommDriver::Current() {
+    static TermiosCommDriver termios;
+    CommDriver* installed = g_installed.load();
+    return installed != nullptr ? *installed : termios;
+}
+
+void CommDriver::Install(CommDriver* driver) { g_installed = driver; }
+
+}  // namespace platform

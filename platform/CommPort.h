@@ -1,0 +1,32 @@
+#pragma once
+#include <cstdint>
+
+#include "platform/CommTypes.h"
+
+namespace platform {
+
+// One open serial port. Every operation returns false on failure with the thread's last
+// error set. Reads and writes complete within the call: a read takes only what has
+// arrived, a write waits until the driver has taken every byte.
+class CommPort {
+public:
+    virtual ~CommPort() = default;
+
+    virtual bool GetState(LineState& state) = 0;
+    virtual bool SetState(const LineState& state) = 0;
+    // Recommends the driver's queue sizes in bytes.
+    virtual bool SetQueueSizes(std::uint32_t inQueue, std::uint32_t outQueue) = 0;
+    virtual bool SetTimeouts(const CommTimeouts& timeouts) = 0;
+    // Clears the line's error state and reports it with the queue counts.
+    virtual bool ClearError(CommStatus& status) = 0;
+    virtual bool Read(void* buffer, std::uint32_t count, std::uint32_t& done) = 0;
+    virtual bool Write(const void* buffer, std::uint32_t count, std::uint32_t& done) = 0;
+    // Discards what waits in the input queue; the output side is left alone.
+    virtual bool PurgeInput() = 0;
+    virtual bool SetBreak() = 0;
+    virtual bool ClearBreak() = 0;
+    // Releases the port at once, discarding unsent output. The object is spent afterwards.
+    virtual bool Close() = 0;
+};
+
+}  // namespace platform

@@ -1,0 +1,87 @@
+#pragma once
+#include <cstdint>
+#include <deque>
+#include <map>
+#include <memory>
+#include <mutex>
+#include <set>
+#include <string>
+#include <vector>
+
+#include "platform/CommDriver.h"
+
+namespace platform {
+
+// The operations of a fake line that a test can make fail.
+enum class FakeCall {
+    Open,
+    GetState,
+    SetState,
+    SetQueueSizes,
+    SetTimeouts,
+    ClearError,
+    Read,
+    Write,
+    PurgeInput,
+    SetBreak,
+    ClearBreak,
+    Close
+};
+
+// One scripted line: the bytes the instrument has sent, what the host wrote, the output
+// queue count the driver reports, and the calls made to it. Thread-safe, so a test can
+// feed bytes while a job's worker polls.
+class FakeLine {
+public:
+    void Feed(const std::string& bytes);
+    std::size_t InputLeft();
+    std::string Written();
+    void SetOutQueue(std::uint32_t count);
+    // Makes every later call of that kind fail with the error (until cleared).
+    void Fail(FakeCall call, std::uint32_t error = 5 /* EIO */);
+    void Clear(FakeCall call);
+    // Reports waiting bytes whatever the queue holds (with Read failing: a broken port).
+    void ReportWaiting(std::uint32_t count);
+    int Count(FakeCall call);
+    bool IsOpen();
+    LineState State();
+    std::pair<std::uint32_t, std::uint32_t> QueueSizes();
+
+private:
+    friend class FakeCommDriver;
+    friend class FakeCommPort;
+    bool Fails(FakeCall call);  // counts the call; sets the last error when it fails
+
+    std::mutex m_mutex;
+    std::deque<std::uint8_t> m_input;
+    std::string m_written;
+    std::uint32_t m_outQueue = 0;
+    std::uint32_t m_reportWaiting = 0;
+    std::map<FakeCall, std::uint32_t> m_failures;
+    std::map<FakeCall, int> m_counts;
+    bool m_open = false;
+    LineState m_state;
+    std::pair<std::uint32_t, std::uint32_t> m_queueSizes{0, 0};
+};
+
+// A driver of fake lines keyed by path, exclusive like the real one.
+class FakeCommDriver : public CommDriver {
+public:
+    std::shared_ptr<FakeLine> AddLine(const std::string& path);
+    std::unique_ptr<CommPort> Open(const std::string& path) override;
+    bool Exists(const std::string& path) override;
+
+private:
+    std::mutex m_mutex;
+    std::map<std::string, std::shared_ptr<FakeLine>> m_lines;
+};
+
+// Installs a fake driver for the scope of a test.
+class ScopedFakeCommDriver {
+public:
+    ScopedFakeCommDriver() { CommDriver::Install(&driver); }
+    ~ScopedFakeCommDriver() { CommDriver::Install(nullptr); }
+    FakeCommDriver driver;
+};
+
+}  // namespace platform

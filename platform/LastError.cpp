@@ -1,0 +1,46 @@
+#include "platform/LastError.h"
+
+#include <cerrno>
+#include <cstdio>
+#include <cstring>
+
+namespace platform {
+namespace {
+thread_local std::uint32_t t_lastError = 0;
+}
+
+std::uint32_t GetLastError() { return t_lastError; }
+
+void SetLastError(std::uint32_t code) { t_lastError = code; }
+
+bool FailWithErrno() {
+    SetLastError(static_cast<std::uint32_t>(errno));
+    return false;
+}
+
+std::string LastErrorText(std::uint32_t code) {
+    switch (code) {
+        case 0:
+            return "No error";
+        case 0x20000001:
+            return "Port not open";
+        case 0x20000002:
+            return "Read of zero bytes requested";
+        case 0x20000003:
+            return "Write of zero bytes requested";
+        case 0x20000004:
+            return "Not enough room in the output queue";
+        case 0x20000005:
+            return "Write ended short";
+        default:
+            break;
+    }
+    if (code < 0x10000) {
+        return std::strerror(static_cast<int>(code));
+    }
+    char text[32];
+    std::snprintf(text, sizeof text, "Error 0x%08X", static_cast<unsigned>(code));
+    return text;
+}
+
+}  // namespace platform

@@ -1,0 +1,272 @@
+#include "platform/TermiosCommDriver.h"
+
+#include <fcntl.h>
+#include <poll.h>
+#include <sys/file.h>
+#include <sys/ioctl.h>
+#include <sys/stat.h>
+#include <sys/sysmacros.h>
+#include <termios.h>
+#include <unistd.h>
+
+#include <cerrno>
+#include <chrono>
+#include <fstream>
+#include <sstream>
+
+#include "platform/LastError.h"
+#include "platform/LineRate.h"
+
+namespace platform {
+namespace {
+
+constexpr unsigned kPtySlaveFirstMajor = 136;
+constexpr unsigned kPtySlaveLastMajor = 143;
+constexpr unsigned kTtyMajor = 4;         // virtual consoles below minor 64, ttyS above
+constexpr unsigned kTtyAuxMajor = 5;      // /dev/tty, /dev/console, /dev/ptmx
+constexpr unsigned kFirstSerialMinor = 64;
+
+std::string SysfsName(dev_t device) {
+    std::ostringstream link;
+    link << "/sys/dev/char/" << major(device) << ':' << minor(device);
+    char target[4096];
+    const ssize_t n = readlink(link.str().c_str(), target, sizeof target - 1);
+    if (n <= 0) {
+        return {};
+    }
+    target[n] = '\0';
+    const std::string path(target);
+    return path.substr(path.rfind('/') + 1);
+}
+
+bool InTtyClass(dev_t device) {
+    std::ostringstream link;
+    link << "/sys/dev/char/" << major(device) << ':' << minor(device) << "/subsystem";
+    char target[4096];
+    const ssize_t n = readlink(link.str().c_str(), target, sizeof target - 1);
+    if (n <= 0) {
+        return false;
+    }
+    target[n] = '\0';
+    const std::string path(target);
+    return path.size() >= 4 && path.compare(path.size() - 4, 4, "/tty") == 0;
+}
+
+bool IsActiveConsole(dev_t device) {
+    std::ifstream active("/sys/class/tty/console/active");
+    const std::string name = SysfsName(device);
+    std::string word;
+    while (!name.empty() && active >> word) {
+        if (word == name) {
+            return true;
+        }
+    }
+    return false;
+}
+
+// Whether a character device can be a serial line: a pty slave, or a tty of the kernel's
+// tty class that is neither a virtual console, a controlling-terminal alias nor the
+// system console. Decided from the device numbers alone, before anything is opened.
+bool IsSerialLineDevice(dev_t device) {
+    const unsigned maj = major(device);
+    if (maj >= kPtySlaveFirstMajor && maj <= kPtySlaveLastMajor) {
+        return true;
+    }
+    if (maj == kTtyAuxMajor || (maj == kTtyMajor && minor(device) < kFirstSerialMinor)) {
+        return false;
+    }
+    return InTtyClass(device) && !IsActiveConsole(device);
+}
+
+// Stats the path and checks it names a serial line; sets the last error when not.
+bool CheckSerialPath(const std::string& path, struct stat& info) {
+    if (path.empty() || path[0] != '/') {
+        SetLastError(ENOENT);
+        return false;
+    }
+    if (stat(path.c_str(), &info) != 0) {
+        return FailWithErrno();
+    }
+    if (!S_ISCHR(info.st_mode) || !IsSerialLineDevice(info.st_rdev)) {
+        SetLastError(ENOTTY);
+        return false;
+    }
+    return true;
+}
+
+class TermiosCommPort : public CommPort {
+public:
+    explicit TermiosCommPort(int fd) : m_fd(fd) {}
+    ~TermiosCommPort() override { Close(); }
+
+    bool GetState(LineState& state) override {
+        RawLine line{};
+        if (!GetRawLine(m_fd, line)) {
+            return false;
+        }
+        state = m_state;
+        state.baudRate = line.rate;
+        state.byteSize = line.dataBits;
+        state.parity = line.parity;
+        state.stopBits = line.twoStopBits ? 2 : 0;
+        return true;
+    }
+
+    bool SetState(const LineState& state) override {
+        if (state.stopBits > 2 || state.outxCtsFlow || state.outxDsrFlow || state.outX ||
+            state.inX) {
+            // Flow control is never asked for; refuse rather than run a different line.
+            SetLastError(EINVAL);
+            return false;
+        }
+        const RawLine line{state.baudRate, state.byteSize, state.parity, state.stopBits != 0};
+        if (!SetRawLine(m_fd, line)) {
+            return false;
+        }
+        if (!SetModemLine(TIOCM_DTR, state.dtrOn) || !SetModemLine(TIOCM_RTS, state.rtsOn)) {
+            return false;
+        }
+        m_state = state;
+        return true;
+    }
+
+    bool SetQueueSizes(std::uint32_t, std::uint32_t) override {
+        // The tty layer sizes its own buffers; the recommendation has nothing to change.
+        return true;
+    }
+
+    bool SetTimeouts(const CommTimeouts& timeouts) override {
+        m_timeouts = timeouts;
+        return true;
+    }
+
+    bool ClearError(CommStatus& status) override {
+        int in = 0;
+        int out = 0;
+        if (ioctl(m_fd, FIONREAD, &in) != 0 || ioctl(m_fd, TIOCOUTQ, &out) != 0) {
+            return FailWithErrno();
+        }
+        status.errors = 0;
+        status.inQueue = static_cast<std::uint32_t>(in);
+        status.outQueue = static_cast<std::uint32_t>(out);
+        return true;
+    }
+
+    bool Read(void* buffer, std::uint32_t count, std::uint32_t& done) override {
+        done = 0;
+        const ssize_t n = ::read(m_fd, buffer, count);
+        if (n > 0) {
+            done = static_cast<std::uint32_t>(n);
+            return true;
+        }
+        if (n == 0) {
+            // End of file on a tty: the device has gone (a pty whose master closed).
+            SetLastError(EIO);
+            return false;
+        }
+        if (errno == EAGAIN || errno == EINTR) {
+            return true;
+        }
+        return FailWithErrno();
+    }
+
+    bool Write(const void* buffer, std::uint32_t count, std::uint32_t& done) override {
+        // The driver normally takes the bytes at once; when it cannot, wait for room, but
+        // never for ever: a line that stays blocked ends the write short.
+        const auto deadline = std::chrono::steady_clock::now() + WriteLimit(count);
+        const char* bytes = static_cast<const char*>(buffer);
+        done = 0;
+        while (done < count) {
+            const ssize_t n = ::write(m_fd, bytes + done, count - done);
+            if (n > 0) {
+                done += static_cast<std::uint32_t>(n);
+                continue;
+            }
+            if (n < 0 && errno != EAGAIN && errno != EINTR) {
+                return FailWithErrno();
+            }
+            const auto left = std::chrono::duration_cast<std::chrono::milliseconds>(
+                deadline - std::chrono::steady_clock::now());
+            if (left.count() <= 0) {
+                SetLastError(ETIMEDOUT);
+                return false;
+            }
+            pollfd room{m_fd, POLLOUT, 0};
+            poll(&room, 1, static_cast<int>(left.count()));
+        }
+        return true;
+    }
+
+    bool PurgeInput() override { return tcflush(m_fd, TCIFLUSH) == 0 || FailWithErrno(); }
+    bool SetBreak() override { return ioctl(m_fd, TIOCSBRK) == 0 || FailWithErrno(); }
+    bool ClearBreak() override { return ioctl(m_fd, TIOCCBRK) == 0 || FailWithErrno(); }
+
+    bool Close() override {
+        if (m_fd < 0) {
+            return true;
+        }
+        // Unsent output would make a USB adapter's close wait up to 30 s to drain it.
+        tcflush(m_fd, TCOFLUSH);
+        // The exclusive flag lives on the tty, not on this descriptor: it would outlast
+        // us wherever another descriptor keeps the tty alive (a simulator's own slave).
+        ioctl(m_fd, TIOCNXCL);
+        const int fd = m_fd;
+        m_fd = -1;
+        return ::close(fd) == 0 || FailWithErrno();
+    }
+
+private:
+    bool SetModemLine(int bit, bool on) {
+        if (ioctl(m_fd, on ? TIOCMBIS : TIOCMBIC, &bit) == 0) {
+            return true;
+        }
+        // A pty has no modem lines; that is no reason to refuse the line.
+        return errno == EINVAL || errno == ENOTTY || FailWithErrno();
+    }
+
+    std::chrono::milliseconds WriteLimit(std::uint32_t count) const {
+        const std::uint32_t rate = m_state.baudRate != 0 ? m_state.baudRate : 9600;
+        return std::chrono::milliseconds(2000 + 10ULL * 1000 * count / rate +
+                                         m_timeouts.writeTotalTimeoutConstant);
+    }
+
+    int m_fd;
+    LineState m_state;
+    CommTimeouts m_timeouts;
+};
+
+}  // namespace
+
+std::unique_ptr<CommPort> TermiosCommDriver::Open(const std::string& path) {
+    struct stat before {};
+    if (!CheckSerialPath(path, before)) {
+        return nullptr;
+    }
+    const int fd = ::open(path.c_str(), O_RDWR | O_NOCTTY | O_NONBLOCK | O_CLOEXEC);
+    if (fd < 0) {
+        FailWithErrno();
+        return nullptr;
+    }
+    struct stat after {};
+    int error = 0;
+    if (fstat(fd, &after) != 0 || after.st_rdev != before.st_rdev || !isatty(fd)) {
+        error = ENOTTY;  // the path changed under us
+    } else if (flock(fd, LOCK_EX | LOCK_NB) != 0) {
+        error = (errno == EWOULDBLOCK) ? EBUSY : errno;
+    } else if (ioctl(fd, TIOCEXCL) != 0) {
+        error = errno;
+    }
+    if (error != 0) {
+        ::close(fd);
+        SetLastError(static_cast<std::uint32_t>(error));
+        return nullptr;
+    }
+    return std::make_unique<TermiosCommPort>(fd);
+}
+
+bool TermiosCommDriver::Exists(const std::string& path) {
+    struct stat info {};
+    return CheckSerialPath(path, info);
+}
+
+}  // namespace platform

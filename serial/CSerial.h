@@ -1,0 +1,80 @@
+#pragma once
+#include <cstdint>
+#include <memory>
+#include <string>
+
+#include "platform/CommPort.h"
+#include "platform/CommTypes.h"
+#include "platform/Event.h"
+#include "serial/CObject.h"
+
+// The serial link's own error codes, stored as the thread's last error.
+enum : std::uint32_t {
+    SERIAL_E_NOT_OPEN = 0x20000001,     // no port handle, read event or write event
+    SERIAL_E_ZERO_READ = 0x20000002,    // a read of zero bytes was requested
+    SERIAL_E_ZERO_WRITE = 0x20000003,   // a write of zero bytes was requested
+    SERIAL_E_NO_ROOM = 0x20000004,      // not enough room in the driver's output queue
+    SERIAL_E_SHORT_WRITE = 0x20000005,  // the write ended short with no error reported
+};
+
+// A completion record of a transfer; only its event is kept.
+struct Overlapped {
+    std::unique_ptr<platform::Event> hEvent;
+};
+
+// One serial port of the host, used by one thread at a time: opened by name for
+// exclusive use, configured, polled, read, written and sent a timed break. Failures are
+// results (false or 0) with the thread's last error set; nothing is thrown out.
+class CSerial : public CObject {
+public:
+    CSerial();
+    ~CSerial() override;
+    CSerial(const CSerial&) = delete;
+    CSerial& operator=(const CSerial&) = delete;
+
+    // An object that already holds a port releases it (and its events) first.
+    bool Open(const std::string& portName, std::uint32_t baud, int parity, int stopBits,
+              int dataBits, std::uint32_t inQueue, std::uint32_t outQueue);
+    bool ConfigPort();
+    void SetBaud(std::uint32_t baud) { m_nBaud = baud; }
+    void SetParity(int parity) { m_nParity = parity; }
+    void SetStopBits(int stopBits) { m_nStopBits = stopBits; }
+    void SetDataBits(int dataBits) { m_nDataBits = dataBits; }
+    static std::uint32_t ValidateBaud(std::uint32_t baud);
+
+    bool kbhit();
+    std::uint32_t ReadPort(void* buffer, std::uint32_t count);
+    std::uint32_t WritePort(const void* buffer, std::uint32_t count);
+    std::uint32_t WritePort(const std::string& text);
+    bool SendBreak(std::uint32_t durationMs);
+    void Close();
+
+    // Which of COM1..COM32 exist, handed out in ascending order.
+    void EnumeratePorts();
+    int NextAvailablePort();
+    // Whether the port can be opened for exclusive use at this moment.
+    bool PortAvailable(const std::string& portName) const;
+
+    bool IsOpen() const { return m_hPort != nullptr; }
+    const std::string& GetPortName() const { return m_strPort; }
+    std::uint32_t GetBaud() const { return m_nBaud; }
+
+private:
+    // Opens the device a port name stands for; null with the last error set.
+    static std::unique_ptr<platform::CommPort> OpenDevice(const std::string& portName);
+
+    std::int32_t m_nNextPort;
+    unsigned char m_bAvailable[32];
+    std::unique_ptr<platform::CommPort> m_hPort;
+    Overlapped m_ovRead;
+    Overlapped m_ovWrite;
+    Overlapped m_ovCharRec;
+    std::uint32_t m_nBaud = 0;
+    int m_nParity = 0;
+    int m_nStopBits = 0;
+    int m_nDataBits = 0;
+    std::uint32_t m_dwInQueue = 0;
+    std::uint32_t m_dwOutQueue = 0;
+    platform::CommTimeouts m_timeouts;
+    std::string m_strPort;
+};

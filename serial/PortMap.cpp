@@ -1,0 +1,291 @@
+#include "serial/PortMap.h"
+
+#include <dirent.h>
+#include <limits.h>
+#include <sys/stat.h>
+#include <unistd.h>
+
+#include <algorithm>
+#include <cstdio>
+#include <cstdlib>
+#include <fstream>
+#include <mutex>
+#include <set>
+#include <sstream>
+
+namespace {
+
+std::string Trim(const std::string& text) {
+    const auto first = text.find_first_not_of(" \t\r\n");
+    if (first == std::string::npos) {
+        return {};
+    }
+    const auto last = text.find_last_not_of(" \t\r\n");
+    return text.substr(first, last - first + 1);
+}
+
+std::string ReadLine(const std::string& path) {
+    std::ifstream file(path);
+    std::string line;
+    std::getline(file, line);
+    return Trim(line);
+}
+
+std::vector<std::string> ListDirectory(const std::string& path) {
+    std::vector<std::string> names;
+    DIR* dir = opendir(path.c_str());
+    if (dir == nullptr) {
+        return names;
+    }
+    while (const dirent* entry = readdir(dir)) {
+        const std::string name = entry->d_name;
+        if (name != "." && name != "..") {
+            names.push_back(name);
+        }
+    }
+    closedir(dir);
+    std::sort(names.begin(), names.end());
+    return names;
+}
+
+std::string RealPath(const std::string& path) {
+    char resolved[PATH_MAX];
+    return realpath(path.c_str(), resolved) != nullptr ? std::string(resolved) : std::string();
+}
+
+bool Exists(const std::string& path) {
+    struct stat info {};
+    return stat(path.c_str(), &info) == 0;
+}
+
+std::string BaseName(const std::string& path) { return path.substr(path.rfind('/') + 1); }
+
+// Sort key: family rank, then the number after the family prefix, then the name.
+struct TtyOrder {
+    int rank;
+    long number;
+    std::string name;
+    bool operator<(const TtyOrder& other) const {
+        if (rank != other.rank) {
+            return rank < other.rank;
+        }
+        if (number != other.number) {
+            return number < other.number;
+        }
+        return name < other.name;
+    }
+};
+
+TtyOrder OrderOf(const std::string& name) {
+    static const char* const kFamilies[] = {"ttyS", "ttyUSB", "ttyACM", "ttyAMA"};
+    for (int rank = 0; rank < 4; ++rank) {
+        const std::string prefix = kFamilies[rank];
+        if (name.size() > prefix.size() && name.compare(0, prefix.size(), prefix) == 0 &&
+            std::all_of(name.begin() + prefix.size(), name.end(), ::isdigit)) {
+            return {rank, std::atol(name.c_str() + prefix.size()), name};
+        }
+    }
+    return {4, 0, name};
+}
+
+// The USB device above a tty in sysfs, where its identity lives.
+void ReadUsbIdentity(const std::string& deviceDir, PortInfo& info) {
+    std::string dir = RealPath(deviceDir);
+    while (!dir.empty() && dir != "/") {
+        if (Exists(dir + "/idVendor")) {
+            info.vendor = ReadLine(dir + "/manufacturer");
+            if (info.vendor.empty()) {
+                info.vendor = ReadLine(dir + "/idVendor");
+            }
+            info.product = ReadLine(dir + "/product");
+            if (info.product.empty()) {
+                info.product = ReadLine(dir + "/idProduct");
+            }
+            info.serialNumber = ReadLine(dir + "/serial");
+            return;
+        }
+        dir = dir.substr(0, dir.rfind('/'));
+    }
+}
+
+std::string FindByIdLink(const std::string& devRoot, const std::string& ttyName) {
+    const std::string byId = devRoot + "/serial/by-id";
+    for (const std::string& link : ListDirectory(byId)) {
+        char target[PATH_MAX];
+        const ssize_t n = readlink((byId + "/" + link).c_str(), target, sizeof target - 1);
+        if (n > 0) {
+            target[n] = '\0';
+            if (BaseName(target) == ttyName) {
+                return byId + "/" + link;
+            }
+        }
+    }
+    return {};
+}
+
+std::mutex g_currentMutex;
+std::shared_ptr<const PortMap> g_current;
+
+}  // namespace
+
+std::string PortInfo::Description() const {
+    std::string text = vendor;
+    if (!product.empty()) {
+        text += (text.empty() ? "" : " ") + product;
+    }
+    if (!serialNumber.empty()) {
+        text += (text.empty() ? "" : " ") + std::string("(serial ") + serialNumber + ")";
+    }
+    return text;
+}
+
+int PortMap::PortNumber(const std::string& name) {
+    if (name.size() < 4 || name.size() > 5 || name.compare(0, 3, "COM") != 0 ||
+        name[3] == '0' || !std::all_of(name.begin() + 3, name.end(), ::isdigit)) {
+        return 0;
+    }
+    const int number = std::atoi(name.c_str() + 3);
+    return number <= kMaxPorts ? number : 0;
+}
+
+std::string PortMap::PortName(int number) { return "COM" + std::to_string(number); }
+
+PortMap PortMap::Parse(const std::string& text, std::vector<std::string>* problems) {
+    PortMap map;
+    std::istringstream entries(text);
+    std::string entry;
+    auto complain = [&](const std::string& what) {
+        if (problems != nullptr) {
+            problems->push_back(what);
+        }
+    };
+    while (std::getline(entries, entry, ',')) {
+        entry = Trim(entry);
+        if (entry.empty()) {
+            continue;
+        }
+        const auto equals = entry.find('=');
+        if (equals == std::string::npos) {
+            complain("'" + entry + "': expected COMn=/dev/path");
+            continue;
+        }
+        const std::string name = Trim(entry.substr(0, equals));
+        const std::string path = Trim(entry.substr(equals + 1));
+        const int number = PortNumber(name);
+        if (number == 0) {
+            complain("'" + entry + "': the port name must be COM1 to COM32");
+        } else if (path.empty() || path[0] != '/') {
+            complain("'" + entry + "': the device must be an absolute path");
+        } else if (map.m_slots[number - 1]) {
+            complain("'" + entry + "': " + name + " is given twice; the first one is kept");
+        } else {
+            PortInfo info;
+            info.number = number;
+            info.name = name;
+            info.path = path;
+            map.m_slots[number - 1] = info;
+        }
+    }
+    return map;
+}
+
+PortMap PortMap::Discover(const std::string& sysRoot, const std::string& devRoot) {
+    const std::string classDir = sysRoot + "/class/tty";
+    std::set<std::string> consoles;
+    {
+        std::istringstream active(ReadLine(classDir + "/console/active"));
+        std::string name;
+        while (active >> name) {
+            consoles.insert(name);
+        }
+    }
+    std::vector<TtyOrder> found;
+    for (const std::string& name : ListDirectory(classDir)) {
+        const std::string dir = classDir + "/" + name;
+        if (!Exists(dir + "/device") || consoles.count(name) != 0) {
+            continue;  // virtual ttys have no device; a console must never be probed
+        }
+        if (name.compare(0, 4, "ttyS") == 0 && OrderOf(name).rank == 0) {
+            const std::string type = ReadLine(dir + "/type");
+            if (type.empty() || type == "0") {
+                continue;  // a ghost 8250 slot with no UART behind it
+            }
+        }
+        found.push_back(OrderOf(name));
+    }
+    std::sort(found.begin(), found.end());
+    PortMap map;
+    for (std::size_t i = 0; i < found.size() && i < static_cast<std::size_t>(kMaxPorts); ++i) {
+        PortInfo info;
+        info.number = static_cast<int>(i) + 1;
+        info.name = PortName(info.number);
+        info.path = devRoot + "/" + found[i].name;
+        info.byIdPath = FindByIdLink(devRoot, found[i].name);
+        ReadUsbIdentity(classDir + "/" + found[i].name + "/device", info);
+        map.m_slots[i] = info;
+    }
+    return map;
+}
+
+std::shared_ptr<const PortMap> PortMap::Refresh() {
+    std::shared_ptr<const PortMap> map;
+    if (const char* text = std::getenv(kEnvironmentVariable)) {
+        std::vector<std::string> problems;
+        map = std::make_shared<PortMap>(Parse(text, &problems));
+        static std::set<std::string> reported;
+        std::lock_guard<std::mutex> lock(g_currentMutex);
+        for (const std::string& problem : problems) {
+            if (reported.insert(problem).second) {
+                std::fprintf(stderr, "%s: skipping entry %s\n", kEnvironmentVariable,
+                             problem.c_str());
+            }
+        }
+    } else {
+        map = std::make_shared<PortMap>(Discover());
+    }
+    std::lock_guard<std::mutex> lock(g_currentMutex);
+    g_current = map;
+    return map;
+}
+
+std::shared_ptr<const PortMap> PortMap::Current() {
+    {
+        std::lock_guard<std::mutex> lock(g_currentMutex);
+        if (g_current) {
+            return g_current;
+        }
+    }
+    return Refresh();
+}
+
+const PortInfo* PortMap::Find(int number) const {
+    if (number < 1 || number > kMaxPorts || !m_slots[number - 1]) {
+        return nullptr;
+    }
+    return &*m_slots[number - 1];
+}
+
+const PortInfo* PortMap::FindByName(const std::string& name) const {
+    return Find(PortNumber(name));
+}
+
+std::vector<PortInfo> PortMap::Ports() const {
+    std::vector<PortInfo> ports;
+    for (const auto& slot : m_slots) {
+        if (slot) {
+            ports.push_back(*slot);
+        }
+    }
+    return ports;
+}
+
+std::string PortMap::Resolve(const std::string& name) const {
+    if (const PortInfo* info = FindByName(name)) {
+        return info->path;
+    }
+    if (name.compare(0, 5, "/dev/") == 0 && name.find("..") == std::string::npos &&
+        name.find('\0') == std::string::npos) {
+        return name;
+    }
+    return {};
+}

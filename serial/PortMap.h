@@ -1,0 +1,58 @@
+#pragma once
+#include <array>
+#include <memory>
+#include <optional>
+#include <string>
+#include <vector>
+
+// Which device each of the port names COM1 to COM32 stands for on this host, and what
+// each device is. The map comes from BRINEVANE_PORTS when it is set (set and empty means
+// no ports at all), otherwise from the host's real serial devices.
+struct PortInfo {
+    int number = 0;            // 1 for COM1
+    std::string name;          // "COM1"
+    std::string path;          // "/dev/ttyUSB0"
+    std::string byIdPath;      // "/dev/serial/by-id/usb-FTDI_...", where one exists
+    std::string vendor;        // USB adapters: manufacturer (or vendor id)
+    std::string product;       // USB adapters: product (or product id)
+    std::string serialNumber;  // USB adapters: serial number
+
+    // "FTDI FT232R USB UART (serial A12345)", or empty when nothing is known.
+    std::string Description() const;
+};
+
+class PortMap {
+public:
+    static constexpr int kMaxPorts = 32;
+    static constexpr const char* kEnvironmentVariable = "BRINEVANE_PORTS";
+
+    // "COM7" gives 7; anything else (lower case, COM0, COM33, "COM1x") gives 0.
+    static int PortNumber(const std::string& name);
+    static std::string PortName(int number);
+
+    // Reads a "COM1=/dev/pts/3,COM4=/dev/ttyUSB0" text. Each malformed entry is skipped
+    // and described in problems.
+    static PortMap Parse(const std::string& text, std::vector<std::string>* problems);
+
+    // The host's serial ttys found under sysRoot/class/tty (never opened): ttyS ports only
+    // where a UART is really there, never an active system console; ttyS by number, then
+    // ttyUSB, ttyACM, ttyAMA, then the rest by name, as COM1, COM2, ...
+    static PortMap Discover(const std::string& sysRoot = "/sys",
+                            const std::string& devRoot = "/dev");
+
+    // The process's map, built on first use; Refresh builds it anew (from the environment
+    // or by discovery). Malformed BRINEVANE_PORTS entries are reported once on stderr.
+    static std::shared_ptr<const PortMap> Current();
+    static std::shared_ptr<const PortMap> Refresh();
+
+    const PortInfo* Find(int number) const;
+    const PortInfo* FindByName(const std::string& name) const;
+    std::vector<PortInfo> Ports() const;
+
+    // The device path for a port name: the mapped device for COM1..COM32, or the name
+    // itself for an absolute path under /dev/ without "..". Empty when there is none.
+    std::string Resolve(const std::string& name) const;
+
+private:
+    std::array<std::optional<PortInfo>, kMaxPorts> m_slots;
+};
