@@ -94,6 +94,15 @@ bool CheckSerialPath(const std::string& path, struct stat& info) {
     return true;
 }
 
+// A port opens with an empty input queue, as a line nobody held does. A tty that stayed
+// alive (a pty whose other end kept a descriptor) can still hold bytes from its last
+// user; read them away rather than flush, which the far end would see as a purge.
+void DiscardStaleInput(int fd) {
+    char sink[256];
+    for (int round = 0; round < 256 && ::read(fd, sink, sizeof sink) > 0; ++round) {
+    }
+}
+
 class TermiosCommPort : public CommPort {
 public:
     explicit TermiosCommPort(int fd) : m_fd(fd) {}
@@ -261,6 +270,7 @@ std::unique_ptr<CommPort> TermiosCommDriver::Open(const std::string& path) {
         SetLastError(static_cast<std::uint32_t>(error));
         return nullptr;
     }
+    DiscardStaleInput(fd);
     return std::make_unique<TermiosCommPort>(fd);
 }
 
