@@ -1,0 +1,21 @@
+#pragma once
+#include <cstdint>
+#include <string>
+
+// Why a port could not be used, in one line a user can act on: what happened, to which
+// port and device, and what to do about it. Shared by the wizard and the command line.
+class PortDiagnosis {
+  public:
+    // The open of portName (a COM name or a /dev path) failed with the given last error:
+    // the port is not there, permission is denied (naming the device's group), the device
+    // is in use (naming the program that holds it, where /proc shows it), it is not a
+    // serial device, it has gone, or whatever else the system said.
+    static std::string ExplainOpenFailure(const std::string& portName, std::uint32_t error);
+
+    // The port opened but no prompt came at that rate.
+    static std::string ExplainNoPrompt(const std::string& portName, std::int32_t baud);
+
+    // The program that holds a device open: "ModemManager (pid 812)", or empty when /proc
+    // shows none (or only this process). Exposed for tests.
+    static std::string FindHolder(const std::string& devicePath);
+};
