@@ -13,7 +13,8 @@ bool TraceEnabled();
 }  // namespace platform
 
 #ifdef NDEBUG
-#define TRACE(...) ((void)0)
+// sizeof keeps the arguments referenced (no unused warnings) without evaluating them.
+#define TRACE(...) ((void)sizeof((::platform::TraceWrite(__VA_ARGS__), 0)))
 #else
 #define TRACE(...) ::platform::TraceWrite(__VA_ARGS__)
 #endif

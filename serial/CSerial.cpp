@@ -16,7 +16,7 @@ using platform::SetLastError;
 
 namespace {
 
-unsigned long LastErrorForTrace() { return static_cast<unsigned long>(GetLastError()); }
+[[maybe_unused]] unsigned long LastErrorForTrace() { return static_cast<unsigned long>(GetLastError()); }
 
 std::unique_ptr<platform::Event> NewEvent() {
     return std::unique_ptr<platform::Event>(new (std::nothrow) platform::Event());
