@@ -11,8 +11,10 @@ std::atomic<CommDriver*> g_installed{nullptr};
 
 CommDriver& CommDriver::Current() {
     static TermiosCommDriver termios;
-    CommDriver* installed = g_installed.load();
-    return installed != nullptr ? *installed : termios;
+    if (CommDriver* installed = g_installed.load()) {
+        return *installed;
+    }
+    return termios;
 }
 
 void CommDriver::Install(CommDriver* driver) { g_installed = driver; }

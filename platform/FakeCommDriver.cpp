@@ -7,7 +7,7 @@
 
 namespace platform {
 
-class FakeCommPort : public CommPort {
+class FakeCommPort final : public CommPort {
 public:
     explicit FakeCommPort(std::shared_ptr<FakeLine> line) : m_line(std::move(line)) {}
     ~FakeCommPort() override { Close(); }

@@ -103,7 +103,7 @@ void DiscardStaleInput(int fd) {
     }
 }
 
-class TermiosCommPort : public CommPort {
+class TermiosCommPort final : public CommPort {
 public:
     explicit TermiosCommPort(int fd) : m_fd(fd) {}
     ~TermiosCommPort() override { Close(); }

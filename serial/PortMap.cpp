@@ -104,7 +104,7 @@ void ReadUsbIdentity(const std::string& deviceDir, PortInfo& info) {
             info.serialNumber = ReadLine(dir + "/serial");
             return;
         }
-        dir = dir.substr(0, dir.rfind('/'));
+        dir.resize(dir.rfind('/'));
     }
 }
 
