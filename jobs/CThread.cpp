@@ -17,15 +17,21 @@ bool CThread::Create(const char* name, WindowPtr notifyWnd, EventPtr stopEvent,
     if (name == nullptr || !m_hNotifyWnd || !m_pStopEvent || !m_pStoppedEvent) {
         return false;
     }
+    // Raised before the thread exists, not when it begins to run: a StopRunning from the
+    // host in between would otherwise be overwritten and the loop would never end.
+    m_bRunning = true;
     // The thread may end and delete this object as soon as it runs: record it and trace
     // before it is let go.
-    return platform::StartWorkerThread(
+    const bool started = platform::StartWorkerThread(
         &CThread::ThreadProc, this, [this](const platform::WorkerThread& thread) {
             m_pThread = thread;
-            TRACE("CThread::Create:  Started thread '%s'   addr=%p  ID=%lX\n",
-                  m_strName.c_str(), static_cast<void*>(&m_pThread),
-                  static_cast<unsigned long>(thread.id));
+            TRACE("CThread::Create:  Started thread '%s'   addr=%p  ID=%lX\n", m_strName.c_str(),
+                  static_cast<void*>(&m_pThread), static_cast<unsigned long>(thread.id));
         });
+    if (!started) {
+        m_bRunning = false;  // nothing runs; the object is still the host's
+    }
+    return started;
 }
 
 unsigned CThread::ThreadProc(void* param) {
@@ -33,7 +39,6 @@ unsigned CThread::ThreadProc(void* param) {
         return 0;
     }
     CThread* thread = static_cast<CThread*>(param);
-    thread->m_bRunning = true;
     const std::string name = thread->GetName();
     thread->Run();
     TRACE("Stopping thread '%s' and signaling main\n", name.c_str());
@@ -85,7 +90,9 @@ bool CThread::SleepOrStop(std::uint32_t ms) {
     return true;
 }
 
-bool CThread::SignalStopped() { return m_pStoppedEvent->Set(); }
+bool CThread::SignalStopped() {
+    return m_pStoppedEvent->Set();
+}
 
 void CThread::Run() {
     TRACE("Entering CThread[%s] running loop\n", m_strName.c_str());
