@@ -1,0 +1,45 @@
+#pragma once
+#include <chrono>
+#include <condition_variable>
+#include <cstdint>
+#include <deque>
+#include <memory>
+#include <mutex>
+
+#include "platform/Event.h"
+#include "platform/NotifyTarget.h"
+#include "platform/NotifyWindow.h"
+
+// A host of one job for measuring: stamps each notification as it is posted and hands
+// them to the measuring thread in order.
+class BenchHost : public platform::NotifyTarget {
+public:
+    using Clock = std::chrono::steady_clock;
+
+    struct Notification {
+        std::uint32_t message;
+        std::uintptr_t state;
+        std::intptr_t code;
+        Clock::time_point at;
+    };
+
+    BenchHost();
+    ~BenchHost() override;
+
+    void Post(std::uint32_t message, std::uintptr_t wParam, std::intptr_t lParam) override;
+    // Waits for the next notification; false after timeoutMs without one.
+    bool Next(Notification& out, std::uint32_t timeoutMs);
+
+    // Sets the stop event and waits up to timeoutMs for the stopped event; the seconds
+    // from the request to the acknowledgement, or a negative value when none came.
+    double Stop(std::uint32_t timeoutMs);
+
+    std::shared_ptr<platform::NotifyWindow> window;
+    std::shared_ptr<platform::Event> stop;
+    std::shared_ptr<platform::Event> stopped;
+
+private:
+    std::mutex m_mutex;
+    std::condition_variable m_posted;
+    std::deque<Notification> m_queue;
+};

@@ -1,0 +1,219 @@
+// Measures the jobs against a simulator that bench/run starts in a process of its own
+// (BRINEVANE_PORTS set). Each command prints one JSON object on stdout.
+//
+//   brinevane-bench search             one search: wall and CPU seconds, what it found
+//   brinevane-bench connect N          N connection runs: seconds to (PR_DONE, NOTIFY_END)
+//   brinevane-bench stop-idle N        N stops of a connection job idling after success
+//   brinevane-bench stop-wait N        N stops in the middle of a prompt wait (silent line)
+//   brinevane-bench sleep-loop SECS    CPU of a bare loop of 1 ms sleeps on a worker thread
+#include <sys/resource.h>
+#include <time.h>
+
+#include <atomic>
+#include <chrono>
+#include <cstdio>
+#include <cstdlib>
+#include <random>
+#include <string>
+#include <thread>
+#include <vector>
+
+#include <nlohmann/json.hpp>
+
+#include "bench/BenchHost.h"
+#include "jobs/CProgramThread.h"
+#include "jobs/CSearchThread.h"
+#include "jobs/JobMessages.h"
+#include "platform/Trace.h"
+#include "platform/WorkerThread.h"
+
+using nlohmann::json;
+using Clock = std::chrono::steady_clock;
+
+namespace {
+
+double CpuSeconds() {
+    rusage usage{};
+    getrusage(RUSAGE_SELF, &usage);
+    return usage.ru_utime.tv_sec + usage.ru_stime.tv_sec +
+           (usage.ru_utime.tv_usec + usage.ru_stime.tv_usec) / 1e6;
+}
+
+double Seconds(Clock::duration d) { return std::chrono::duration<double>(d).count(); }
+
+[[noreturn]] void Fail(const std::string& why) {
+    std::fprintf(stderr, "brinevane-bench: %s\n", why.c_str());
+    std::exit(1);
+}
+
+// Waits for the notification that ends a job's work, by message, state and code.
+BenchHost::Notification AwaitNotification(BenchHost& host, std::uintptr_t state,
+                                          std::intptr_t code, std::uint32_t timeoutMs) {
+    BenchHost::Notification n{};
+    while (host.Next(n, timeoutMs)) {
+        if (n.state == state && n.code == code) {
+            return n;
+        }
+    }
+    Fail("no notification (" + std::to_string(state) + ", " + std::to_string(code) + ")");
+}
+
+json Search() {
+    BenchHost host;
+    auto* job = new CSearchThread();
+    const double cpuBefore = CpuSeconds();
+    const auto started = Clock::now();
+    if (!job->Create("search", host.window, host.stop, host.stopped)) {
+        Fail("cannot start the search job");
+    }
+    BenchHost::Notification n{};
+    std::int32_t port = 0;
+    std::int32_t baud = 0;
+    bool found = false;
+    while (host.Next(n, 600000)) {
+        if (n.state == SR_FOUND && n.code == NOTIFY_END) {
+            job->GetResult(&port, &baud);
+            job->StopRunning();
+            found = true;
+            break;
+        }
+        if (n.state == SR_ERROR) {
+            break;
+        }
+    }
+    const double wall = Seconds(n.at - started);
+    const double cpu = CpuSeconds() - cpuBefore;
+    if (host.Stop(1000) < 0) {
+        Fail("the search job did not stop");
+    }
+    return {{"wall_s", wall}, {"cpu_s", cpu}, {"found", found},
+            {"port", port},   {"baud", baud}};
+}
+
+// Starts a connection job with the settings and waits for its outcome.
+CProgramThread* StartConnection(BenchHost& host, const RunSettings& settings) {
+    auto* job = new CProgramThread(settings);
+    if (!job->Create("program", host.window, host.stop, host.stopped)) {
+        Fail("cannot start the connection job");
+    }
+    return job;
+}
+
+json Connect(int trials, const RunSettings& settings) {
+    std::vector<double> times;
+    for (int i = 0; i < trials; ++i) {
+        BenchHost host;
+        const auto started = Clock::now();
+        CProgramThread* job = StartConnection(host, settings);
+        const auto done = AwaitNotification(host, PR_DONE, NOTIFY_END, 10000);
+        times.push_back(Seconds(done.at - started));
+        job->StopRunning();
+        if (host.Stop(1000) < 0) {
+            Fail("the connection job did not stop");
+        }
+    }
+    return {{"seconds", times}};
+}
+
+json StopIdle(int trials, const RunSettings& settings) {
+    std::vector<double> latencies;
+    std::mt19937 random(12345);
+    std::uniform_int_distribution<int> pause(20, 60);
+    for (int i = 0; i < trials; ++i) {
+        BenchHost host;
+        StartConnection(host, settings);
+        AwaitNotification(host, PR_DONE, NOTIFY_END, 10000);
+        // Somewhere inside the 10 ms idle sleep, not always at its start.
+        std::this_thread::sleep_for(std::chrono::milliseconds(pause(random)));
+        const double latency = host.Stop(1000);
+        if (latency < 0) {
+            Fail("an idle job did not stop");
+        }
+        latencies.push_back(latency);
+    }
+    return {{"seconds", latencies}};
+}
+
+json StopWait(int trials, const RunSettings& settings) {
+    std::vector<double> latencies;
+    std::mt19937 random(54321);
+    std::uniform_int_distribution<int> pause(50, 400);
+    for (int i = 0; i < trials; ++i) {
+        BenchHost host;
+        StartConnection(host, settings);
+        AwaitNotification(host, PR_INIT, NOTIFY_BEGIN, 10000);
+        std::this_thread::sleep_for(std::chrono::milliseconds(pause(random)));
+        const double latency = host.Stop(1000);
+        if (latency < 0) {
+            Fail("a waiting job did not stop");
+        }
+        latencies.push_back(latency);
+    }
+    return {{"seconds", latencies}};
+}
+
+struct SleepLoop {
+    double seconds;
+    std::atomic<bool> done{false};
+};
+
+unsigned SleepLoopProc(void* param) {
+    auto* loop = static_cast<SleepLoop*>(param);
+    const auto end = Clock::now() + std::chrono::duration<double>(loop->seconds);
+    const timespec ms{0, 1000000};
+    while (Clock::now() < end) {
+        nanosleep(&ms, nullptr);
+    }
+    loop->done = true;
+    return 0;
+}
+
+json BareSleepLoop(double seconds) {
+    SleepLoop loop{seconds};
+    const double cpuBefore = CpuSeconds();
+    const auto started = Clock::now();
+    if (!platform::StartWorkerThread(&SleepLoopProc, &loop)) {
+        Fail("cannot start a thread");
+    }
+    while (!loop.done) {
+        std::this_thread::sleep_for(std::chrono::milliseconds(50));
+    }
+    return {{"wall_s", Seconds(Clock::now() - started)}, {"cpu_s", CpuSeconds() - cpuBefore}};
+}
+
+int Argument(int argc, char** argv, int index, int fallback) {
+    return argc > index ? std::atoi(argv[index]) : fallback;
+}
+
+}  // namespace
+
+int main(int argc, char** argv) {
+    platform::SetTraceEnabled(false);
+    if (argc < 2) {
+        std::fprintf(stderr,
+                     "usage: brinevane-bench search | connect N | stop-idle N | stop-wait N | "
+                     "sleep-loop SECONDS  (port and rate from BENCH_PORT, BENCH_BAUD)\n");
+        return 2;
+    }
+    const std::string command = argv[1];
+    RunSettings settings;
+    settings.m_strPortName = std::getenv("BENCH_PORT") ? std::getenv("BENCH_PORT") : "COM1";
+    settings.m_nBaudRate = std::getenv("BENCH_BAUD") ? std::atoi(std::getenv("BENCH_BAUD")) : 9600;
+
+    json result;
+    if (command == "search") {
+        result = Search();
+    } else if (command == "connect") {
+        result = Connect(Argument(argc, argv, 2, 20), settings);
+    } else if (command == "stop-idle") {
+        result = StopIdle(Argument(argc, argv, 2, 100), settings);
+    } else if (command == "stop-wait") {
+        result = StopWait(Argument(argc, argv, 2, 100), settings);
+    } else if (command == "sleep-loop") {
+        result = BareSleepLoop(Argument(argc, argv, 2, 5));
+    } else {
+        Fail("unknown command '" + command + "'");
+    }
+    std::printf("%s\n", result.dump().c_str());
+    return 0;
+}
