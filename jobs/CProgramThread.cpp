@@ -6,6 +6,12 @@
 #include "platform/LastError.h"
 #include "platform/Trace.h"
 #include "serial/CSerial.h"
+#include "serial/PortDiagnosis.h"
+
+std::string ConnectionFailure::Explain() const {
+    return opened ? PortDiagnosis::ExplainNoPrompt(portName, baud)
+                  : PortDiagnosis::ExplainOpenFailure(portName, error);
+}
 
 CProgramThread::CProgramThread(const RunSettings& settings) : m_settings(settings) {}
 

@@ -15,6 +15,9 @@ struct ConnectionFailure {
     std::int32_t baud = 0;
     bool opened = false;
     std::uint32_t error = 0;
+
+    // One line a user can act on: why the open failed, or that no prompt came.
+    std::string Explain() const;
 };
 
 // Confirms the instrument answers: opens the port of the run settings at their rate,

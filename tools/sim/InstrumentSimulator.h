@@ -91,6 +91,7 @@ class InstrumentSimulator {
     std::thread m_thread;
     int m_wakeFd = -1;  // eventfd: stop and close requests reach the polling thread
     std::atomic<bool> m_stopping{false};
+    bool m_serving = false;  // guarded by m_mutex
     bool m_started = false;
 
     // Close requests, done by the serving thread so that no descriptor it polls is closed

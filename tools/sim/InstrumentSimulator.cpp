@@ -1,0 +1,398 @@
+#include "tools/sim/InstrumentSimulator.h"
+
+#include <fcntl.h>
+#include <poll.h>
+#include <sys/eventfd.h>
+#include <sys/ioctl.h>
+#include <termios.h>
+#include <unistd.h>
+
+#include <algorithm>
+#include <cerrno>
+#include <chrono>
+#include <cstdio>
+#include <cstdlib>
+#include <cstring>
+#include <random>
+
+#include "platform/LineRate.h"
+
+namespace {
+
+using Clock = std::chrono::steady_clock;
+
+constexpr unsigned char kPrompt = '>';
+constexpr std::size_t kMaxNoise = 8;
+
+std::string ErrnoText(const char* what) {
+    return std::string(what) + ": " + std::strerror(errno);
+}
+
+bool WriteAll(int fd, const std::string& bytes) {
+    std::size_t done = 0;
+    while (done < bytes.size()) {
+        const ssize_t n = ::write(fd, bytes.data() + done, bytes.size() - done);
+        if (n > 0) {
+            done += static_cast<std::size_t>(n);
+        } else if (n < 0 && errno == EINTR) {
+            continue;
+        } else {
+            return false;  // a host that never reads has filled the line: drop the rest
+        }
+    }
+    return true;
+}
+
+}  // namespace
+
+bool SimulatedLine::Parse(const std::string& text, SimulatedLine& line) {
+    if (text == "silent") {
+        line = Silent();
+        return true;
+    }
+    if (text.empty() || text.size() > 7 ||
+        !std::all_of(text.begin(), text.end(), [](char c) { return c >= '0' && c <= '9'; })) {
+        return false;
+    }
+    const unsigned long rate = std::strtoul(text.c_str(), nullptr, 10);
+    if (rate == 0) {
+        return false;
+    }
+    line = AtRate(static_cast<std::uint32_t>(rate));
+    return true;
+}
+
+struct InstrumentSimulator::Line {
+    std::size_t index = 0;
+    std::string name;  // "COM1"
+    SimulatedLine config;
+    int masterFd = -1;
+    int slaveFd = -1;
+    std::string slavePath;  // guarded by m_mutex once the thread runs
+    bool replyPending = false;
+    Clock::time_point replyAt;
+    const char* wakeCause = "";
+    std::minstd_rand random;
+    std::atomic<int> breaks{0};
+    std::atomic<int> lineFeeds{0};
+    std::atomic<int> prompts{0};
+    std::atomic<int> noise{0};
+};
+
+InstrumentSimulator::InstrumentSimulator(std::vector<SimulatedLine> lines, SimulatorOptions options)
+    : m_options(std::move(options)) {
+    for (std::size_t i = 0; i < lines.size(); ++i) {
+        auto line = std::make_unique<Line>();
+        line->index = i;
+        line->name = "COM" + std::to_string(i + 1);
+        line->config = lines[i];
+        line->random.seed(static_cast<unsigned>(0x5EED + i));
+        m_lines.push_back(std::move(line));
+    }
+}
+
+InstrumentSimulator::~InstrumentSimulator() {
+    Stop();
+}
+
+bool InstrumentSimulator::Start(std::string* error) {
+    auto fail = [&](const std::string& why) {
+        if (error != nullptr) {
+            *error = why;
+        }
+        for (auto& line : m_lines) {
+            CloseLineNow(*line);
+        }
+        if (m_wakeFd >= 0) {
+            ::close(m_wakeFd);
+            m_wakeFd = -1;
+        }
+        return false;
+    };
+    if (m_started) {
+        if (error != nullptr) {
+            *error = "the simulator has already been started";
+        }
+        return false;
+    }
+    if (m_lines.size() > 32) {
+        return fail("at most 32 lines (COM1 to COM32)");
+    }
+    m_wakeFd = eventfd(0, EFD_CLOEXEC | EFD_NONBLOCK);
+    if (m_wakeFd < 0) {
+        return fail(ErrnoText("eventfd"));
+    }
+    for (auto& line : m_lines) {
+        line->masterFd = posix_openpt(O_RDWR | O_NOCTTY | O_NONBLOCK | O_CLOEXEC);
+        if (line->masterFd < 0) {
+            return fail(ErrnoText("posix_openpt"));
+        }
+        char path[128];
+        if (grantpt(line->masterFd) != 0 || unlockpt(line->masterFd) != 0 ||
+            ptsname_r(line->masterFd, path, sizeof path) != 0) {
+            return fail(ErrnoText("unlockpt"));
+        }
+        // The simulator's own slave keeps the master readable while no host has the line.
+        line->slaveFd = ::open(path, O_RDWR | O_NOCTTY | O_NONBLOCK | O_CLOEXEC);
+        if (line->slaveFd < 0) {
+            return fail(ErrnoText(path));
+        }
+        // Raw from the start: an echoing line would hand the instrument's own answers back
+        // to it before a host has set the line up.
+        termios tio{};
+        if (tcgetattr(line->slaveFd, &tio) != 0) {
+            return fail(ErrnoText("tcgetattr"));
+        }
+        cfmakeraw(&tio);
+        if (tcsetattr(line->slaveFd, TCSANOW, &tio) != 0) {
+            return fail(ErrnoText("tcsetattr"));
+        }
+        int packetMode = 1;
+        if (ioctl(line->masterFd, TIOCPKT, &packetMode) != 0) {
+            return fail(ErrnoText("TIOCPKT"));
+        }
+        line->slavePath = path;
+        Log(*line, line->config.IsSilent() ? "silent line at " + line->slavePath
+                                           : "instrument at " + std::to_string(line->config.rate) +
+                                                 " baud on " + line->slavePath);
+    }
+    m_stopping = false;
+    m_serving = true;
+    try {
+        m_thread = std::thread(&InstrumentSimulator::Serve, this);
+    } catch (const std::system_error& e) {
+        m_serving = false;
+        return fail(std::string("cannot start the simulator's thread: ") + e.what());
+    }
+    m_started = true;
+    return true;
+}
+
+void InstrumentSimulator::Stop() {
+    if (m_thread.joinable()) {
+        m_stopping = true;
+        Wake();
+        m_thread.join();
+    }
+    {
+        std::lock_guard<std::mutex> lock(m_mutex);
+        for (auto& line : m_lines) {
+            CloseLineNow(*line);
+        }
+        m_closeRequests.clear();
+    }
+    m_closed.notify_all();
+    if (m_wakeFd >= 0) {
+        ::close(m_wakeFd);
+        m_wakeFd = -1;
+    }
+}
+
+std::string InstrumentSimulator::SlavePath(std::size_t index) const {
+    std::lock_guard<std::mutex> lock(m_mutex);
+    return index < m_lines.size() ? m_lines[index]->slavePath : std::string();
+}
+
+std::string InstrumentSimulator::PortsVariable() const {
+    std::lock_guard<std::mutex> lock(m_mutex);
+    std::string text;
+    for (const auto& line : m_lines) {
+        if (!line->slavePath.empty()) {
+            text += (text.empty() ? "" : ",") + line->name + "=" + line->slavePath;
+        }
+    }
+    return text;
+}
+
+void InstrumentSimulator::CloseLine(std::size_t index) {
+    if (index >= m_lines.size()) {
+        return;
+    }
+    std::unique_lock<std::mutex> lock(m_mutex);
+    Line& line = *m_lines[index];
+    if (!m_thread.joinable() || m_stopping) {
+        CloseLineNow(line);
+        return;
+    }
+    m_closeRequests.push_back(index);
+    Wake();
+    m_closed.wait(lock, [&] { return line.slavePath.empty() || !m_serving; });
+}
+
+int InstrumentSimulator::BreaksSeen(std::size_t index) const {
+    return index < m_lines.size() ? m_lines[index]->breaks.load() : 0;
+}
+
+int InstrumentSimulator::LineFeedsSeen(std::size_t index) const {
+    return index < m_lines.size() ? m_lines[index]->lineFeeds.load() : 0;
+}
+
+int InstrumentSimulator::PromptsSent(std::size_t index) const {
+    return index < m_lines.size() ? m_lines[index]->prompts.load() : 0;
+}
+
+int InstrumentSimulator::NoiseSent(std::size_t index) const {
+    return index < m_lines.size() ? m_lines[index]->noise.load() : 0;
+}
+
+void InstrumentSimulator::Wake() {
+    if (m_wakeFd >= 0) {
+        const std::uint64_t one = 1;
+        [[maybe_unused]] const ssize_t n = ::write(m_wakeFd, &one, sizeof one);
+    }
+}
+
+// Called with m_mutex held, or before the thread runs, or after it has ended.
+void InstrumentSimulator::CloseLineNow(Line& line) {
+    if (line.masterFd >= 0) {
+        ::close(line.masterFd);
+        line.masterFd = -1;
+    }
+    if (line.slaveFd >= 0) {
+        ::close(line.slaveFd);
+        line.slaveFd = -1;
+    }
+    line.replyPending = false;
+    line.slavePath.clear();
+}
+
+void InstrumentSimulator::Serve() {
+    std::vector<pollfd> polled;
+    std::vector<Line*> polledLines;
+    while (!m_stopping) {
+        {
+            std::lock_guard<std::mutex> lock(m_mutex);
+            for (const std::size_t index : m_closeRequests) {
+                Log(*m_lines[index], "line closed: the device has gone");
+                CloseLineNow(*m_lines[index]);
+            }
+            if (!m_closeRequests.empty()) {
+                m_closeRequests.clear();
+                m_closed.notify_all();
+            }
+        }
+
+        // Sleep until a byte comes, a request comes, or the next answer is due.
+        int timeoutMs = -1;
+        const auto now = Clock::now();
+        polled.assign(1, pollfd{m_wakeFd, POLLIN, 0});
+        polledLines.assign(1, nullptr);
+        for (auto& line : m_lines) {
+            if (line->masterFd < 0) {
+                continue;
+            }
+            polled.push_back(pollfd{line->masterFd, POLLIN, 0});
+            polledLines.push_back(line.get());
+            if (line->replyPending) {
+                const auto left = std::chrono::ceil<std::chrono::milliseconds>(line->replyAt - now);
+                const int ms = static_cast<int>(std::max<long long>(0, left.count()));
+                timeoutMs = timeoutMs < 0 ? ms : std::min(timeoutMs, ms);
+            }
+        }
+        const int ready = poll(polled.data(), polled.size(), timeoutMs);
+        if (ready < 0 && errno != EINTR) {
+            std::fprintf(stderr, "brinevane-sim: poll failed: %s\n", std::strerror(errno));
+            break;
+        }
+        if (ready > 0 && (polled[0].revents & POLLIN) != 0) {
+            std::uint64_t count = 0;
+            [[maybe_unused]] const ssize_t n = ::read(m_wakeFd, &count, sizeof count);
+        }
+        for (std::size_t i = 1; ready > 0 && i < polled.size(); ++i) {
+            if (polled[i].revents != 0) {
+                ServeLine(*polledLines[i]);
+            }
+        }
+        const auto after = Clock::now();
+        for (auto& line : m_lines) {
+            if (line->replyPending && line->masterFd >= 0 && line->replyAt <= after) {
+                line->replyPending = false;
+                Answer(*line);
+            }
+        }
+    }
+    std::lock_guard<std::mutex> lock(m_mutex);
+    m_serving = false;
+    m_closed.notify_all();
+}
+
+void InstrumentSimulator::ServeLine(Line& line) {
+    unsigned char buffer[4096];
+    for (;;) {
+        const ssize_t n = ::read(line.masterFd, buffer, sizeof buffer);
+        if (n < 0 && errno == EINTR) {
+            continue;
+        }
+        if (n <= 0) {
+            if (n < 0 && errno != EAGAIN) {
+                // Only a line without any slave fails here, and ours stays open: treat the
+                // line as gone rather than poll a broken descriptor in a loop.
+                Log(line, ErrnoText("read failed; closing the line"));
+                std::lock_guard<std::mutex> lock(m_mutex);
+                CloseLineNow(line);
+                m_closed.notify_all();
+            }
+            return;
+        }
+        // Packet mode: the first byte says what follows.
+        if (buffer[0] == TIOCPKT_DATA) {
+            const int feeds = static_cast<int>(std::count(buffer + 1, buffer + n, '\n'));
+            Log(line, "received " + std::to_string(n - 1) + " byte(s)" +
+                          (feeds > 0 ? ", " + std::to_string(feeds) + " line feed(s)" : ""));
+            if (feeds > 0) {
+                line.lineFeeds += feeds;
+                line.replyPending = !line.config.IsSilent();
+                line.replyAt = Clock::now() + std::chrono::milliseconds(m_options.replyDelayMs);
+                line.wakeCause = "line feed";
+            }
+        } else if ((buffer[0] & TIOCPKT_FLUSHREAD) != 0) {
+            // The host purges its input just before each break: on a pty, that is the break.
+            ++line.breaks;
+            Log(line, "break");
+            line.replyPending = !line.config.IsSilent();
+            line.replyAt = Clock::now() +
+                           std::chrono::milliseconds(m_options.breakMs + m_options.replyDelayMs);
+            line.wakeCause = "break";
+        }
+    }
+}
+
+void InstrumentSimulator::Answer(Line& line) {
+    std::uint32_t inputRate = 0;
+    std::uint32_t outputRate = 0;
+    if (!platform::GetLineRates(line.masterFd, inputRate, outputRate)) {
+        Log(line, ErrnoText("cannot read the host's line rate"));
+        return;
+    }
+    const std::string cause = line.wakeCause;
+    if (inputRate == line.config.rate && outputRate == line.config.rate) {
+        const bool sent = WriteAll(line.masterFd, m_options.banner + static_cast<char>(kPrompt));
+        ++line.prompts;
+        Log(line, "after the " + cause + ": banner and prompt at " + std::to_string(outputRate) +
+                      " baud" + (sent ? "" : " (line full, cut short)"));
+        return;
+    }
+    // At the wrong rate the host sees framing garbage, never a clean prompt.
+    std::string noise(3 + line.random() % (kMaxNoise - 2), '\0');
+    for (char& byte : noise) {
+        byte = static_cast<char>(line.random() % 256);
+        if (byte == static_cast<char>(kPrompt)) {
+            byte = static_cast<char>(kPrompt + 1);
+        }
+    }
+    WriteAll(line.masterFd, noise);
+    ++line.noise;
+    Log(line, "after the " + cause + ": noise, host at " + std::to_string(outputRate) +
+                  " baud, instrument at " + std::to_string(line.config.rate));
+}
+
+void InstrumentSimulator::Log(const Line& line, const std::string& text) {
+    if (m_options.log == nullptr) {
+        return;
+    }
+    static const auto start = Clock::now();
+    const double seconds = std::chrono::duration<double>(Clock::now() - start).count();
+    char stamp[32];
+    std::snprintf(stamp, sizeof stamp, "[%8.3f] ", seconds);
+    *m_options.log << stamp << line.name << ": " << text << std::endl;
+}
