@@ -285,9 +285,12 @@ void CSerial::EnumeratePorts() {
     m_nNextPort = 0;
     const auto map = PortMap::Refresh();
     for (int i = 0; i < PortMap::kMaxPorts; ++i) {
+        // A name counts only where its device is there (in use or not): a map entry left
+        // behind by a device that has gone must not be offered.
         const PortInfo* info = map->Find(i + 1);
-        m_bAvailable[i] = info != nullptr ? 1 : 0;
-        if (info != nullptr) {
+        const bool present = info != nullptr && platform::CommDriver::Current().Exists(info->path);
+        m_bAvailable[i] = present ? 1 : 0;
+        if (present) {
             TRACE("%s found\n", info->name.c_str());
         }
     }

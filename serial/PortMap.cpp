@@ -53,6 +53,9 @@ std::string RealPath(const std::string& path) {
     return realpath(path.c_str(), resolved) != nullptr ? std::string(resolved) : std::string();
 }
 
+// isdigit on a plain char is undefined for bytes above 0x7F, which any text may hold.
+bool IsDigit(char c) { return c >= '0' && c <= '9'; }
+
 bool Exists(const std::string& path) {
     struct stat info {};
     return stat(path.c_str(), &info) == 0;
@@ -81,7 +84,7 @@ TtyOrder OrderOf(const std::string& name) {
     for (int rank = 0; rank < 4; ++rank) {
         const std::string prefix = kFamilies[rank];
         if (name.size() > prefix.size() && name.compare(0, prefix.size(), prefix) == 0 &&
-            std::all_of(name.begin() + prefix.size(), name.end(), ::isdigit)) {
+            std::all_of(name.begin() + prefix.size(), name.end(), IsDigit)) {
             return {rank, std::atol(name.c_str() + prefix.size()), name};
         }
     }
@@ -141,7 +144,7 @@ std::string PortInfo::Description() const {
 
 int PortMap::PortNumber(const std::string& name) {
     if (name.size() < 4 || name.size() > 5 || name.compare(0, 3, "COM") != 0 ||
-        name[3] == '0' || !std::all_of(name.begin() + 3, name.end(), ::isdigit)) {
+        name[3] == '0' || !std::all_of(name.begin() + 3, name.end(), IsDigit)) {
         return 0;
     }
     const int number = std::atoi(name.c_str() + 3);

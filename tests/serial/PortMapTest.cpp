@@ -1,0 +1,212 @@
+#include "serial/PortMap.h"
+
+#include <gtest/gtest.h>
+#include <sys/stat.h>
+#include <unistd.h>
+
+#include <cstdlib>
+#include <filesystem>
+#include <fstream>
+#include <string>
+#include <vector>
+
+namespace {
+
+namespace fs = std::filesystem;
+
+TEST(PortMapTest, OnlyCom1ToCom32AreNames) {
+    EXPECT_EQ(PortMap::PortNumber("COM1"), 1);
+    EXPECT_EQ(PortMap::PortNumber("COM32"), 32);
+    for (const std::string& bad : std::vector<std::string>{
+             "COM0", "com1", "COM33", "COM1x", "", "COM", "COM01", "COM-1", "COM+1", " COM1",
+             "COM4294967297", std::string("COM1\0", 5), "COM\xb9", "../../etc/passwd"}) {
+        EXPECT_EQ(PortMap::PortNumber(bad), 0) << bad;
+    }
+}
+
+TEST(PortMapTest, ResolveGivesMappedDevicesAndNothingForOtherNames) {
+    const PortMap map = PortMap::Parse("COM1=/dev/ttyUSB0,COM32=/dev/pts/7", nullptr);
+    EXPECT_EQ(map.Resolve("COM1"), "/dev/ttyUSB0");
+    EXPECT_EQ(map.Resolve("COM32"), "/dev/pts/7");
+    EXPECT_EQ(map.Resolve("/dev/ttyACM0"), "/dev/ttyACM0");
+    for (const std::string& bad : std::vector<std::string>{
+             "COM0", "com1", "COM33", "COM1x", "", "COM2", "../../etc/passwd", "/dev/../etc/passwd",
+             "/etc/passwd", "dev/ttyS0", std::string("/dev/ttyS0\0/x", 13)}) {
+        EXPECT_EQ(map.Resolve(bad), "") << bad;
+    }
+}
+
+TEST(PortMapTest, ParseKeepsGoodEntriesAndReportsEachBadOne) {
+    std::vector<std::string> problems;
+    const PortMap map = PortMap::Parse(
+        " COM1=/dev/pts/3 ,COM4=/dev/ttyUSB0,,COM2/dev/pts/4,COM1=/dev/pts/9,COM33=/dev/pts/5,"
+        "COM0=/dev/pts/6,com3=/dev/pts/7,COM5=,COM6=relative,COM7=/dev/ttyS1",
+        &problems);
+    const std::vector<PortInfo> ports = map.Ports();
+    ASSERT_EQ(ports.size(), 3u);
+    EXPECT_EQ(ports[0].name, "COM1");
+    EXPECT_EQ(ports[0].number, 1);
+    EXPECT_EQ(ports[0].path, "/dev/pts/3");  // the first of two COM1 entries
+    EXPECT_EQ(ports[1].name, "COM4");
+    EXPECT_EQ(ports[1].path, "/dev/ttyUSB0");
+    EXPECT_EQ(ports[2].name, "COM7");
+    EXPECT_EQ(problems.size(), 7u);
+    for (const std::string needle :
+         {"COM2/dev/pts/4", "COM1=/dev/pts/9", "COM33", "COM0", "com3", "COM5=", "COM6=relative"}) {
+        bool named = false;
+        for (const std::string& problem : problems) {
+            named = named || problem.find(needle) != std::string::npos;
+        }
+        EXPECT_TRUE(named) << needle;
+    }
+    EXPECT_EQ(map.Find(2), nullptr);
+    EXPECT_EQ(map.Find(0), nullptr);
+    EXPECT_EQ(map.Find(33), nullptr);
+    ASSERT_NE(map.FindByName("COM4"), nullptr);
+    EXPECT_EQ(map.FindByName("COM4")->number, 4);
+}
+
+TEST(PortMapTest, AnEmptySettingMeansNoPortsAtAll) {
+    std::vector<std::string> problems;
+    EXPECT_TRUE(PortMap::Parse("", &problems).Ports().empty());
+    EXPECT_TRUE(problems.empty());
+    setenv("BRINEVANE_PORTS", "", 1);
+    EXPECT_TRUE(PortMap::Refresh()->Ports().empty());
+    setenv("BRINEVANE_PORTS", "COM2=/dev/pts/1", 1);
+    EXPECT_TRUE(PortMap::Current()->Ports().empty());  // until refreshed
+    ASSERT_EQ(PortMap::Refresh()->Ports().size(), 1u);
+    EXPECT_EQ(PortMap::Current()->Resolve("COM2"), "/dev/pts/1");
+}
+
+TEST(PortMapTest, DescriptionJoinsWhatIsKnown) {
+    PortInfo info;
+    EXPECT_EQ(info.Description(), "");
+    info.product = "FT232R USB UART";
+    EXPECT_EQ(info.Description(), "FT232R USB UART");
+    info.vendor = "FTDI";
+    info.serialNumber = "A12345";
+    EXPECT_EQ(info.Description(), "FTDI FT232R USB UART (serial A12345)");
+}
+
+// A sysfs and /dev tree built in a temporary folder.
+class DiscoverTest : public ::testing::Test {
+  protected:
+    void SetUp() override {
+        char pattern[] = "/tmp/portmap-XXXXXX";
+        ASSERT_NE(mkdtemp(pattern), nullptr);
+        m_root = pattern;
+        m_sys = m_root + "/sys";
+        m_dev = m_root + "/dev";
+        fs::create_directories(m_sys + "/class/tty");
+        fs::create_directories(m_dev);
+    }
+    void TearDown() override { fs::remove_all(m_root); }
+
+    void Write(const std::string& path, const std::string& text) {
+        fs::create_directories(fs::path(path).parent_path());
+        std::ofstream(path) << text << "\n";
+    }
+
+    // A tty whose device link points at devicePath (under sys/devices), with a type file
+    // when type is not empty.
+    void AddTty(const std::string& name, const std::string& devicePath,
+                const std::string& type = "") {
+        const std::string dir = m_sys + "/class/tty/" + name;
+        fs::create_directories(dir);
+        if (!devicePath.empty()) {
+            const std::string target = m_sys + "/devices/" + devicePath;
+            fs::create_directories(target);
+            fs::create_directory_symlink(target, dir + "/device");
+        }
+        if (!type.empty()) {
+            Write(dir + "/type", type);
+        }
+    }
+
+    std::vector<std::string> Paths(const PortMap& map) {
+        std::vector<std::string> paths;
+        for (const PortInfo& info : map.Ports()) {
+            paths.push_back(info.path.substr(m_dev.size() + 1));
+        }
+        return paths;
+    }
+
+    std::string m_root;
+    std::string m_sys;
+    std::string m_dev;
+};
+
+TEST_F(DiscoverTest, KeepsRealSerialPortsInFamilyAndNumberOrder) {
+    AddTty("ttyS0", "platform/serial8250/ttyS0", "4");  // the console
+    AddTty("ttyS1", "platform/serial8250/ttyS1", "0");  // a ghost slot
+    AddTty("ttyS2", "platform/serial8250/ttyS2", "4");
+    AddTty("ttyS10", "platform/serial8250/ttyS10", "4");
+    AddTty("ttyS3", "");                           // no device behind it
+    AddTty("ttyS4", "platform/serial8250/ttyS4");  // no type at all
+    AddTty("ttyUSB10", "usb1/1-3/1-3:1.0/ttyUSB10");
+    AddTty("ttyUSB2", "usb1/1-2/1-2:1.0/ttyUSB2");
+    AddTty("ttyACM0", "usb1/1-4/1-4:1.0");
+    AddTty("ttyAMA0", "platform/uart/ttyAMA0");
+    AddTty("rfcomm0", "bluetooth/rfcomm0");
+    AddTty("ttyMXC1", "platform/mxc/ttyMXC1");
+    AddTty("tty1", "");
+    AddTty("console", "");
+    Write(m_sys + "/class/tty/console/active", "tty0 ttyS0");
+
+    const PortMap map = PortMap::Discover(m_sys, m_dev);
+    const std::vector<std::string> expected = {"ttyS2",   "ttyS10",  "ttyUSB2", "ttyUSB10",
+                                               "ttyACM0", "ttyAMA0", "rfcomm0", "ttyMXC1"};
+    EXPECT_EQ(Paths(map), expected);
+    ASSERT_NE(map.Find(1), nullptr);
+    EXPECT_EQ(map.Find(1)->name, "COM1");
+    EXPECT_EQ(map.Find(8)->name, "COM8");
+    EXPECT_EQ(map.Find(1)->path, m_dev + "/ttyS2");
+}
+
+TEST_F(DiscoverTest, ReadsTheUsbIdentityAndTheStableLink) {
+    AddTty("ttyUSB0", "pci0/usb1/1-1/1-1:1.0/ttyUSB0");
+    Write(m_sys + "/devices/pci0/usb1/1-1/idVendor", "0403");
+    Write(m_sys + "/devices/pci0/usb1/1-1/idProduct", "6001");
+    Write(m_sys + "/devices/pci0/usb1/1-1/manufacturer", "FTDI");
+    Write(m_sys + "/devices/pci0/usb1/1-1/product", "FT232R USB UART");
+    Write(m_sys + "/devices/pci0/usb1/1-1/serial", "A12345");
+    AddTty("ttyACM0", "pci0/usb1/1-2/1-2:1.0");
+    Write(m_sys + "/devices/pci0/usb1/1-2/idVendor", "2341");
+    Write(m_sys + "/devices/pci0/usb1/1-2/idProduct", "0043");
+    fs::create_directories(m_dev + "/serial/by-id");
+    fs::create_symlink("../../ttyUSB0", m_dev + "/serial/by-id/usb-FTDI_FT232R_A12345-if00");
+
+    const PortMap map = PortMap::Discover(m_sys, m_dev);
+    const PortInfo* ftdi = map.Find(1);
+    ASSERT_NE(ftdi, nullptr);
+    EXPECT_EQ(ftdi->path, m_dev + "/ttyUSB0");
+    EXPECT_EQ(ftdi->vendor, "FTDI");
+    EXPECT_EQ(ftdi->product, "FT232R USB UART");
+    EXPECT_EQ(ftdi->serialNumber, "A12345");
+    EXPECT_EQ(ftdi->byIdPath, m_dev + "/serial/by-id/usb-FTDI_FT232R_A12345-if00");
+    EXPECT_EQ(ftdi->Description(), "FTDI FT232R USB UART (serial A12345)");
+
+    const PortInfo* acm = map.Find(2);
+    ASSERT_NE(acm, nullptr);
+    EXPECT_EQ(acm->vendor, "2341");  // no manufacturer string: the ids stand in
+    EXPECT_EQ(acm->product, "0043");
+    EXPECT_EQ(acm->serialNumber, "");
+    EXPECT_EQ(acm->byIdPath, "");
+}
+
+TEST_F(DiscoverTest, FillsAtMostThirtyTwoSlots) {
+    for (int i = 0; i < 40; ++i) {
+        AddTty("ttyUSB" + std::to_string(i), "usb/ttyUSB" + std::to_string(i));
+    }
+    const PortMap map = PortMap::Discover(m_sys, m_dev);
+    EXPECT_EQ(map.Ports().size(), 32u);
+    ASSERT_NE(map.Find(32), nullptr);
+    EXPECT_EQ(map.Find(32)->path, m_dev + "/ttyUSB31");
+}
+
+TEST_F(DiscoverTest, AHostWithoutTtysHasNoPorts) {
+    EXPECT_TRUE(PortMap::Discover(m_root + "/nowhere", m_dev).Ports().empty());
+    EXPECT_TRUE(PortMap::Discover(m_sys, m_dev).Ports().empty());
+}
+
+}  // namespace
