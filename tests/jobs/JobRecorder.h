@@ -1,0 +1,70 @@
+#pragma once
+#include <algorithm>
+#include <chrono>
+#include <condition_variable>
+#include <cstdlib>
+#include <memory>
+#include <mutex>
+#include <string>
+#include <utility>
+#include <vector>
+
+#include "jobs/CThread.h"
+#include "platform/NotifyTarget.h"
+#include "platform/NotifyWindow.h"
+#include "serial/PortMap.h"
+
+// A host for one job in a test: records every (state, code) the job posts and stops it
+// with the hosts' protocol.
+class JobRecorder : public platform::NotifyTarget {
+  public:
+    using Sequence = std::vector<std::pair<int, int>>;
+
+    ~JobRecorder() override { window->Detach(); }
+
+    void Post(std::uint32_t, std::uintptr_t wParam, std::intptr_t lParam) override {
+        std::lock_guard<std::mutex> lock(m_mutex);
+        m_posted.emplace_back(static_cast<int>(wParam), static_cast<int>(lParam));
+        m_changed.notify_all();
+    }
+
+    // Waits until (state, code) has been posted.
+    bool WaitFor(int state, int code, std::chrono::milliseconds timeout) {
+        return WaitForAny({{state, code}}, timeout);
+    }
+
+    // Waits until one of the (state, code) pairs has been posted; false after the timeout.
+    bool WaitForAny(const Sequence& wanted, std::chrono::milliseconds timeout) {
+        std::unique_lock<std::mutex> lock(m_mutex);
+        return m_changed.wait_for(lock, timeout, [&] {
+            return std::find_first_of(m_posted.begin(), m_posted.end(), wanted.begin(),
+                                      wanted.end()) != m_posted.end();
+        });
+    }
+
+    Sequence Posted() {
+        std::lock_guard<std::mutex> lock(m_mutex);
+        return m_posted;
+    }
+
+    // Stop event, then up to 1000 ms for the stopped event; true when the job stopped.
+    bool Stop() {
+        stop->Set();
+        return stopped->Wait(1000) == platform::WaitResult::Signaled;
+    }
+
+    std::shared_ptr<platform::NotifyWindow> window = platform::NotifyWindow::Create(this);
+    CThread::EventPtr stop = std::make_shared<platform::Event>();
+    CThread::EventPtr stopped = std::make_shared<platform::Event>();
+
+  private:
+    std::mutex m_mutex;
+    std::condition_variable m_changed;
+    Sequence m_posted;
+};
+
+// Points the process's port map at the given BRINEVANE_PORTS value.
+inline void UsePorts(const std::string& ports) {
+    setenv(PortMap::kEnvironmentVariable, ports.c_str(), 1);
+    PortMap::Refresh();
+}

@@ -1,0 +1,137 @@
+#include "jobs/CSearchThread.h"
+
+#include <fcntl.h>
+#include <sys/file.h>
+#include <unistd.h>
+
+#include <gtest/gtest.h>
+
+#include <algorithm>
+#include <thread>
+
+#include "tests/jobs/JobRecorder.h"
+#include "tools/sim/InstrumentSimulator.h"
+
+namespace {
+
+using std::chrono::milliseconds;
+using std::chrono::seconds;
+using Sequence = JobRecorder::Sequence;
+
+// Each probe of a rate costs the 300 ms break and 2000 passes of at least 1 ms.
+const auto kProbeLimit = milliseconds(3500);
+
+class SearchJobTest : public ::testing::Test {
+  protected:
+    void StartSimulator(std::vector<SimulatedLine> lines) {
+        simulator = std::make_unique<InstrumentSimulator>(std::move(lines));
+        ASSERT_TRUE(simulator->Start());
+        UsePorts(simulator->PortsVariable());
+    }
+
+    void StartSearch() {
+        job = new CSearchThread();
+        ASSERT_TRUE(job->Create("search", host.window, host.stop, host.stopped));
+    }
+
+    // Waits for the success notification, reads the result as a host must (before the
+    // stop) and stops the job.
+    std::pair<int, int> FoundResult(std::chrono::milliseconds limit) {
+        EXPECT_TRUE(host.WaitFor(SR_FOUND, NOTIFY_END, limit));
+        std::int32_t port = 0;
+        std::int32_t baud = 0;
+        EXPECT_TRUE(job->GetResult(&port, &baud));
+        job->StopRunning();
+        EXPECT_TRUE(host.Stop());
+        return {port, baud};
+    }
+
+    // The notifications of a search that finds the instrument on the first port it probes
+    // after the given number of silent rates.
+    static Sequence FoundAfter(int silentRates, int skippedPorts = 0) {
+        Sequence expected{{0, 0}, {1, 1}};
+        for (int i = 0; i < skippedPorts; ++i) {
+            expected.push_back({1, 0});
+        }
+        expected.push_back({1, 0});
+        for (int i = 0; i <= silentRates; ++i) {
+            expected.push_back({1, 1});
+        }
+        expected.push_back({2, 0});
+        expected.push_back({2, 1});
+        return expected;
+    }
+
+    std::unique_ptr<InstrumentSimulator> simulator;
+    JobRecorder host;
+    CSearchThread* job = nullptr;  // deletes itself when stopped
+};
+
+TEST_F(SearchJobTest, InstrumentAt9600OnTheOnlyPortIsFoundAtTheFirstRate) {
+    StartSimulator({SimulatedLine::AtRate(9600)});
+    StartSearch();
+    EXPECT_EQ(FoundResult(kProbeLimit), std::make_pair(1, 9600));
+    EXPECT_EQ(host.Posted(), FoundAfter(0));
+    EXPECT_EQ(simulator->BreaksSeen(0), 1);
+}
+
+TEST_F(SearchJobTest, InstrumentAt4800IsFoundAfterTheSevenRatesBeforeIt) {
+    StartSimulator({SimulatedLine::AtRate(4800)});
+    StartSearch();
+    EXPECT_EQ(FoundResult(8 * kProbeLimit), std::make_pair(1, 4800));
+    EXPECT_EQ(host.Posted(), FoundAfter(7));
+    EXPECT_EQ(simulator->BreaksSeen(0), 8);
+    EXPECT_EQ(simulator->NoiseSent(0), 7);  // each wrong rate heard garbage, not a prompt
+}
+
+TEST_F(SearchJobTest, InstrumentAt115200IsFoundBeforeTheSlowRates) {
+    StartSimulator({SimulatedLine::AtRate(115200)});
+    StartSearch();
+    EXPECT_EQ(FoundResult(5 * kProbeLimit), std::make_pair(1, 115200));
+    EXPECT_EQ(host.Posted(), FoundAfter(4));
+    EXPECT_EQ(simulator->BreaksSeen(0), 5);
+}
+
+TEST_F(SearchJobTest, NoPortsAtAllFailsAtOnce) {
+    UsePorts("");
+    StartSearch();
+    ASSERT_TRUE(host.WaitFor(SR_ERROR, NOTIFY_FAIL, seconds(2)));
+    EXPECT_TRUE(host.Stop());
+    EXPECT_EQ(host.Posted(), (Sequence{{0, 0}, {1, 1}, {1, 0}, {3, 2}}));
+}
+
+TEST_F(SearchJobTest, OfTwoInstrumentsTheLowerPortWins) {
+    StartSimulator({SimulatedLine::AtRate(19200), SimulatedLine::AtRate(9600)});
+    StartSearch();
+    EXPECT_EQ(FoundResult(2 * kProbeLimit), std::make_pair(1, 19200));
+    EXPECT_EQ(host.Posted(), FoundAfter(1));
+    EXPECT_EQ(simulator->BreaksSeen(1), 0);
+}
+
+TEST_F(SearchJobTest, PortsInUseOrGoneAreSkippedWithoutAProbe) {
+    StartSimulator(
+        {SimulatedLine::AtRate(9600), SimulatedLine::AtRate(9600), SimulatedLine::AtRate(9600)});
+    // COM1 held by another program (an exclusive lock, as serial programs take); COM2's
+    // device pulled out, so that the port list no longer has it.
+    const int held = open(simulator->SlavePath(0).c_str(), O_RDWR | O_NOCTTY | O_NONBLOCK);
+    ASSERT_GE(held, 0);
+    ASSERT_EQ(flock(held, LOCK_EX | LOCK_NB), 0);
+    simulator->CloseLine(1);
+    StartSearch();
+    EXPECT_EQ(FoundResult(kProbeLimit), std::make_pair(3, 9600));
+    EXPECT_EQ(host.Posted(), FoundAfter(0, 1));
+    EXPECT_EQ(simulator->BreaksSeen(0), 0);
+    close(held);
+}
+
+TEST_F(SearchJobTest, StopDuringAProbeEndsTheSearchWithoutAResult) {
+    StartSimulator({SimulatedLine::Silent()});
+    StartSearch();
+    ASSERT_TRUE(host.WaitFor(SR_SEARCH, NOTIFY_BEGIN, seconds(2)));
+    std::this_thread::sleep_for(milliseconds(500));  // inside the first wait for the prompt
+    EXPECT_TRUE(host.Stop());
+    const Sequence posted = host.Posted();
+    EXPECT_EQ(std::count(posted.begin(), posted.end(), std::make_pair(2, 1)), 0);
+}
+
+}  // namespace
