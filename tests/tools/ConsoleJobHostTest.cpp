@@ -1,0 +1,64 @@
+#include "tools/probe/ConsoleJobHost.h"
+
+#include <gtest/gtest.h>
+
+#include <thread>
+
+#include "jobs/JobMessages.h"
+#include "serial/PortMap.h"
+#include "tools/sim/InstrumentSimulator.h"
+
+namespace {
+
+using Clock = std::chrono::steady_clock;
+using Status = ConsoleJobHost::Status;
+
+void UsePorts(const std::string& ports) {
+    setenv(PortMap::kEnvironmentVariable, ports.c_str(), 1);
+    PortMap::Refresh();
+}
+
+// The wizard's usual path on one host: a search, then a connection to what it found,
+// which needs the search job to have let go of the port.
+TEST(ConsoleJobHostTest, SearchThenConnectionToWhatItFound) {
+    InstrumentSimulator simulator({SimulatedLine::Silent(), SimulatedLine::AtRate(9600)});
+    ASSERT_TRUE(simulator.Start());
+    simulator.CloseLine(0);  // keep the search quick: only COM2 is left
+    UsePorts(simulator.PortsVariable());
+    ConsoleJobHost host;
+    int notifications = 0;
+    host.SetObserver([&](const ConsoleJobHost::Notification&) { ++notifications; });
+
+    const auto found = host.RunSearch();
+    ASSERT_EQ(found.status, Status::Success);
+    EXPECT_EQ(found.portName, "COM2");
+    EXPECT_EQ(found.baud, 9600);
+    EXPECT_EQ(found.stopFailure, "");
+    EXPECT_EQ(notifications, 6);
+
+    const auto connected = host.RunConnection(found.portName, found.baud);
+    EXPECT_EQ(connected.status, Status::Success);
+    EXPECT_EQ(connected.stopFailure, "");
+    EXPECT_EQ(simulator.LineFeedsSeen(1), 1);
+}
+
+TEST(ConsoleJobHostTest, InterruptStopsARunningSearchAndEveryLaterRun) {
+    InstrumentSimulator simulator({SimulatedLine::Silent()});
+    ASSERT_TRUE(simulator.Start());
+    UsePorts(simulator.PortsVariable());
+    ConsoleJobHost host;
+    std::thread interrupter([&] {
+        std::this_thread::sleep_for(std::chrono::milliseconds(500));
+        host.Interrupt();
+    });
+    const auto start = Clock::now();
+    const auto outcome = host.RunSearch();
+    interrupter.join();
+    EXPECT_EQ(outcome.status, Status::Interrupted);
+    EXPECT_EQ(outcome.stopFailure, "");  // the job acknowledged the stop in time
+    EXPECT_LT(Clock::now() - start, std::chrono::milliseconds(2000));
+    EXPECT_EQ(host.RunConnection("COM1", 9600).status, Status::Interrupted);
+    EXPECT_EQ(simulator.LineFeedsSeen(0), 0);
+}
+
+}  // namespace

@@ -1,0 +1,175 @@
+#include "tools/sim/InstrumentSimulator.h"
+
+#include <dirent.h>
+#include <sys/stat.h>
+
+#include <gmock/gmock.h>
+#include <gtest/gtest.h>
+
+#include <sstream>
+#include <thread>
+
+#include "serial/CSerial.h"
+#include "tests/tools/ChildProcess.h"
+
+namespace {
+
+using Clock = std::chrono::steady_clock;
+using std::chrono::milliseconds;
+using ::testing::HasSubstr;
+using ::testing::MatchesRegex;
+
+// The host's end of a line: the slave opened as the jobs open a port.
+struct Host {
+    Host(const std::string& path, std::uint32_t baud) {
+        EXPECT_TRUE(serial.Open(path, baud, 0, 0, 8, 4096, 4096));
+    }
+    // Everything that arrives within the time, or up to and including a '>'.
+    std::string Read(milliseconds limit) {
+        std::string text;
+        const auto deadline = Clock::now() + limit;
+        while (Clock::now() < deadline && text.find('>') == std::string::npos) {
+            char byte = 0;
+            if (serial.kbhit() && serial.ReadPort(&byte, 1) == 1) {
+                text += byte;
+            } else {
+                std::this_thread::sleep_for(milliseconds(1));
+            }
+        }
+        return text;
+    }
+    CSerial serial;
+};
+
+SimulatorOptions QuickBreaks(std::ostream* log = nullptr) {
+    SimulatorOptions options;
+    options.breakMs = 100;
+    options.log = log;
+    return options;
+}
+
+int CountEntries(const char* dir) {
+    int count = 0;
+    if (DIR* d = opendir(dir)) {
+        while (readdir(d) != nullptr) {
+            ++count;
+        }
+        closedir(d);
+    }
+    return count;
+}
+
+TEST(InstrumentSimulatorTest, AnswersABreakAtItsRateWithBannerAndPromptWhenTheBreakEnds) {
+    std::ostringstream log;
+    InstrumentSimulator simulator({SimulatedLine::AtRate(9600)}, QuickBreaks(&log));
+    ASSERT_TRUE(simulator.Start());
+    Host host(simulator.SlavePath(0), 9600);
+    const auto start = Clock::now();
+    ASSERT_TRUE(host.serial.SendBreak(0));  // the purge is all a pty shows of a break
+    EXPECT_EQ(host.Read(milliseconds(1000)), SimulatorOptions().banner + ">");
+    EXPECT_GE(Clock::now() - start, milliseconds(90));
+    EXPECT_EQ(simulator.BreaksSeen(0), 1);
+    EXPECT_EQ(simulator.PromptsSent(0), 1);
+    EXPECT_THAT(log.str(), HasSubstr("COM1: break"));
+    EXPECT_THAT(log.str(), HasSubstr("banner and prompt at 9600 baud"));
+}
+
+TEST(InstrumentSimulatorTest, AtAnotherRateSendsNoiseWithoutAPrompt) {
+    InstrumentSimulator simulator({SimulatedLine::AtRate(4800)}, QuickBreaks());
+    ASSERT_TRUE(simulator.Start());
+    Host host(simulator.SlavePath(0), 9600);
+    host.serial.SendBreak(0);
+    const std::string noise = host.Read(milliseconds(400));
+    EXPECT_FALSE(noise.empty());
+    EXPECT_EQ(noise.find('>'), std::string::npos);
+    EXPECT_EQ(simulator.NoiseSent(0), 1);
+}
+
+TEST(InstrumentSimulatorTest, LineFeedIsAnsweredAfterTheReplyDelay) {
+    SimulatorOptions options;
+    options.replyDelayMs = 200;
+    InstrumentSimulator simulator({SimulatedLine::AtRate(19200)}, options);
+    ASSERT_TRUE(simulator.Start());
+    Host host(simulator.SlavePath(0), 19200);
+    host.serial.WritePort("\n");
+    EXPECT_EQ(host.Read(milliseconds(100)), "");
+    EXPECT_THAT(host.Read(milliseconds(1000)), HasSubstr(">"));
+    EXPECT_EQ(simulator.LineFeedsSeen(0), 1);
+    EXPECT_EQ(simulator.BreaksSeen(0), 0);
+}
+
+TEST(InstrumentSimulatorTest, OpeningIsNoBreakAndASilentLineNeverAnswers) {
+    InstrumentSimulator simulator({SimulatedLine::AtRate(9600), SimulatedLine::Silent()},
+                                  QuickBreaks());
+    ASSERT_TRUE(simulator.Start());
+    {
+        Host first(simulator.SlavePath(0), 9600);
+        EXPECT_EQ(first.Read(milliseconds(300)), "");
+    }
+    Host silent(simulator.SlavePath(1), 9600);
+    silent.serial.SendBreak(0);
+    silent.serial.WritePort("\n");
+    EXPECT_EQ(silent.Read(milliseconds(400)), "");
+    EXPECT_EQ(simulator.BreaksSeen(0), 0);
+    EXPECT_EQ(simulator.BreaksSeen(1), 1);
+    EXPECT_EQ(simulator.LineFeedsSeen(1), 1);
+}
+
+TEST(InstrumentSimulatorTest, ClosedLineVanishesUnderItsHost) {
+    InstrumentSimulator simulator({SimulatedLine::AtRate(9600), SimulatedLine::AtRate(9600)});
+    ASSERT_TRUE(simulator.Start());
+    const std::string path = simulator.SlavePath(0);
+    Host host(path, 9600);
+    simulator.CloseLine(0);
+    struct stat info {};
+    EXPECT_NE(stat(path.c_str(), &info), 0);
+    EXPECT_EQ(simulator.SlavePath(0), "");
+    EXPECT_EQ(simulator.PortsVariable(), "COM2=" + simulator.SlavePath(1));
+    EXPECT_EQ(host.serial.WritePort("\n"), 0u);
+}
+
+TEST(InstrumentSimulatorTest, LeavesNoDescriptorOrThreadBehind) {
+    const int fds = CountEntries("/proc/self/fd");
+    const int threads = CountEntries("/proc/self/task");
+    {
+        InstrumentSimulator simulator({SimulatedLine::AtRate(9600), SimulatedLine::Silent()});
+        ASSERT_TRUE(simulator.Start());
+        EXPECT_GT(CountEntries("/proc/self/fd"), fds);
+        simulator.CloseLine(1);
+    }
+    EXPECT_EQ(CountEntries("/proc/self/fd"), fds);
+    EXPECT_EQ(CountEntries("/proc/self/task"), threads);
+}
+
+TEST(SimToolTest, PrintsThePortsAndCleansUpOnSigterm) {
+    ChildProcess sim({SIM_PROGRAM, "9600", "silent"});
+    const std::string line = sim.ReadLine(std::chrono::seconds(5));
+    ASSERT_THAT(line, MatchesRegex("BRINEVANE_PORTS=COM1=/dev/pts/[0-9]+,COM2=/dev/pts/[0-9]+"));
+    const std::string first = line.substr(line.find("/dev/"), line.find(',') - line.find("/dev/"));
+    struct stat info {};
+    EXPECT_EQ(stat(first.c_str(), &info), 0);
+    kill(sim.Pid(), SIGTERM);
+    EXPECT_EQ(sim.Wait(std::chrono::seconds(5)), 0);
+    EXPECT_NE(stat(first.c_str(), &info), 0);
+}
+
+TEST(SimToolTest, RunsACommandWithThePortsAndExitsWithItsStatus) {
+    ChildProcess sim({SIM_PROGRAM, "9600", "--", "sh", "-c", "echo \"$BRINEVANE_PORTS\"; exit 3"});
+    EXPECT_EQ(sim.Wait(std::chrono::seconds(10)), 3);
+    EXPECT_THAT(sim.out, MatchesRegex("COM1=/dev/pts/[0-9]+\n"));
+}
+
+TEST(SimToolTest, UsageErrorsExitWithTwo) {
+    for (const std::vector<std::string>& args : std::vector<std::vector<std::string>>{
+             {SIM_PROGRAM},
+             {SIM_PROGRAM, "fast"},
+             {SIM_PROGRAM, "9600", "--"},
+             {SIM_PROGRAM, "--reply-delay", "soon", "9600"},
+         }) {
+        ChildProcess sim(args);
+        EXPECT_EQ(sim.Wait(std::chrono::seconds(5)), 2) << args.back();
+        EXPECT_FALSE(sim.err.empty());
+    }
+}
+
+}  // namespace

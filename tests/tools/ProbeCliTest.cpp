@@ -1,0 +1,167 @@
+#include <fcntl.h>
+#include <grp.h>
+#include <sys/file.h>
+#include <sys/stat.h>
+
+#include <gmock/gmock.h>
+#include <gtest/gtest.h>
+
+#include <nlohmann/json.hpp>
+#include <thread>
+
+#include "serial/PortMap.h"
+#include "tests/tools/ChildProcess.h"
+#include "tools/sim/InstrumentSimulator.h"
+
+namespace {
+
+using std::chrono::milliseconds;
+using std::chrono::seconds;
+using ::testing::HasSubstr;
+using ::testing::MatchesRegex;
+
+class ProbeCliTest : public ::testing::Test {
+  protected:
+    void StartSimulator(std::vector<SimulatedLine> lines) {
+        simulator = std::make_unique<InstrumentSimulator>(std::move(lines));
+        ASSERT_TRUE(simulator->Start());
+        setenv(PortMap::kEnvironmentVariable, simulator->PortsVariable().c_str(), 1);
+    }
+
+    // Runs brinevane-probe with the arguments; its output lands in out and err.
+    int Probe(std::vector<std::string> args) {
+        args.insert(args.begin(), PROBE_PROGRAM);
+        ChildProcess probe(args);
+        const int status = probe.Wait(seconds(60));
+        out = probe.out;
+        err = probe.err;
+        return status;
+    }
+
+    std::unique_ptr<InstrumentSimulator> simulator;
+    std::string out;
+    std::string err;
+};
+
+TEST_F(ProbeCliTest, UsageErrorsExitWithTwo) {
+    for (const std::vector<std::string>& args : std::vector<std::vector<std::string>>{
+             {},
+             {"scan"},
+             {"search", "--fast"},
+             {"connect", "COM1"},
+             {"connect", "COM1", "fast"},
+             {"connect", "COM1", "9600", "extra"},
+             {"connect", "COM1", "12345"},
+             {"connect", "LPT1", "9600"},
+             {"connect", "COM33", "9600"},
+         }) {
+        EXPECT_EQ(Probe(args), 2) << ::testing::PrintToString(args);
+        EXPECT_FALSE(err.empty());
+        EXPECT_EQ(out, "");
+    }
+    EXPECT_EQ(Probe({"connect", "COM1", "fast"}), 2);
+    EXPECT_THAT(err, HasSubstr("'fast' is not a baud rate"));
+    EXPECT_EQ(Probe({"connect", "LPT1", "9600"}), 2);
+    EXPECT_THAT(err, HasSubstr("'LPT1' is not a port name"));
+}
+
+TEST_F(ProbeCliTest, HelpAndVersion) {
+    EXPECT_EQ(Probe({"--help"}), 0);
+    EXPECT_THAT(out, HasSubstr("connect"));
+    EXPECT_EQ(Probe({"--version"}), 0);
+    EXPECT_THAT(out, MatchesRegex("brinevane-probe [0-9]+\\.[0-9]+\\.[0-9]+\n"));
+}
+
+TEST_F(ProbeCliTest, PortsListsEachPortWithItsDevice) {
+    StartSimulator({SimulatedLine::AtRate(9600), SimulatedLine::Silent()});
+    EXPECT_EQ(Probe({"ports"}), 0);
+    EXPECT_EQ(out,
+              "COM1  " + simulator->SlavePath(0) + "\nCOM2  " + simulator->SlavePath(1) + "\n");
+    EXPECT_EQ(Probe({"ports", "--json"}), 0);
+    const auto json = nlohmann::json::parse(out);
+    ASSERT_EQ(json["ports"].size(), 2u);
+    EXPECT_EQ(json["ports"][1]["name"], "COM2");
+    EXPECT_EQ(json["ports"][1]["device"], simulator->SlavePath(1));
+}
+
+TEST_F(ProbeCliTest, SearchPrintsThePortAndRateFound) {
+    StartSimulator({SimulatedLine::AtRate(9600)});
+    EXPECT_EQ(Probe({"search"}), 0);
+    EXPECT_EQ(out, "COM1 9600\n");
+    EXPECT_EQ(Probe({"--json", "search"}), 0);
+    const auto json = nlohmann::json::parse(out);
+    EXPECT_EQ(json["ok"], true);
+    EXPECT_EQ(json["port"], "COM1");
+    EXPECT_EQ(json["baud"], 9600);
+    EXPECT_EQ(json["device"], simulator->SlavePath(0));
+}
+
+TEST_F(ProbeCliTest, SearchWithoutPortsFindsNothing) {
+    setenv(PortMap::kEnvironmentVariable, "", 1);
+    EXPECT_EQ(Probe({"search"}), 1);
+    EXPECT_EQ(out, "");
+    EXPECT_EQ(err, "No Brinevane ADCPs were detected!\n");
+}
+
+TEST_F(ProbeCliTest, ConnectVerboseShowsEachNotification) {
+    StartSimulator({SimulatedLine::AtRate(19200)});
+    EXPECT_EQ(Probe({"connect", "COM1", "19200", "-v"}), 0);
+    EXPECT_EQ(out, "COM1 19200\n");
+    EXPECT_THAT(err, HasSubstr("notify 0 0\n"));
+    EXPECT_THAT(err, HasSubstr("notify 4 1\n"));
+}
+
+TEST_F(ProbeCliTest, ConnectFailuresSayWhy) {
+    StartSimulator({SimulatedLine::AtRate(9600)});
+    EXPECT_EQ(Probe({"connect", "COM5", "9600"}), 1);
+    EXPECT_EQ(err, "Error during programming!\nCOM5 is not a serial port on this computer\n");
+
+    const int held = open(simulator->SlavePath(0).c_str(), O_RDWR | O_NOCTTY | O_NONBLOCK);
+    ASSERT_EQ(flock(held, LOCK_EX | LOCK_NB), 0);
+    EXPECT_EQ(Probe({"--json", "connect", "COM1", "9600"}), 1);
+    const auto json = nlohmann::json::parse(out);
+    EXPECT_EQ(json["ok"], false);
+    EXPECT_EQ(json["error"], "Error during programming!");
+    EXPECT_THAT(json["reason"].get<std::string>(),
+                HasSubstr("is in use by tools_probe_tes (pid " + std::to_string(getpid()) + ")"));
+    close(held);
+}
+
+TEST_F(ProbeCliTest, ConnectAtTheWrongRateHearsNoPrompt) {
+    StartSimulator({SimulatedLine::AtRate(9600)});
+    EXPECT_EQ(Probe({"connect", "COM1", "4800"}), 1);
+    EXPECT_THAT(err, HasSubstr("Error during programming!\nno prompt at 4800 baud on COM1"));
+}
+
+TEST_F(ProbeCliTest, PermissionDeniedNamesTheDevicesGroup) {
+    if (getuid() != 0 || access("/usr/bin/setpriv", X_OK) != 0) {
+        GTEST_SKIP() << "needs root to run the probe as an unprivileged user";
+    }
+    StartSimulator({SimulatedLine::AtRate(9600)});
+    const std::string device = simulator->SlavePath(0);
+    // Owned as a USB adapter is on Debian: root and the 'dialout' group.
+    const group* dialout = getgrnam("dialout");
+    ASSERT_NE(dialout, nullptr);
+    ASSERT_EQ(chown(device.c_str(), 0, dialout->gr_gid), 0);
+    ASSERT_EQ(chmod(device.c_str(), 0660), 0);
+    ChildProcess probe({"/usr/bin/setpriv", "--reuid=nobody", "--regid=nogroup", "--clear-groups",
+                        PROBE_PROGRAM, "connect", device, "9600"});
+    EXPECT_EQ(probe.Wait(seconds(10)), 1);
+    EXPECT_THAT(probe.err, HasSubstr("Permission denied on " + device +
+                                     ": add your user to the "
+                                     "'dialout' group"));
+}
+
+TEST_F(ProbeCliTest, InterruptedSearchStopsCleanly) {
+    StartSimulator({SimulatedLine::Silent()});
+    ChildProcess probe({PROBE_PROGRAM, "search"});
+    std::this_thread::sleep_for(milliseconds(700));
+    kill(probe.Pid(), SIGINT);
+    const auto start = std::chrono::steady_clock::now();
+    EXPECT_EQ(probe.Wait(seconds(5)), 130);
+    EXPECT_LT(std::chrono::steady_clock::now() - start, milliseconds(1500));
+    EXPECT_THAT(probe.err, HasSubstr("Interrupted."));
+    EXPECT_EQ(probe.err.find("Could not stop"), std::string::npos);
+}
+
+}  // namespace
