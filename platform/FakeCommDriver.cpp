@@ -71,8 +71,9 @@ public:
         if (m_line->Fails(FakeCall::Write)) {
             return false;
         }
-        m_line->m_written.append(static_cast<const char*>(buffer), count);
-        done = count;
+        const std::uint32_t limit = m_line->m_writeLimit;
+        done = (limit != 0 && limit < count) ? limit : count;
+        m_line->m_written.append(static_cast<const char*>(buffer), done);
         return true;
     }
     bool PurgeInput() override {
@@ -149,6 +150,11 @@ void FakeLine::Clear(FakeCall call) {
 void FakeLine::ReportWaiting(std::uint32_t count) {
     std::lock_guard<std::mutex> lock(m_mutex);
     m_reportWaiting = count;
+}
+
+void FakeLine::LimitWrites(std::uint32_t count) {
+    std::lock_guard<std::mutex> lock(m_mutex);
+    m_writeLimit = count;
 }
 
 int FakeLine::Count(FakeCall call) {

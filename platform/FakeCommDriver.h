@@ -42,6 +42,8 @@ public:
     void Clear(FakeCall call);
     // Reports waiting bytes whatever the queue holds (with Read failing: a broken port).
     void ReportWaiting(std::uint32_t count);
+    // Each write takes at most this many bytes and still reports success (0: no limit).
+    void LimitWrites(std::uint32_t count);
     int Count(FakeCall call);
     bool IsOpen();
     LineState State();
@@ -57,6 +59,7 @@ private:
     std::string m_written;
     std::uint32_t m_outQueue = 0;
     std::uint32_t m_reportWaiting = 0;
+    std::uint32_t m_writeLimit = 0;
     std::map<FakeCall, std::uint32_t> m_failures;
     std::map<FakeCall, int> m_counts;
     bool m_open = false;

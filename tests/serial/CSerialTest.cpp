@@ -174,6 +174,15 @@ TEST_F(CSerialTest, AWriteNeedsMoreRoomThanItsOwnSize) {
     EXPECT_EQ(m_serial.WritePort("\n"), 1u);
 }
 
+TEST_F(CSerialTest, AShortWriteIsAFailureWithItsOwnCode) {
+    ASSERT_TRUE(OpenCom1());
+    m_com1->LimitWrites(2);
+    SetLastError(kUntouched);
+    EXPECT_EQ(m_serial.WritePort("abc"), 0u);
+    EXPECT_EQ(GetLastError(), SERIAL_E_SHORT_WRITE);
+    EXPECT_EQ(m_serial.WritePort("ab"), 2u);
+}
+
 TEST_F(CSerialTest, AnOutputQueueOfZeroRefusesEveryWrite) {
     ASSERT_TRUE(OpenCom1(9600, 4096, 0));
     EXPECT_EQ(m_serial.WritePort("\n"), 0u);
