@@ -1,0 +1,253 @@
+// The wizard driven as a user would, against the simulator: both ways through the first
+// page, the settings page, the connection and its end.
+#include <QAbstractButton>
+#include <QCheckBox>
+#include <QComboBox>
+#include <QLabel>
+#include <QLineEdit>
+#include <QProcess>
+#include <QtTest>
+#include <cstdio>
+#include <cstring>
+
+#include "tests/ui/MessageRecorder.h"
+#include "tools/sim/InstrumentSimulator.h"
+#include "ui/CAboutDlg.h"
+#include "ui/CCommDlg.h"
+#include "ui/CWizardApp.h"
+#include "ui/CWizardSheet.h"
+
+namespace {
+
+constexpr char kFailingConnectionChild[] = "--failing-connection-child";
+
+// The lines of a simulator as BRINEVANE_PORTS, under port names of our choosing.
+void MapPorts(const InstrumentSimulator& sim, const QStringList& names) {
+    QStringList entries;
+    for (int i = 0; i < names.size(); ++i) {
+        entries << names[i] + "=" + QString::fromStdString(sim.SlavePath(i));
+    }
+    qputenv("BRINEVANE_PORTS", entries.join(',').toUtf8());
+}
+
+// The real wizard, shown, with the run settings as at the program's start.
+class Wizard {
+  public:
+    Wizard() {
+        CWizardApp::Instance().Settings() = RunSettings{};
+        CWizardApp::Instance().BuildWizard(sheet);
+        sheet.show();
+        Settle();
+    }
+
+    // Lets the queued button states take effect.
+    static void Settle() { QCoreApplication::processEvents(); }
+
+    void Press(QWizard::WizardButton which) {
+        Settle();
+        QAbstractButton* button = sheet.button(which);
+        QVERIFY2(button->isVisible() && button->isEnabled(), "button not available");
+        button->click();
+        Settle();
+    }
+    bool Enabled(QWizard::WizardButton which) const {
+        return sheet.button(which)->isVisible() && sheet.button(which)->isEnabled();
+    }
+    QCheckBox* SpecifyPort() const { return sheet.findChild<QCheckBox*>("IDC_1003"); }
+    QComboBox* PortList() const { return sheet.findChild<QComboBox*>("IDC_1006"); }
+    QComboBox* BaudList() const { return sheet.findChild<QComboBox*>("IDC_1007"); }
+    QStringList Ports() const {
+        QStringList names;
+        for (int i = 0; i < PortList()->count(); ++i) {
+            names << PortList()->itemText(i);
+        }
+        return names;
+    }
+    static RunSettings& Settings() { return CWizardApp::Instance().Settings(); }
+
+    CWizardSheet sheet;
+};
+
+bool StartSimulator(InstrumentSimulator& sim) {
+    std::string error;
+    if (!sim.Start(&error)) {
+        qWarning("simulator: %s", error.c_str());
+        return false;
+    }
+    return true;
+}
+
+// The child process of failedConnectionEndsProcess: the check box path to a port where
+// no instrument answers. Messages go to stdout for the parent to read.
+int RunFailingConnection() {
+    MessageSink::Replace([](QWidget*, const QString& text, const QString& detail) {
+        std::printf("message: %s | %s\n", qPrintable(text), qPrintable(detail));
+        std::fflush(stdout);
+    });
+    Wizard wizard;
+    wizard.SpecifyPort()->setChecked(true);
+    wizard.Press(QWizard::NextButton);
+    wizard.Press(QWizard::NextButton);
+    std::printf("still running\n");
+    return 0;
+}
+
+}  // namespace
+
+class WizardTest : public QObject {
+    Q_OBJECT
+
+  private slots:
+    void versionTitle() {
+        QCOMPARE(CWizardSheet::VersionSuffix(1, 5, 0, 0), QStringLiteral(" v. 1.05"));
+        QCOMPARE(CWizardSheet::VersionSuffix(2, 10, 3, 0), QStringLiteral(" v. 2.10.003"));
+        QCOMPARE(CWizardSheet::VersionSuffix(1, 5, 0, 9), QStringLiteral(" v. 1.05"));
+        CWizardSheet sheet;
+        QVERIFY(sheet.windowTitle().endsWith(CWizardSheet::ProductVersionSuffix()));
+    }
+
+    void aboutButton() {
+        qputenv("BRINEVANE_PORTS", "");
+        Wizard wizard;
+        QVERIFY(!wizard.sheet.button(QWizard::HelpButton)->isVisible());
+        QAbstractButton* about = wizard.sheet.button(QWizard::CustomButton1);
+        QCOMPARE(about->text(), QStringLiteral("&About Brinevane Setup..."));
+        QVERIFY(about->isVisible());
+        QVERIFY(about->x() < wizard.sheet.button(QWizard::NextButton)->x());
+
+        bool shown = false;
+        QTimer::singleShot(0, [&shown] {
+            if (auto* box = qobject_cast<CAboutDlg*>(QApplication::activeModalWidget())) {
+                shown = true;
+                box->accept();
+            }
+        });
+        about->click();
+        QVERIFY(shown);
+    }
+
+    void checkBoxPath() {
+        // COM2 and COM10 are lines with nothing on them; no search runs on this path.
+        InstrumentSimulator sim(
+            {SimulatedLine::AtRate(9600), SimulatedLine::Silent(), SimulatedLine::Silent()});
+        QVERIFY(StartSimulator(sim));
+        MapPorts(sim, {"COM1", "COM2", "COM10"});
+        MessageRecorder messages;
+        Wizard wizard;
+        QVERIFY(wizard.Enabled(QWizard::NextButton));
+        QVERIFY(!wizard.Enabled(QWizard::BackButton));
+
+        wizard.SpecifyPort()->setChecked(true);
+        wizard.Press(QWizard::NextButton);
+        QVERIFY(qobject_cast<CCommDlg*>(wizard.sheet.currentPage()));
+        QCOMPARE(Wizard::Settings().m_strPortName, std::string("COM1"));
+        QCOMPARE(Wizard::Settings().m_nBaudRate, 9600);
+        QCOMPARE(wizard.Ports(), (QStringList{"COM1", "COM10", "COM2"}));
+        QCOMPARE(wizard.PortList()->currentText(), QStringLiteral("COM1"));
+        QCOMPARE(wizard.BaudList()->currentText(), QStringLiteral("9600"));
+        QVERIFY(wizard.sheet.findChild<QLabel*>("IDC_PORT_DEVICE")
+                    ->text()
+                    .startsWith(QString::fromStdString(sim.SlavePath(0))));
+        QVERIFY(wizard.Enabled(QWizard::BackButton));
+        QVERIFY(wizard.Enabled(QWizard::NextButton));
+
+        // Only a choice from a list writes the settings; typed text is never read.
+        QTest::keyClick(wizard.PortList(), Qt::Key_Down);
+        QCOMPARE(Wizard::Settings().m_strPortName, std::string("COM10"));
+        QLineEdit* baudEdit = wizard.BaudList()->lineEdit();
+        baudEdit->setFocus();
+        baudEdit->selectAll();
+        QTest::keyClicks(baudEdit, "4800");
+        wizard.PortList()->setFocus();  // editing finished (Return would press Next)
+        Wizard::Settle();
+        QCOMPARE(Wizard::Settings().m_nBaudRate, 9600);
+        QCOMPARE(wizard.BaudList()->count(), 8);
+
+        // Back and Next again: every port once, and the box sets COM1 and 9600 anew.
+        wizard.Press(QWizard::BackButton);
+        QVERIFY(!wizard.Enabled(QWizard::BackButton));
+        wizard.Press(QWizard::NextButton);
+        QCOMPARE(wizard.Ports(), (QStringList{"COM1", "COM10", "COM2"}));
+        QCOMPARE(wizard.PortList()->currentText(), QStringLiteral("COM1"));
+        QCOMPARE(Wizard::Settings().m_strPortName, std::string("COM1"));
+        QVERIFY(messages.Texts().isEmpty());
+    }
+
+    void searchFindsInstrument() {
+        // COM1 does not exist, so the search goes straight to COM2.
+        InstrumentSimulator sim({SimulatedLine::AtRate(19200)});
+        QVERIFY(StartSimulator(sim));
+        MapPorts(sim, {"COM2"});
+        MessageRecorder messages;
+        Wizard wizard;
+        wizard.Press(QWizard::NextButton);
+        QVERIFY(messages.Texts().isEmpty());
+        QCOMPARE(Wizard::Settings().m_strPortName, std::string("COM2"));
+        QCOMPARE(Wizard::Settings().m_nBaudRate, 19200);
+        QVERIFY(qobject_cast<CCommDlg*>(wizard.sheet.currentPage()));
+        QCOMPARE(wizard.PortList()->currentText(), QStringLiteral("COM2"));
+        QCOMPARE(wizard.BaudList()->currentText(), QStringLiteral("19200"));
+    }
+
+    void searchFindsNothing() {
+        qputenv("BRINEVANE_PORTS", "");
+        MessageRecorder messages;
+        Wizard wizard;
+        wizard.Press(QWizard::NextButton);
+        QCOMPARE(messages.Texts(), QStringList{"No Brinevane ADCPs were detected!"});
+        QVERIFY(messages.Detail(0).startsWith("No serial port was found"));
+        QVERIFY(qobject_cast<CCommDlg*>(wizard.sheet.currentPage()));
+        QCOMPARE(wizard.PortList()->count(), 0);
+        QCOMPARE(wizard.BaudList()->currentIndex(), -1);
+        QCOMPARE(wizard.BaudList()->currentText(), QString());
+        QCOMPARE(Wizard::Settings().m_strPortName, std::string());
+        QCOMPARE(Wizard::Settings().m_nBaudRate, 0);
+    }
+
+    void connectionSucceeds() {
+        InstrumentSimulator sim({SimulatedLine::AtRate(9600)});
+        QVERIFY(StartSimulator(sim));
+        MapPorts(sim, {"COM1"});
+        MessageRecorder messages;
+        Wizard wizard;
+        wizard.SpecifyPort()->setChecked(true);
+        wizard.Press(QWizard::NextButton);
+        wizard.Press(QWizard::NextButton);
+        QVERIFY(messages.Texts().isEmpty());
+        QCOMPARE(wizard.sheet.currentPage()->objectName(), QStringLiteral("CFinishDlg"));
+        QVERIFY(!wizard.sheet.button(QWizard::CancelButton)->isEnabled());
+        QVERIFY(!wizard.Enabled(QWizard::BackButton));
+        QVERIFY(wizard.Enabled(QWizard::FinishButton));
+        QCOMPARE(sim.LineFeedsSeen(0), 1);
+        wizard.Press(QWizard::FinishButton);
+        QVERIFY(!wizard.sheet.isVisible());
+    }
+
+    void failedConnectionEndsProcess() {
+        // The instrument talks at 19200; the check box path connects at 9600.
+        InstrumentSimulator sim({SimulatedLine::AtRate(19200)});
+        QVERIFY(StartSimulator(sim));
+        MapPorts(sim, {"COM1"});
+        QProcess child;
+        child.start(QCoreApplication::applicationFilePath(), {kFailingConnectionChild});
+        QVERIFY(child.waitForFinished(15000));
+        const QString output = QString::fromUtf8(child.readAllStandardOutput());
+        QCOMPARE(child.exitStatus(), QProcess::NormalExit);
+        QCOMPARE(child.exitCode(), CCommDlg::kExitConnectionFailed);
+        QCOMPARE(output.count("message: "), 1);
+        QVERIFY2(output.contains("message: Error during programming! | No prompt at 9600 baud"),
+                 qPrintable(output));
+        QVERIFY(!output.contains("still running"));
+    }
+};
+
+int main(int argc, char* argv[]) {
+    QApplication app(argc, argv);
+    if (argc > 1 && std::strcmp(argv[1], kFailingConnectionChild) == 0) {
+        return RunFailingConnection();
+    }
+    WizardTest test;
+    return QTest::qExec(&test, argc, argv);
+}
+
+#include "WizardTest.moc"

@@ -1,0 +1,130 @@
+#include "ui/CCommDlg.h"
+
+#include <QLineEdit>
+#include <QStringList>
+#include <cstdlib>
+
+#include "serial/CSerial.h"
+#include "serial/PortMap.h"
+#include "ui/CJobProgressDlg.h"
+#include "ui/CWizardApp.h"
+#include "ui/CWizardSheet.h"
+#include "ui_CCommDlg.h"
+
+CCommDlg::CCommDlg(QWidget* parent) : CWizardPage(parent), m_ui(new Ui::CCommDlg) {
+    m_ui->setupUi(this);
+    ConnectListChoice(m_ui->IDC_1006, &CCommDlg::OnPortSelChange);
+    ConnectListChoice(m_ui->IDC_1007, &CCommDlg::OnBaudSelChange);
+    connect(m_ui->IDC_1006, &QComboBox::currentIndexChanged, this, &CCommDlg::ShowPortDevice);
+}
+
+CCommDlg::~CCommDlg() = default;
+
+void CCommDlg::ConnectListChoice(QComboBox* list, void (CCommDlg::*handler)(int)) {
+    // activated is not emitted for the page's own selections, but a combo box also emits
+    // it when the text typed into its edit field matches an entry, once editing ends.
+    // Typed text must never choose: the edit field is given a handler that marks the end
+    // of editing before the combo box's own and clears the mark after it.
+    auto* edit = new QLineEdit(list);
+    connect(edit, &QLineEdit::editingFinished, this, [this] { m_bEditingFinishing = true; });
+    list->setLineEdit(edit);
+    connect(edit, &QLineEdit::editingFinished, this, [this] { m_bEditingFinishing = false; });
+    list->setCompleter(nullptr);  // its completions would choose entries too
+    list->setInsertPolicy(QComboBox::NoInsert);
+    connect(list, &QComboBox::activated, this, [this, handler](int index) {
+        if (!m_bEditingFinishing && index >= 0) {
+            (this->*handler)(index);
+        }
+    });
+}
+
+bool CCommDlg::OnSetActive() {
+    SetWizardButtons(CWizardSheet::PSWIZB_BACK | CWizardSheet::PSWIZB_NEXT);
+    FillPortList();
+    SelectBaudRate();
+    return true;
+}
+
+void CCommDlg::FillPortList() {
+    QComboBox* portList = m_ui->IDC_1006;
+    portList->clear();
+
+    QStringList names;
+    {
+        CSerial serial;  // never opened: listing must not touch the ports
+        serial.EnumeratePorts();
+        for (int i = 0; i < PortMap::kMaxPorts; ++i) {
+            const int port = serial.NextAvailablePort();
+            if (port != 0) {
+                names << QString::fromStdString(PortMap::PortName(port));
+            }
+        }
+    }
+    // In text order, as a sorted list keeps them: COM1, COM10, COM2.
+    names.sort(Qt::CaseInsensitive);
+    portList->addItems(names);
+
+    const QString current = QString::fromStdString(CWizardApp::Instance().Settings().m_strPortName);
+    const int index = names.indexOf(current);  // exact and case-sensitive
+    portList->setCurrentIndex(index);
+    if (index < 0) {
+        portList->clearEditText();
+    }
+    ShowPortDevice();
+}
+
+void CCommDlg::SelectBaudRate() {
+    QComboBox* baudList = m_ui->IDC_1007;
+    const std::int32_t baud = CWizardApp::Instance().Settings().m_nBaudRate;
+    int index = -1;
+    for (int i = 0; i < baudList->count(); ++i) {
+        if (baudList->itemText(i).toLongLong() == baud) {
+            index = i;
+            break;
+        }
+    }
+    baudList->setCurrentIndex(index);
+    if (index < 0) {
+        baudList->clearEditText();
+    }
+}
+
+void CCommDlg::OnPortSelChange(int index) {
+    CWizardApp::Instance().Settings().m_strPortName = m_ui->IDC_1006->itemText(index).toStdString();
+}
+
+void CCommDlg::OnBaudSelChange(int index) {
+    // A decimal number with optional leading blanks and sign, up to the first other
+    // character; 0 when there is none.
+    const std::string text = m_ui->IDC_1007->itemText(index).toStdString();
+    const long baud = std::strtol(text.c_str(), nullptr, 10);
+    CWizardApp::Instance().Settings().m_nBaudRate = static_cast<std::int32_t>(baud);
+}
+
+void CCommDlg::ShowPortDevice() {
+    // What the port is on this computer, from the port map the list was made from.
+    QString device;
+    const QString name = m_ui->IDC_1006->currentIndex() >= 0 ? m_ui->IDC_1006->currentText() : "";
+    if (!name.isEmpty()) {
+        if (const PortInfo* info = PortMap::Current()->FindByName(name.toStdString())) {
+            device = QString::fromStdString(info->path);
+            const std::string description = info->Description();
+            if (!description.empty()) {
+                device += QLatin1Char('\n') + QString::fromStdString(description);
+            }
+        }
+    }
+    m_ui->IDC_PORT_DEVICE->setText(device);
+}
+
+bool CCommDlg::OnWizardNext() {
+    SetWizardButtons(0);
+    CJobProgressDlg connection;
+    connection.SetMode(CJobProgressDlg::MODE_CONNECTION);
+    if (connection.DoModal() == 0) {
+        // The dialog has told the user why; without an instrument there is nothing left
+        // to do, and the failure shows in the exit code.
+        std::exit(kExitConnectionFailed);
+    }
+    return true;
+}

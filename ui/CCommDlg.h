@@ -1,0 +1,38 @@
+#pragma once
+#include <memory>
+
+#include "ui/CWizardPage.h"
+
+class QComboBox;
+
+namespace Ui {
+class CCommDlg;
+}
+
+// The port and baud rate to use: the ports that exist and the supported rates, with the
+// current settings selected. Only a choice from a list changes the settings. Next checks
+// that the instrument answers there; when it does not, the program ends.
+class CCommDlg : public CWizardPage {
+    Q_OBJECT
+  public:
+    // The process's exit code when the instrument did not answer.
+    static constexpr int kExitConnectionFailed = 1;
+
+    explicit CCommDlg(QWidget* parent = nullptr);
+    ~CCommDlg() override;
+
+    bool OnSetActive() override;
+    bool OnWizardNext() override;
+
+  private:
+    // Calls handler for an entry the user chooses from the list, and for nothing else.
+    void ConnectListChoice(QComboBox* list, void (CCommDlg::*handler)(int));
+    void FillPortList();
+    void SelectBaudRate();
+    void OnPortSelChange(int index);
+    void OnBaudSelChange(int index);
+    void ShowPortDevice();
+
+    std::unique_ptr<Ui::CCommDlg> m_ui;
+    bool m_bEditingFinishing = false;
+};

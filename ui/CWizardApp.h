@@ -1,0 +1,34 @@
+#pragma once
+#include <QPointer>
+#include <QString>
+
+#include "jobs/RunSettings.h"
+
+class CWizardSheet;
+class QWidget;
+
+// The one application object: the settings the whole run shares, and the start of the
+// wizard. The pages, the progress dialog and the connection job all reach the settings
+// through Instance().Settings().
+class CWizardApp {
+  public:
+    static CWizardApp& Instance();
+
+    RunSettings& Settings() { return m_settings; }
+    // The wizard while it exists, else null.
+    CWizardSheet* Sheet() const;
+
+    // Adds the three pages to the sheet, in their order, and makes it the main window.
+    void BuildWizard(CWizardSheet& sheet);
+    // Builds and runs the wizard modally. False once it has closed: the program ends.
+    bool InitInstance();
+
+    // The caption of every message box: the program file's base name.
+    static QString Title();
+
+  private:
+    CWizardApp() = default;
+
+    QPointer<CWizardSheet> m_pSheet;
+    RunSettings m_settings;
+};

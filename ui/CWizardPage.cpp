@@ -1,0 +1,20 @@
+#include "ui/CWizardPage.h"
+
+#include "ui/CWizardApp.h"
+#include "ui/CWizardSheet.h"
+
+CWizardPage::CWizardPage(QWidget* parent) : QWizardPage(parent) {}
+
+bool CWizardPage::validatePage() {
+    return OnWizardNext() && OnKillActive();
+}
+
+CWizardSheet* CWizardPage::Sheet() {
+    return CWizardApp::Instance().Sheet();
+}
+
+void CWizardPage::SetWizardButtons(int buttons) {
+    if (CWizardSheet* sheet = Sheet()) {
+        sheet->SetWizardButtons(buttons);
+    }
+}

@@ -1,0 +1,80 @@
+#include "ui/CWizardSheet.h"
+
+#include <QAbstractButton>
+#include <QMetaObject>
+
+#include "res/resource.h"
+#include "res/version.h"
+#include "ui/CAboutDlg.h"
+#include "ui/CWizardPage.h"
+
+CWizardSheet::CWizardSheet(QWidget* parent) : QWizard(parent) {
+    setWizardStyle(QWizard::ClassicStyle);
+    setOption(QWizard::HaveHelpButton, false);
+    setWindowTitle(QString::fromUtf8(kProgramName) + ProductVersionSuffix());
+    setWindowIcon(ApplicationIcon());
+
+    // No window manager here has a per-window system menu to carry the About item: it
+    // takes the left end of the button row, where the eye starts reading it.
+    setOption(QWizard::HaveCustomButton1, true);
+    setButtonText(QWizard::CustomButton1, QString::fromUtf8(IDS_ABOUTBOX));
+    setButtonLayout({QWizard::CustomButton1, QWizard::Stretch, QWizard::BackButton,
+                     QWizard::NextButton, QWizard::FinishButton, QWizard::CancelButton});
+    connect(this, &QWizard::customButtonClicked, this, [this](int which) {
+        if (which == QWizard::CustomButton1) {
+            ShowAbout();
+        }
+    });
+    connect(this, &QWizard::currentIdChanged, this, &CWizardSheet::OnCurrentIdChanged);
+}
+
+void CWizardSheet::AddPage(CWizardPage* page) {
+    addPage(page);
+}
+
+void CWizardSheet::SetWizardButtons(int buttons) {
+    QMetaObject::invokeMethod(
+        this, [this, buttons] { ApplyWizardButtons(buttons); }, Qt::QueuedConnection);
+}
+
+void CWizardSheet::ApplyWizardButtons(int buttons) {
+    button(QWizard::BackButton)->setEnabled((buttons & PSWIZB_BACK) != 0);
+    button(QWizard::NextButton)->setEnabled((buttons & PSWIZB_NEXT) != 0);
+    button(QWizard::FinishButton)->setEnabled((buttons & PSWIZB_FINISH) != 0);
+}
+
+void CWizardSheet::OnCurrentIdChanged(int id) {
+    // QWizard initialises a page only on the way forward; the pages' own hook runs on
+    // every showing, Back included.
+    if (auto* page = qobject_cast<CWizardPage*>(this->page(id))) {
+        page->OnSetActive();
+    }
+}
+
+void CWizardSheet::ShowAbout() {
+    CAboutDlg about(this);
+    about.exec();
+}
+
+QString CWizardSheet::VersionSuffix(unsigned major, unsigned minor, unsigned patch,
+                                    unsigned build) {
+    Q_UNUSED(build);
+    QString suffix = QStringLiteral(" v. %1.%2").arg(major).arg(minor, 2, 10, QLatin1Char('0'));
+    if (patch != 0) {
+        suffix += QStringLiteral(".%1").arg(patch, 3, 10, QLatin1Char('0'));
+    }
+    return suffix;
+}
+
+QString CWizardSheet::ProductVersionSuffix() {
+    return VersionSuffix(BRINEVANE_VERSION_MAJOR, BRINEVANE_VERSION_MINOR, BRINEVANE_VERSION_PATCH,
+                         BRINEVANE_VERSION_TWEAK);
+}
+
+QIcon CWizardSheet::ApplicationIcon() {
+    QIcon icon;
+    for (const int size : {16, 32, 48}) {
+        icon.addFile(QStringLiteral(":/icons/brinevane-setup-%1.png").arg(size), QSize(size, size));
+    }
+    return icon;
+}

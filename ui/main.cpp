@@ -1,0 +1,9 @@
+#include <QApplication>
+
+#include "ui/CWizardApp.h"
+
+int main(int argc, char* argv[]) {
+    QApplication app(argc, argv);
+    CWizardApp::Instance().InitInstance();
+    return 0;
+}
