@@ -8,6 +8,27 @@
 #include "serial/CSerial.h"
 #include "serial/PortDiagnosis.h"
 
+namespace {
+
+// Lets go of the port when the job's loop ends, before its thread signals that it has
+// stopped: a host that starts the next job on that port at once then finds it free.
+class PortRelease {
+  public:
+    explicit PortRelease(CSerial* serial) : m_serial(serial) {}
+    ~PortRelease() {
+        if (m_serial != nullptr) {
+            m_serial->Close();
+        }
+    }
+    PortRelease(const PortRelease&) = delete;
+    PortRelease& operator=(const PortRelease&) = delete;
+
+  private:
+    CSerial* m_serial;
+};
+
+}  // namespace
+
 std::string ConnectionFailure::Explain() const {
     return opened ? PortDiagnosis::ExplainNoPrompt(portName, baud)
                   : PortDiagnosis::ExplainOpenFailure(portName, error);
@@ -37,6 +58,7 @@ bool CProgramThread::WaitForChar(unsigned char target, unsigned passes) {
 }
 
 void CProgramThread::Run() {
+    const PortRelease release(m_pSerial);
     const std::string portName = m_settings.m_strPortName;
     const std::int32_t baud = m_settings.m_nBaudRate;
 

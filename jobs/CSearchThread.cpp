@@ -9,6 +9,27 @@
 
 constexpr std::int32_t CSearchThread::kRates[];
 
+namespace {
+
+// Lets go of the port when the job's loop ends, before its thread signals that it has
+// stopped: a host that starts the next job on that port at once then finds it free.
+class PortRelease {
+  public:
+    explicit PortRelease(CSerial* serial) : m_serial(serial) {}
+    ~PortRelease() {
+        if (m_serial != nullptr) {
+            m_serial->Close();
+        }
+    }
+    PortRelease(const PortRelease&) = delete;
+    PortRelease& operator=(const PortRelease&) = delete;
+
+  private:
+    CSerial* m_serial;
+};
+
+}  // namespace
+
 CSearchThread::CSearchThread() = default;
 
 CSearchThread::~CSearchThread() {
@@ -62,6 +83,7 @@ bool CSearchThread::ProbeRates(const char* portName, int& rateIndex) {
 }
 
 void CSearchThread::Run() {
+    const PortRelease release(m_pSerial);
     int rateIndex = 0;
     int port = 0;
     std::string portName;

@@ -9,6 +9,7 @@
 #include <algorithm>
 #include <thread>
 
+#include "serial/CSerial.h"
 #include "tests/jobs/JobRecorder.h"
 #include "tools/sim/InstrumentSimulator.h"
 
@@ -43,6 +44,9 @@ class SearchJobTest : public ::testing::Test {
         EXPECT_TRUE(job->GetResult(&port, &baud));
         job->StopRunning();
         EXPECT_TRUE(host.Stop());
+        // Once the job has said it stopped, the port is free for the connection job.
+        CSerial next;
+        EXPECT_TRUE(next.Open(PortMap::PortName(port), 9600, 0, 0, 8, 4096, 4096));
         return {port, baud};
     }
 
