@@ -19,10 +19,9 @@ bool Event::Reset() {
     return true;
 }
 
-WaitResult Event::Wait(std::uint32_t timeoutMs) {
+WaitResult Event::WaitUntil(std::chrono::steady_clock::time_point deadline) {
     std::unique_lock<std::mutex> lock(m_mutex);
-    const bool signaled = m_changed.wait_for(lock, std::chrono::milliseconds(timeoutMs),
-                                             [this] { return m_bSignaled; });
+    const bool signaled = m_changed.wait_until(lock, deadline, [this] { return m_bSignaled; });
     return signaled ? WaitResult::Signaled : WaitResult::Timeout;
 }
 

@@ -1,4 +1,5 @@
 #pragma once
+#include <chrono>
 #include <condition_variable>
 #include <cstdint>
 #include <mutex>
@@ -18,8 +19,12 @@ public:
 
     virtual bool Set();
     virtual bool Reset();
+    // Waits until the event is set or the deadline has passed (a past one only polls).
+    virtual WaitResult WaitUntil(std::chrono::steady_clock::time_point deadline);
     // Waits up to timeoutMs milliseconds (0 polls without waiting).
-    virtual WaitResult Wait(std::uint32_t timeoutMs);
+    WaitResult Wait(std::uint32_t timeoutMs) {
+        return WaitUntil(std::chrono::steady_clock::now() + std::chrono::milliseconds(timeoutMs));
+    }
 
 private:
     std::mutex m_mutex;

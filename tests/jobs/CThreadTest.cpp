@@ -60,7 +60,9 @@ class RecordingTarget : public platform::NotifyTarget {
 class BrokenWaitEvent : public platform::Event {
   public:
     explicit BrokenWaitEvent(platform::WaitResult result) : m_result(result) {}
-    platform::WaitResult Wait(std::uint32_t) override { return m_result; }
+    platform::WaitResult WaitUntil(std::chrono::steady_clock::time_point) override {
+        return m_result;
+    }
 
   private:
     platform::WaitResult m_result;
