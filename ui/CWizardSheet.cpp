@@ -71,7 +71,18 @@ QString CWizardSheet::ProductVersionSuffix() {
                          BRINEVANE_VERSION_TWEAK);
 }
 
+void CWizardSheet::LoadResources() {
+    // The icons are compiled into a static library, whose resources register only when
+    // asked to.
+    static const bool loaded = [] {
+        Q_INIT_RESOURCE(brinevane);
+        return true;
+    }();
+    Q_UNUSED(loaded);
+}
+
 QIcon CWizardSheet::ApplicationIcon() {
+    LoadResources();
     QIcon icon;
     for (const int size : {16, 32, 48}) {
         icon.addFile(QStringLiteral(":/icons/brinevane-setup-%1.png").arg(size), QSize(size, size));

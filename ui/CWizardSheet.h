@@ -31,6 +31,8 @@ class CWizardSheet : public QWizard {
     // The suffix for this program's own version.
     static QString ProductVersionSuffix();
     static QIcon ApplicationIcon();
+    // Makes the forms' icons available; any number of calls.
+    static void LoadResources();
 
   private:
     void OnCurrentIdChanged(int id);

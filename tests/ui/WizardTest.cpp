@@ -110,6 +110,7 @@ class WizardTest : public QObject {
         qputenv("BRINEVANE_PORTS", "");
         Wizard wizard;
         QVERIFY(!wizard.sheet.button(QWizard::HelpButton)->isVisible());
+        QVERIFY(!wizard.sheet.windowIcon().availableSizes().isEmpty());
         QAbstractButton* about = wizard.sheet.button(QWizard::CustomButton1);
         QCOMPARE(about->text(), QStringLiteral("&About Brinevane Setup..."));
         QVERIFY(about->isVisible());
@@ -118,7 +119,8 @@ class WizardTest : public QObject {
         bool shown = false;
         QTimer::singleShot(0, [&shown] {
             if (auto* box = qobject_cast<CAboutDlg*>(QApplication::activeModalWidget())) {
-                shown = true;
+                const auto* icon = box->findChild<QLabel*>("IDC_ABOUT_ICON");
+                shown = !icon->pixmap().isNull();
                 box->accept();
             }
         });
