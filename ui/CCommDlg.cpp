@@ -123,8 +123,10 @@ bool CCommDlg::OnWizardNext() {
     connection.SetMode(CJobProgressDlg::MODE_CONNECTION);
     if (connection.DoModal() == 0) {
         // The dialog has told the user why; without an instrument there is nothing left
-        // to do, and the failure shows in the exit code.
-        std::exit(kExitConnectionFailed);
+        // to do, and the failure shows in the exit code. The page stays while the program
+        // winds down, so the finish page is never shown.
+        CWizardApp::Instance().ExitProcess(kExitConnectionFailed);
+        return false;
     }
     return true;
 }

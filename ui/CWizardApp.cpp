@@ -61,6 +61,11 @@ bool CWizardApp::InitInstance() {
     return false;
 }
 
+void CWizardApp::ExitProcess(int code) {
+    m_nExitCode = code;
+    QCoreApplication::exit(code);
+}
+
 QString CWizardApp::Title() {
     return QFileInfo(QCoreApplication::applicationFilePath()).completeBaseName();
 }

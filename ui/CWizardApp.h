@@ -22,6 +22,10 @@ class CWizardApp {
     void BuildWizard(CWizardSheet& sheet);
     // Builds and runs the wizard modally. False once it has closed: the program ends.
     bool InitInstance();
+    // Ends the program with code: every event loop returns at once, so the wizard goes
+    // away without showing anything more, and main returns the code.
+    void ExitProcess(int code);
+    int ExitCode() const { return m_nExitCode; }
 
     // The caption of every message box: the program file's base name.
     static QString Title();
@@ -31,4 +35,5 @@ class CWizardApp {
 
     QPointer<CWizardSheet> m_pSheet;
     RunSettings m_settings;
+    int m_nExitCode = 0;
 };

@@ -5,5 +5,5 @@
 int main(int argc, char* argv[]) {
     QApplication app(argc, argv);
     CWizardApp::Instance().InitInstance();
-    return 0;
+    return CWizardApp::Instance().ExitCode();
 }

@@ -47,8 +47,10 @@ class QuietProgram : public CProgramThread {
     }
 };
 
-// Finds an instrument at once, then does not hear the stop for longer than the dialog
-// waits for it.
+std::atomic<bool> g_releaseDeafJob{false};
+
+// Finds an instrument at once, then does not hear the stop: it ends only when the test
+// lets it go.
 class DeafSearch : public CSearchThread {
   public:
     ~DeafSearch() override { ++g_jobsEnded; }
@@ -57,7 +59,9 @@ class DeafSearch : public CSearchThread {
     void Run() override {
         Notify(WM_SEARCH_NOTIFY, SR_INIT, NOTIFY_BEGIN);
         Notify(WM_SEARCH_NOTIFY, SR_FOUND, NOTIFY_END);
-        std::this_thread::sleep_for(std::chrono::milliseconds(1500));
+        for (int i = 0; i < 1000 && !g_releaseDeafJob; ++i) {
+            std::this_thread::sleep_for(std::chrono::milliseconds(10));
+        }
     }
 };
 
@@ -116,8 +120,8 @@ class CJobProgressDlgTest : public QObject {
         dlg.OnSearchNotify(SR_ERROR, NOTIFY_FAIL);
         QCOMPARE(messages.Texts(), QStringList{"No Brinevane ADCPs were detected!"});
         QCOMPARE(dlg.result(), 0);
-        QCOMPARE(g_jobsEnded.load(), 1);
         QCOMPARE(dlg.Position(), 5);  // a failure does not fill the bar
+        QTRY_COMPARE_WITH_TIMEOUT(g_jobsEnded.load(), 1, 2000);
 
         // The dialog has ended: a late success changes neither the settings nor the bar.
         dlg.OnSearchNotify(SR_FOUND, NOTIFY_END);
@@ -147,7 +151,7 @@ class CJobProgressDlgTest : public QObject {
         dlg.OnProgramNotify(PR_DONE, NOTIFY_END);
         QCOMPARE(dlg.Position(), 100);
         QCOMPARE(dlg.result(), 1);
-        QCOMPARE(g_jobsEnded.load(), 1);
+        QTRY_COMPARE_WITH_TIMEOUT(g_jobsEnded.load(), 1, 2000);
         dlg.OnProgramNotify(PR_ERROR, NOTIFY_FAIL);  // too late to count
         QCOMPARE(dlg.result(), 1);
         QVERIFY(messages.Texts().isEmpty());
@@ -165,6 +169,7 @@ class CJobProgressDlgTest : public QObject {
         QCOMPARE(messages.Texts(), QStringList{"Could not stop search thread!"});
         QCOMPARE(g_jobsEnded.load(), 0);
         // The job ends later on its own, on events the dialog no longer holds alone.
+        g_releaseDeafJob = true;
         QTRY_COMPARE_WITH_TIMEOUT(g_jobsEnded.load(), 1, 3000);
     }
 

@@ -213,5 +213,8 @@ int main(int argc, char* argv[]) {
     QTimer::singleShot(0, [] { CWizardApp::Instance().Sheet()->move(24, 24); });
 
     CWizardApp::Instance().InitInstance();
+    if (CWizardApp::Instance().ExitCode() != 0) {
+        return CWizardApp::Instance().ExitCode();
+    }
     return next == steps.size() ? 0 : 3;
 }

@@ -77,19 +77,26 @@ bool StartSimulator(InstrumentSimulator& sim) {
     return true;
 }
 
-// The child process of failedConnectionEndsProcess: the check box path to a port where
-// no instrument answers. Messages go to stdout for the parent to read.
+// The child process of failedConnectionEndsProcess: the program as main runs it, taken
+// down the check box path to a port where no instrument answers. Messages go to stdout
+// for the parent to read.
 int RunFailingConnection() {
     MessageSink::Replace([](QWidget*, const QString& text, const QString& detail) {
         std::printf("message: %s | %s\n", qPrintable(text), qPrintable(detail));
         std::fflush(stdout);
     });
-    Wizard wizard;
-    wizard.SpecifyPort()->setChecked(true);
-    wizard.Press(QWizard::NextButton);
-    wizard.Press(QWizard::NextButton);
-    std::printf("still running\n");
-    return 0;
+    const auto next = [] { CWizardApp::Instance().Sheet()->button(QWizard::NextButton)->click(); };
+    QTimer::singleShot(100, [next] {
+        CWizardSheet* sheet = CWizardApp::Instance().Sheet();
+        QObject::connect(sheet, &QWizard::currentIdChanged, [sheet](int id) {
+            std::printf("page: %s\n", qPrintable(sheet->page(id)->objectName()));
+        });
+        sheet->findChild<QCheckBox*>("IDC_1003")->setChecked(true);
+        next();
+        QTimer::singleShot(100, next);
+    });
+    CWizardApp::Instance().InitInstance();
+    return CWizardApp::Instance().ExitCode();
 }
 
 }  // namespace
@@ -239,7 +246,8 @@ class WizardTest : public QObject {
         QCOMPARE(output.count("message: "), 1);
         QVERIFY2(output.contains("message: Error during programming! | No prompt at 9600 baud"),
                  qPrintable(output));
-        QVERIFY(!output.contains("still running"));
+        QVERIFY2(output.contains("page: CCommDlg"), qPrintable(output));
+        QVERIFY(!output.contains("page: CFinishDlg"));
     }
 };
 
