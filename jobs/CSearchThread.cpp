@@ -70,9 +70,14 @@ bool CSearchThread::ProbeRates(const char* portName, int& rateIndex) {
         const std::int32_t rate = kRates[rateIndex];
         TRACE("Searching %s at %d baud.\n", portName, static_cast<int>(rate));
         m_pSerial->SetBaud(static_cast<std::uint32_t>(rate));
-        m_pSerial->ConfigPort();
-        m_pSerial->SendBreak(kBreakMs);
-        const bool answered = WaitForChar(kPrompt, kPromptPasses);
+        // A line that cannot be set to the rate (or whose device has gone) is not probed
+        // at it: a prompt would be credited to a rate the line is not running at, and a
+        // vanished adapter would cost a full wait for every rate left.
+        bool answered = false;
+        if (m_pSerial->ConfigPort()) {
+            m_pSerial->SendBreak(kBreakMs);
+            answered = WaitForChar(kPrompt, kPromptPasses);
+        }
         Notify(WM_SEARCH_NOTIFY, SR_SEARCH, NOTIFY_END);
         if (answered) {
             TRACE("Brinevane found at %s, %d baud.\n", portName, static_cast<int>(rate));
