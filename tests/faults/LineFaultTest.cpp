@@ -101,11 +101,22 @@ TEST(LineFaultTest, ANoiseFloodEndsTheWaitOnTime) {
     const auto start = Clock::now();
     const bool found = WaitForChar(serial, job, kPrompt, kPromptPasses);
     const long took = MsSince(start);
-    flooding = false;
-    flood.join();
     EXPECT_FALSE(found);
     EXPECT_GE(took, 2000);
     EXPECT_LT(took, 4000) << sent << " bytes of noise";
+
+    // A stop still ends the wait at once while the noise goes on.
+    std::thread stopper([&] {
+        std::this_thread::sleep_for(milliseconds(100));
+        stop->Set();
+    });
+    const auto stopStart = Clock::now();
+    EXPECT_TRUE(WaitForChar(serial, job, kPrompt, kPromptPasses));
+    EXPECT_LT(MsSince(stopStart), 600);
+    stopper.join();
+    stop->Reset();
+    flooding = false;
+    flood.join();
     EXPECT_GT(sent, 100000) << "the flood was too thin to test anything";
 
     // A prompt after the flood is still found.
