@@ -165,6 +165,10 @@ std::string PortDiagnosis::FindHolder(const std::string& devicePath) {
 }
 
 std::string PortDiagnosis::ExplainOpenFailure(const std::string& portName, std::uint32_t error) {
+    if (portName.empty()) {
+        // The wizard's connection after a search that found nothing, with no port chosen.
+        return "No serial port was chosen: choose one from the list of ports";
+    }
     const std::string path = PortMap::Current()->Resolve(portName);
     const std::string port = PortAndDevice(portName, path);
     if (path.empty()) {
