@@ -207,3 +207,28 @@ std::string PortDiagnosis::ExplainNoPrompt(const std::string& portName, std::int
     return "no prompt at " + std::to_string(baud) + " baud on " + portName +
            ": check that the instrument is on, cabled and set to that rate";
 }
+
+std::string PortDiagnosis::ExplainSearchFailure() {
+    std::string silent;
+    for (const PortInfo& port : PortMap::Current()->Ports()) {
+        struct stat device {};
+        if (stat(port.path.c_str(), &device) != 0) {
+            continue;  // a map entry whose device has gone was never searched
+        }
+        // Decided without opening the port: an open would raise DTR on the line again.
+        if (access(port.path.c_str(), R_OK | W_OK) != 0) {
+            return ExplainOpenFailure(port.name, static_cast<std::uint32_t>(errno));
+        }
+        const long flockHolder = FlockHolder(device);
+        if ((flockHolder != 0 && flockHolder != static_cast<long>(getpid())) ||
+            !DescriptorHolders(port.path).empty()) {
+            return ExplainOpenFailure(port.name, EBUSY);
+        }
+        silent += (silent.empty() ? "" : ", ") + port.name;
+    }
+    if (silent.empty()) {
+        return "no serial port was found on this computer: connect the instrument and try again";
+    }
+    return "no prompt from " + silent + " at any baud rate: check that the instrument is on " +
+           "and cabled";
+}

@@ -15,6 +15,10 @@ class PortDiagnosis {
     // The port opened but no prompt came at that rate.
     static std::string ExplainNoPrompt(const std::string& portName, std::int32_t baud);
 
+    // Why a search found nothing: no port at all, the first port it had to pass over
+    // (permission denied, in use elsewhere), or no prompt from any of them. Opens nothing.
+    static std::string ExplainSearchFailure();
+
     // The program that holds a device open: "ModemManager (pid 812)", or empty when /proc
     // shows none (or only this process). Exposed for tests.
     static std::string FindHolder(const std::string& devicePath);

@@ -1,12 +1,8 @@
 #include "ui/CJobProgressDlg.h"
 
-#include <unistd.h>
-
 #include <QCoreApplication>
 #include <QEvent>
 #include <QProgressBar>
-#include <QStringList>
-#include <cerrno>
 #include <new>
 
 #include "jobs/CProgramThread.h"
@@ -288,24 +284,7 @@ void CJobProgressDlg::Warn(const char* text, const QString& detail) {
 }
 
 QString CJobProgressDlg::SearchFailureDetail() const {
-    const std::vector<PortInfo> ports = PortMap::Current()->Ports();
-    if (ports.empty()) {
-        return QStringLiteral(
-            "No serial port was found on this computer: connect the instrument and try "
-            "again.");
-    }
-    QStringList names;
-    for (const PortInfo& port : ports) {
-        // A port the user may not open was passed over by the search without a word.
-        if (access(port.path.c_str(), R_OK | W_OK) != 0) {
-            return Sentence(PortDiagnosis::ExplainOpenFailure(port.name, errno));
-        }
-        names << QString::fromStdString(port.name);
-    }
-    return QStringLiteral(
-               "No prompt from %1 at any baud rate: check that the instrument is on and "
-               "cabled.")
-        .arg(names.join(QStringLiteral(", ")));
+    return Sentence(PortDiagnosis::ExplainSearchFailure());
 }
 
 QString CJobProgressDlg::ConnectionFailureDetail() const {

@@ -100,7 +100,20 @@ TEST_F(ProbeCliTest, SearchWithoutPortsFindsNothing) {
     setenv(PortMap::kEnvironmentVariable, "", 1);
     EXPECT_EQ(Probe({"search"}), 1);
     EXPECT_EQ(out, "");
-    EXPECT_EQ(err, "No Brinevane ADCPs were detected!\n");
+    EXPECT_EQ(err,
+              "No Brinevane ADCPs were detected!\n"
+              "no serial port was found on this computer: connect the instrument and try again\n");
+}
+
+TEST_F(ProbeCliTest, SearchSaysWhichPortItHadToPassOver) {
+    StartSimulator({SimulatedLine::AtRate(9600)});
+    const int held = open(simulator->SlavePath(0).c_str(), O_RDWR | O_NOCTTY | O_NONBLOCK);
+    ASSERT_EQ(flock(held, LOCK_EX | LOCK_NB), 0);
+    EXPECT_EQ(Probe({"search"}), 1);
+    EXPECT_THAT(err,
+                HasSubstr("No Brinevane ADCPs were detected!\nCOM1 (" + simulator->SlavePath(0) +
+                          ") is in use by tools_probe_tes (pid " + std::to_string(getpid()) + ")"));
+    close(held);
 }
 
 TEST_F(ProbeCliTest, ConnectVerboseShowsEachNotification) {
@@ -150,6 +163,13 @@ TEST_F(ProbeCliTest, PermissionDeniedNamesTheDevicesGroup) {
     EXPECT_THAT(probe.err, HasSubstr("Permission denied on " + device +
                                      ": add your user to the "
                                      "'dialout' group"));
+
+    // A search passes the port over, and says why.
+    ChildProcess search({"/usr/bin/setpriv", "--reuid=nobody", "--regid=nogroup", "--clear-groups",
+                         PROBE_PROGRAM, "search"});
+    EXPECT_EQ(search.Wait(seconds(10)), 1);
+    EXPECT_THAT(search.err, HasSubstr("No Brinevane ADCPs were detected!\nPermission denied on " +
+                                      device + " (COM1): add your user to the 'dialout' group"));
 }
 
 TEST_F(ProbeCliTest, InterruptedSearchStopsCleanly) {

@@ -6,6 +6,7 @@
 #include "jobs/CSearchThread.h"
 #include "jobs/JobMessages.h"
 #include "jobs/RunSettings.h"
+#include "serial/PortDiagnosis.h"
 #include "serial/PortMap.h"
 
 ConsoleJobHost::ConsoleJobHost() = default;
@@ -122,6 +123,7 @@ ConsoleJobHost::Outcome ConsoleJobHost::RunSearch() {
             outcome.status = Status::Failure;
             outcome.message = "No Brinevane ADCPs were detected!";
             stopped = StopJob();
+            outcome.reason = PortDiagnosis::ExplainSearchFailure();
             break;
         }
     }
