@@ -1,5 +1,6 @@
 #include "jobs/CProgramThread.h"
 
+#include <cerrno>
 #include <new>
 
 #include "jobs/PromptWait.h"
@@ -30,8 +31,9 @@ class PortRelease {
 }  // namespace
 
 std::string ConnectionFailure::Explain() const {
-    return opened ? PortDiagnosis::ExplainNoPrompt(portName, baud)
-                  : PortDiagnosis::ExplainOpenFailure(portName, error);
+    const bool deviceGone = error == EIO || error == ENXIO || error == ENODEV;
+    return opened && !deviceGone ? PortDiagnosis::ExplainNoPrompt(portName, baud)
+                                 : PortDiagnosis::ExplainOpenFailure(portName, error);
 }
 
 CProgramThread::CProgramThread(const RunSettings& settings) : m_settings(settings) {}
@@ -82,6 +84,8 @@ void CProgramThread::Run() {
                     m_failure.opened = true;
                     m_pSerial->WritePort("\n");
                     m_nState = WaitForChar(kPrompt, kPromptPasses) ? PR_DONE : PR_ERROR;
+                    // A line that failed under the wait (a device that went) left its error.
+                    m_failure.error = platform::GetLastError();
                 }
                 Notify(WM_PROGRAM_NOTIFY, m_nState, NOTIFY_END);
                 break;

@@ -9,14 +9,16 @@
 class CSerial;
 
 // Why a connection failed, for the host to explain: the port, the rate, and the error
-// the open met (0 when the port opened and no prompt came).
+// the open met, or once open the error the line met while waiting (a device that went);
+// 0 when the port opened and simply no prompt came.
 struct ConnectionFailure {
     std::string portName;
     std::int32_t baud = 0;
     bool opened = false;
     std::uint32_t error = 0;
 
-    // One line a user can act on: why the open failed, or that no prompt came.
+    // One line a user can act on: why the open failed, that the device went, or that no
+    // prompt came.
     std::string Explain() const;
 };
 

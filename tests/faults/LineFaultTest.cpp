@@ -63,6 +63,7 @@ TEST(LineFaultTest, ConnectionFailsCleanlyWhenTheDeviceVanishesDuringTheWait) {
     ASSERT_TRUE(host.WaitFor(PR_ERROR, NOTIFY_FAIL, seconds(5)));
     EXPECT_LT(MsSince(start), 3500);  // 2000 polling passes, not a read that hangs
     EXPECT_TRUE(job->GetFailure().opened);
+    EXPECT_THAT(job->GetFailure().Explain(), ::testing::HasSubstr("has gone"));
     const auto stopping = Clock::now();
     EXPECT_TRUE(host.Stop());
     EXPECT_LT(MsSince(stopping), 200);
@@ -126,7 +127,8 @@ TEST(LineFaultTest, ANoiseFloodEndsTheWaitOnTime) {
 }
 
 // A port that keeps reporting waiting bytes while every read fails: the connection's wait
-// is still bounded by its passes, and the job fails as for a silent instrument.
+// is still bounded by its passes, and the job fails; reads failing with an I/O error are
+// a device that has gone, and are explained so.
 TEST(LineFaultTest, APortThatReportsBytesItCannotDeliverFailsTheConnectionOnTime) {
     platform::ScopedFakeCommDriver fake;
     auto line = fake.driver.AddLine("/dev/ttyFAKE0");
@@ -141,7 +143,7 @@ TEST(LineFaultTest, APortThatReportsBytesItCannotDeliverFailsTheConnectionOnTime
     ASSERT_TRUE(host.WaitFor(PR_ERROR, NOTIFY_FAIL, seconds(5)));
     EXPECT_GE(MsSince(start), 2000);
     EXPECT_LT(MsSince(start), 3500);
-    EXPECT_THAT(job->GetFailure().Explain(), HasSubstr("no prompt at 9600 baud on COM1"));
+    EXPECT_THAT(job->GetFailure().Explain(), HasSubstr("COM1 (/dev/ttyFAKE0) has gone"));
     EXPECT_TRUE(host.Stop());
     EXPECT_EQ(host.Posted(), kConnectionFailed);
     EXPECT_FALSE(line->IsOpen());  // the job's port went with the job
