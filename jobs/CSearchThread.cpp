@@ -2,33 +2,13 @@
 
 #include <new>
 
+#include "jobs/PortRelease.h"
 #include "jobs/PromptWait.h"
 #include "platform/Trace.h"
 #include "serial/CSerial.h"
 #include "serial/PortMap.h"
 
 constexpr std::int32_t CSearchThread::kRates[];
-
-namespace {
-
-// Lets go of the port when the job's loop ends, before its thread signals that it has
-// stopped: a host that starts the next job on that port at once then finds it free.
-class PortRelease {
-  public:
-    explicit PortRelease(CSerial* serial) : m_serial(serial) {}
-    ~PortRelease() {
-        if (m_serial != nullptr) {
-            m_serial->Close();
-        }
-    }
-    PortRelease(const PortRelease&) = delete;
-    PortRelease& operator=(const PortRelease&) = delete;
-
-  private:
-    CSerial* m_serial;
-};
-
-}  // namespace
 
 CSearchThread::CSearchThread() = default;
 
