@@ -197,8 +197,10 @@ int main(int argc, char** argv) {
     }
     const std::string command = argv[1];
     RunSettings settings;
-    settings.m_strPortName = std::getenv("BENCH_PORT") ? std::getenv("BENCH_PORT") : "COM1";
-    settings.m_nBaudRate = std::getenv("BENCH_BAUD") ? std::atoi(std::getenv("BENCH_BAUD")) : 9600;
+    const char* port = std::getenv("BENCH_PORT");
+    const char* baud = std::getenv("BENCH_BAUD");
+    settings.m_strPortName = port != nullptr ? port : "COM1";
+    settings.m_nBaudRate = baud != nullptr ? std::atoi(baud) : 9600;
 
     json result;
     if (command == "search") {

@@ -149,7 +149,7 @@ std::string PortDiagnosis::FindHolder(const std::string& devicePath) {
         return {};
     }
     if (const long pid = FlockHolder(device)) {
-        const std::string holder = Holder(pid);
+        std::string holder = Holder(pid);
         if (!holder.empty()) {
             return holder;
         }

@@ -243,7 +243,8 @@ void CJobProgressDlg::FillBar() {
     ProgressBar()->setValue(ProgressBar()->maximum());
 }
 
-bool CJobProgressDlg::StopJob(EventPtr stop, EventPtr stopped, const char* failureText) {
+bool CJobProgressDlg::StopJob(const EventPtr& stop, const EventPtr& stopped,
+                              const char* failureText) {
     stop->Set();
     if (stopped->Wait(kStopWaitMs) == platform::WaitResult::Signaled) {
         stop->Reset();

@@ -61,7 +61,7 @@ class CJobProgressDlg : public QDialog, public platform::NotifyTarget {
     void StepIt();
     void FillBar();
     // Asks the job to stop and waits for it; false, with the user told, when it did not.
-    bool StopJob(EventPtr stop, EventPtr stopped, const char* failureText);
+    bool StopJob(const EventPtr& stop, const EventPtr& stopped, const char* failureText);
     void StopSearchJob();
     void StopProgramJob();
     // From now on the dialog is ending: later notifications are not handled.

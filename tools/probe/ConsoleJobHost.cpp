@@ -187,7 +187,7 @@ ConsoleJobHost::Outcome ConsoleJobHost::RunConnection(const std::string& portNam
     }
     if (!stopped) {
         outcome.stopFailure = "Could not stop program thread!";
-        settings.release();  // still the job's to read
+        static_cast<void>(settings.release());  // still the job's to read
     }
     EndRun();
     return outcome;

@@ -70,6 +70,7 @@ sigset_t HandledSignals() {
 // (kill) is passed on.
 int RunCommand(const std::vector<std::string>& command, const sigset_t& signals) {
     std::vector<char*> args;
+    args.reserve(command.size() + 1);
     for (const std::string& arg : command) {
         args.push_back(const_cast<char*>(arg.c_str()));
     }
