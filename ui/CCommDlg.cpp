@@ -2,8 +2,8 @@
 
 #include <QLineEdit>
 #include <QStringList>
-#include <cstdlib>
 
+#include "serial/BaudText.h"
 #include "serial/CSerial.h"
 #include "serial/PortMap.h"
 #include "ui/CJobProgressDlg.h"
@@ -94,11 +94,8 @@ void CCommDlg::OnPortSelChange(int index) {
 }
 
 void CCommDlg::OnBaudSelChange(int index) {
-    // A decimal number with optional leading blanks and sign, up to the first other
-    // character; 0 when there is none.
-    const std::string text = m_ui->IDC_1007->itemText(index).toStdString();
-    const long baud = std::strtol(text.c_str(), nullptr, 10);
-    CWizardApp::Instance().Settings().m_nBaudRate = static_cast<std::int32_t>(baud);
+    CWizardApp::Instance().Settings().m_nBaudRate =
+        ReadBaudText(m_ui->IDC_1007->itemText(index).toStdString());
 }
 
 void CCommDlg::ShowPortDevice() {
