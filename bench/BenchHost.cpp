@@ -5,7 +5,9 @@ BenchHost::BenchHost()
       stop(std::make_shared<platform::Event>()),
       stopped(std::make_shared<platform::Event>()) {}
 
-BenchHost::~BenchHost() { window->Detach(); }
+BenchHost::~BenchHost() {
+    window->Detach();
+}
 
 void BenchHost::Post(std::uint32_t message, std::uintptr_t wParam, std::intptr_t lParam) {
     const auto now = Clock::now();

@@ -13,7 +13,7 @@
 // A host of one job for measuring: stamps each notification as it is posted and hands
 // them to the measuring thread in order.
 class BenchHost : public platform::NotifyTarget {
-public:
+  public:
     using Clock = std::chrono::steady_clock;
 
     struct Notification {
@@ -38,7 +38,7 @@ public:
     std::shared_ptr<platform::Event> stop;
     std::shared_ptr<platform::Event> stopped;
 
-private:
+  private:
     std::mutex m_mutex;
     std::condition_variable m_posted;
     std::deque<Notification> m_queue;

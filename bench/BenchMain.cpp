@@ -39,7 +39,9 @@ double CpuSeconds() {
            (usage.ru_utime.tv_usec + usage.ru_stime.tv_usec) / 1e6;
 }
 
-double Seconds(Clock::duration d) { return std::chrono::duration<double>(d).count(); }
+double Seconds(Clock::duration d) {
+    return std::chrono::duration<double>(d).count();
+}
 
 [[noreturn]] void Fail(const std::string& why) {
     std::fprintf(stderr, "brinevane-bench: %s\n", why.c_str());
@@ -47,8 +49,8 @@ double Seconds(Clock::duration d) { return std::chrono::duration<double>(d).coun
 }
 
 // Waits for the notification that ends a job's work, by message, state and code.
-BenchHost::Notification AwaitNotification(BenchHost& host, std::uintptr_t state,
-                                          std::intptr_t code, std::uint32_t timeoutMs) {
+BenchHost::Notification AwaitNotification(BenchHost& host, std::uintptr_t state, std::intptr_t code,
+                                          std::uint32_t timeoutMs) {
     BenchHost::Notification n{};
     while (host.Next(n, timeoutMs)) {
         if (n.state == state && n.code == code) {
@@ -86,8 +88,7 @@ json Search() {
     if (host.Stop(1000) < 0) {
         Fail("the search job did not stop");
     }
-    return {{"wall_s", wall}, {"cpu_s", cpu}, {"found", found},
-            {"port", port},   {"baud", baud}};
+    return {{"wall_s", wall}, {"cpu_s", cpu}, {"found", found}, {"port", port}, {"baud", baud}};
 }
 
 // Starts a connection job with the settings and waits for its outcome.

@@ -26,7 +26,7 @@ struct ConnectionFailure {
 // wakes the instrument with a line feed and waits for its prompt. Thread name
 // "program"; posts WM_PROGRAM_NOTIFY.
 class CProgramThread : public CThread {
-public:
+  public:
     // The settings are read once, when the job starts running.
     explicit CProgramThread(const RunSettings& settings);
     ~CProgramThread() override;
@@ -36,11 +36,11 @@ public:
     // Valid after a notification carrying PR_ERROR, before the host stops the job.
     ConnectionFailure GetFailure() const { return m_failure; }
 
-protected:
+  protected:
     void Run() override;
     bool WaitForChar(unsigned char target, unsigned passes);
 
-private:
+  private:
     const RunSettings& m_settings;
     CSerial* m_pSerial = nullptr;
     std::int32_t m_nState = PR_INIT;

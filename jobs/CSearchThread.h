@@ -10,7 +10,7 @@ class CSerial;
 // the eight search rates, with a 300 ms break and a wait for the prompt. The first port
 // and rate that answer are the result. Thread name "search"; posts WM_SEARCH_NOTIFY.
 class CSearchThread : public CThread {
-public:
+  public:
     // Trial order: the common rates first, the slow ones last. Ends with 0.
     static constexpr std::int32_t kRates[] = {9600, 19200, 38400, 57600, 115200,
                                               1200, 2400,  4800,  0};
@@ -24,11 +24,11 @@ public:
     // Port number (1 for COM1) and rate that answered; valid after (SR_FOUND, NOTIFY_END).
     bool GetResult(std::int32_t* port, std::int32_t* baud) const;
 
-protected:
+  protected:
     void Run() override;
     bool WaitForChar(unsigned char target, unsigned passes);
 
-private:
+  private:
     // Probes the open port at each rate until one answers; true when one did.
     bool ProbeRates(const char* portName, int& rateIndex);
 

@@ -16,7 +16,7 @@
 // The host stops it by setting the stop event (and/or clearing the running flag) and
 // waiting for the stopped event; it must not touch the object after that event is set.
 class CThread : public CObject {
-public:
+  public:
     using EventPtr = std::shared_ptr<platform::Event>;
     using WindowPtr = std::shared_ptr<platform::NotifyWindow>;
 
@@ -41,7 +41,7 @@ public:
     const char* GetName() const { return m_strName.c_str(); }
     bool SignalStopped();
 
-protected:
+  protected:
     virtual void Run();
     void Notify(std::uint32_t message, std::intptr_t state, std::intptr_t code);
 
@@ -53,6 +53,6 @@ protected:
     std::atomic<bool> m_bRunning{false};
     const bool m_bAutoDelete = true;
 
-private:
+  private:
     static unsigned ThreadProc(void* param);
 };

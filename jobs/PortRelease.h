@@ -4,7 +4,7 @@
 // Lets go of a job's port when the job's loop ends, before its thread signals that it has
 // stopped: a host that starts the next job on that port at once then finds it free.
 class PortRelease {
-public:
+  public:
     explicit PortRelease(CSerial* serial) : m_serial(serial) {}
     ~PortRelease() {
         if (m_serial != nullptr) {
@@ -14,6 +14,6 @@ public:
     PortRelease(const PortRelease&) = delete;
     PortRelease& operator=(const PortRelease&) = delete;
 
-private:
+  private:
     CSerial* m_serial;
 };

@@ -17,6 +17,8 @@ CommDriver& CommDriver::Current() {
     return termios;
 }
 
-void CommDriver::Install(CommDriver* driver) { g_installed = driver; }
+void CommDriver::Install(CommDriver* driver) {
+    g_installed = driver;
+}
 
 }  // namespace platform

@@ -9,7 +9,7 @@ namespace platform {
 // Opens serial ports by device path. The process has one current driver: the termios
 // one, or a fake that a test installs.
 class CommDriver {
-public:
+  public:
     virtual ~CommDriver() = default;
 
     // Opens for exclusive use: a second open of the same device, from this process or

@@ -9,7 +9,7 @@ namespace platform {
 // error set. Reads and writes complete within the call: a read takes only what has
 // arrived, a write waits until the driver has taken every byte.
 class CommPort {
-public:
+  public:
     virtual ~CommPort() = default;
 
     virtual bool GetState(LineState& state) = 0;

@@ -11,7 +11,7 @@ enum class WaitResult { Signaled, Timeout, Abandoned, Failed };
 // A manual-reset event: once set it stays set, waking every waiter, until reset.
 // Starts unsignalled. Virtual so that tests can stand in an event whose waits fail.
 class Event {
-public:
+  public:
     Event() = default;
     Event(const Event&) = delete;
     Event& operator=(const Event&) = delete;
@@ -26,7 +26,7 @@ public:
         return WaitUntil(std::chrono::steady_clock::now() + std::chrono::milliseconds(timeoutMs));
     }
 
-private:
+  private:
     std::mutex m_mutex;
     std::condition_variable m_changed;
     bool m_bSignaled = false;

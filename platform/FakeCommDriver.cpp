@@ -8,7 +8,7 @@
 namespace platform {
 
 class FakeCommPort final : public CommPort {
-public:
+  public:
     explicit FakeCommPort(std::shared_ptr<FakeLine> line) : m_line(std::move(line)) {}
     ~FakeCommPort() override { Close(); }
 
@@ -102,7 +102,7 @@ public:
         return !m_line->Fails(FakeCall::Close);
     }
 
-private:
+  private:
     std::shared_ptr<FakeLine> m_line;
     bool m_closed = false;
 };

@@ -32,7 +32,7 @@ enum class FakeCall {
 // queue count the driver reports, and the calls made to it. Thread-safe, so a test can
 // feed bytes while a job's worker polls.
 class FakeLine {
-public:
+  public:
     void Feed(const std::string& bytes);
     std::size_t InputLeft();
     std::string Written();
@@ -49,7 +49,7 @@ public:
     LineState State();
     std::pair<std::uint32_t, std::uint32_t> QueueSizes();
 
-private:
+  private:
     friend class FakeCommDriver;
     friend class FakeCommPort;
     bool Fails(FakeCall call);  // counts the call; sets the last error when it fails
@@ -69,19 +69,19 @@ private:
 
 // A driver of fake lines keyed by path, exclusive like the real one.
 class FakeCommDriver : public CommDriver {
-public:
+  public:
     std::shared_ptr<FakeLine> AddLine(const std::string& path);
     std::unique_ptr<CommPort> Open(const std::string& path) override;
     bool Exists(const std::string& path) override;
 
-private:
+  private:
     std::mutex m_mutex;
     std::map<std::string, std::shared_ptr<FakeLine>> m_lines;
 };
 
 // Installs a fake driver for the scope of a test.
 class ScopedFakeCommDriver {
-public:
+  public:
     ScopedFakeCommDriver() { CommDriver::Install(&driver); }
     ~ScopedFakeCommDriver() { CommDriver::Install(nullptr); }
     FakeCommDriver driver;

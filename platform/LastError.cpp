@@ -9,9 +9,13 @@ namespace {
 thread_local std::uint32_t t_lastError = 0;
 }
 
-std::uint32_t GetLastError() { return t_lastError; }
+std::uint32_t GetLastError() {
+    return t_lastError;
+}
 
-void SetLastError(std::uint32_t code) { t_lastError = code; }
+void SetLastError(std::uint32_t code) {
+    t_lastError = code;
+}
 
 bool FailWithErrno() {
     SetLastError(static_cast<std::uint32_t>(errno));

@@ -11,7 +11,7 @@ namespace platform {
 // posts after that are dropped, as messages to a destroyed window are, so a job that
 // outlives its host never reaches freed memory.
 class NotifyWindow {
-public:
+  public:
     explicit NotifyWindow(NotifyTarget* target) : m_pTarget(target) {}
     NotifyWindow(const NotifyWindow&) = delete;
     NotifyWindow& operator=(const NotifyWindow&) = delete;
@@ -24,7 +24,7 @@ public:
     bool Post(std::uint32_t message, std::uintptr_t wParam, std::intptr_t lParam);
     void Detach();
 
-private:
+  private:
     std::mutex m_mutex;
     NotifyTarget* m_pTarget;
 };

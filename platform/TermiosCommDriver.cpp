@@ -22,8 +22,8 @@ namespace {
 
 constexpr unsigned kPtySlaveFirstMajor = 136;
 constexpr unsigned kPtySlaveLastMajor = 143;
-constexpr unsigned kTtyMajor = 4;         // virtual consoles below minor 64, ttyS above
-constexpr unsigned kTtyAuxMajor = 5;      // /dev/tty, /dev/console, /dev/ptmx
+constexpr unsigned kTtyMajor = 4;     // virtual consoles below minor 64, ttyS above
+constexpr unsigned kTtyAuxMajor = 5;  // /dev/tty, /dev/console, /dev/ptmx
 constexpr unsigned kFirstSerialMinor = 64;
 
 std::string SysfsName(dev_t device) {
@@ -104,7 +104,7 @@ void DiscardStaleInput(int fd) {
 }
 
 class TermiosCommPort final : public CommPort {
-public:
+  public:
     explicit TermiosCommPort(int fd) : m_fd(fd) {}
     ~TermiosCommPort() override { Close(); }
 
@@ -224,7 +224,7 @@ public:
         return ::close(fd) == 0 || FailWithErrno();
     }
 
-private:
+  private:
     bool SetModemLine(int bit, bool on) {
         if (ioctl(m_fd, on ? TIOCMBIS : TIOCMBIC, &bit) == 0) {
             return true;

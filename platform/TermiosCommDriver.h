@@ -7,7 +7,7 @@ namespace platform {
 // serial line can be (never a virtual console, /dev/tty or the active system console),
 // exclusively for root too (TIOCEXCL and flock), in raw mode with DTR and RTS raised.
 class TermiosCommDriver : public CommDriver {
-public:
+  public:
     std::unique_ptr<CommPort> Open(const std::string& path) override;
     bool Exists(const std::string& path) override;
 };

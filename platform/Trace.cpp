@@ -11,9 +11,13 @@ std::atomic<bool> g_traceEnabled{std::getenv("BRINEVANE_TRACE") == nullptr ||
                                  std::getenv("BRINEVANE_TRACE")[0] != '0'};
 }
 
-void SetTraceEnabled(bool enabled) { g_traceEnabled = enabled; }
+void SetTraceEnabled(bool enabled) {
+    g_traceEnabled = enabled;
+}
 
-bool TraceEnabled() { return g_traceEnabled; }
+bool TraceEnabled() {
+    return g_traceEnabled;
+}
 
 void TraceWrite(const char* format, ...) {
     if (!g_traceEnabled) {

@@ -34,7 +34,9 @@ void* Trampoline(void* raw) {
 
 }  // namespace
 
-void SetThreadStartFailureForTesting(bool fail) { g_failStarts = fail; }
+void SetThreadStartFailureForTesting(bool fail) {
+    g_failStarts = fail;
+}
 
 bool StartWorkerThread(ThreadProcFn proc, void* param,
                        const std::function<void(const WorkerThread&)>& beforeRun) {

@@ -16,7 +16,9 @@ using platform::SetLastError;
 
 namespace {
 
-[[maybe_unused]] unsigned long LastErrorForTrace() { return static_cast<unsigned long>(GetLastError()); }
+[[maybe_unused]] unsigned long LastErrorForTrace() {
+    return static_cast<unsigned long>(GetLastError());
+}
 
 std::unique_ptr<platform::Event> NewEvent() {
     return std::unique_ptr<platform::Event>(new (std::nothrow) platform::Event());
@@ -24,9 +26,13 @@ std::unique_ptr<platform::Event> NewEvent() {
 
 }  // namespace
 
-CSerial::CSerial() : m_nNextPort(0) { std::memset(m_bAvailable, 0, sizeof m_bAvailable); }
+CSerial::CSerial() : m_nNextPort(0) {
+    std::memset(m_bAvailable, 0, sizeof m_bAvailable);
+}
 
-CSerial::~CSerial() { Close(); }
+CSerial::~CSerial() {
+    Close();
+}
 
 std::unique_ptr<platform::CommPort> CSerial::OpenDevice(const std::string& portName) {
     const std::string path = PortMap::Current()->Resolve(portName);
@@ -146,8 +152,7 @@ bool CSerial::ConfigPort() {
         return false;
     }
     if (!m_hPort->SetTimeouts(m_timeouts)) {
-        TRACE("CSerial::ConfigPort: Can't set comm timeouts; Error=0x%08lX\n",
-              LastErrorForTrace());
+        TRACE("CSerial::ConfigPort: Can't set comm timeouts; Error=0x%08lX\n", LastErrorForTrace());
         return false;
     }
     return true;
@@ -215,9 +220,10 @@ std::uint32_t CSerial::WritePort(const void* buffer, std::uint32_t count) {
     const std::uint32_t freeRoom = m_dwOutQueue - status.outQueue;
     if (count >= freeRoom) {
         SetLastError(SERIAL_E_NO_ROOM);
-        TRACE("CSerial::WritePort: Not enough room in driver buffer[%ld freee] for data[%ld "
-              "bytes]\n",
-              static_cast<long>(freeRoom), static_cast<long>(count));
+        TRACE(
+            "CSerial::WritePort: Not enough room in driver buffer[%ld freee] for data[%ld "
+            "bytes]\n",
+            static_cast<long>(freeRoom), static_cast<long>(count));
         return 0;
     }
     SetLastError(0);

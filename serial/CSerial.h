@@ -26,7 +26,7 @@ struct Overlapped {
 // exclusive use, configured, polled, read, written and sent a timed break. Failures are
 // results (false or 0) with the thread's last error set; nothing is thrown out.
 class CSerial : public CObject {
-public:
+  public:
     CSerial();
     ~CSerial() override;
     CSerial(const CSerial&) = delete;
@@ -59,7 +59,7 @@ public:
     const std::string& GetPortName() const { return m_strPort; }
     std::uint32_t GetBaud() const { return m_nBaud; }
 
-private:
+  private:
     // Opens the device a port name stands for; null with the last error set.
     static std::unique_ptr<platform::CommPort> OpenDevice(const std::string& portName);
 

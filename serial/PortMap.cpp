@@ -54,14 +54,18 @@ std::string RealPath(const std::string& path) {
 }
 
 // isdigit on a plain char is undefined for bytes above 0x7F, which any text may hold.
-bool IsDigit(char c) { return c >= '0' && c <= '9'; }
+bool IsDigit(char c) {
+    return c >= '0' && c <= '9';
+}
 
 bool Exists(const std::string& path) {
     struct stat info {};
     return stat(path.c_str(), &info) == 0;
 }
 
-std::string BaseName(const std::string& path) { return path.substr(path.rfind('/') + 1); }
+std::string BaseName(const std::string& path) {
+    return path.substr(path.rfind('/') + 1);
+}
 
 // Sort key: family rank, then the number after the family prefix, then the name.
 struct TtyOrder {
@@ -143,15 +147,17 @@ std::string PortInfo::Description() const {
 }
 
 int PortMap::PortNumber(const std::string& name) {
-    if (name.size() < 4 || name.size() > 5 || name.compare(0, 3, "COM") != 0 ||
-        name[3] == '0' || !std::all_of(name.begin() + 3, name.end(), IsDigit)) {
+    if (name.size() < 4 || name.size() > 5 || name.compare(0, 3, "COM") != 0 || name[3] == '0' ||
+        !std::all_of(name.begin() + 3, name.end(), IsDigit)) {
         return 0;
     }
     const int number = std::atoi(name.c_str() + 3);
     return number <= kMaxPorts ? number : 0;
 }
 
-std::string PortMap::PortName(int number) { return "COM" + std::to_string(number); }
+std::string PortMap::PortName(int number) {
+    return "COM" + std::to_string(number);
+}
 
 PortMap PortMap::Parse(const std::string& text, std::vector<std::string>* problems) {
     PortMap map;

@@ -22,7 +22,7 @@ struct PortInfo {
 };
 
 class PortMap {
-public:
+  public:
     static constexpr int kMaxPorts = 32;
     static constexpr const char* kEnvironmentVariable = "BRINEVANE_PORTS";
 
@@ -53,6 +53,6 @@ public:
     // itself for an absolute path under /dev/ without "..". Empty when there is none.
     std::string Resolve(const std::string& name) const;
 
-private:
+  private:
     std::array<std::optional<PortInfo>, kMaxPorts> m_slots;
 };

@@ -15,7 +15,7 @@ namespace {
 
 // A job that is never started: the wait only needs its stop event.
 class IdleJob : public CThread {
-public:
+  public:
     IdleJob() { m_pStopEvent = std::make_shared<platform::Event>(); }
 };
 
