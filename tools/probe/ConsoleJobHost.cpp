@@ -77,6 +77,23 @@ bool ConsoleJobHost::StopJob() {
     return true;
 }
 
+bool ConsoleJobHost::Drive(std::uint32_t message, Outcome& outcome,
+                           const std::function<bool(const Notification&)>& ends) {
+    for (;;) {
+        Notification notification;
+        if (!NextNotification(notification)) {
+            outcome.status = Status::Interrupted;
+            return StopJob();
+        }
+        if (m_observer) {
+            m_observer(notification);
+        }
+        if (notification.message == message && ends(notification)) {
+            return StopJob();
+        }
+    }
+}
+
 ConsoleJobHost::Outcome ConsoleJobHost::RunSearch() {
     Outcome outcome;
     if (IsInterrupted()) {
@@ -92,23 +109,10 @@ ConsoleJobHost::Outcome ConsoleJobHost::RunSearch() {
         outcome.message = "Error creating search thread!";
         return outcome;
     }
-    bool stopped = true;
-    for (;;) {
-        Notification notification;
-        if (!NextNotification(notification)) {
-            outcome.status = Status::Interrupted;
-            stopped = StopJob();
-            break;
-        }
-        if (m_observer) {
-            m_observer(notification);
-        }
-        if (notification.message != WM_SEARCH_NOTIFY) {
-            continue;
-        }
+    // The result is read before the job is told to stop: from then on it may end and
+    // delete itself at any moment.
+    const bool stopped = Drive(WM_SEARCH_NOTIFY, outcome, [&](const Notification& notification) {
         if (notification.state == SR_FOUND && notification.code == NOTIFY_END) {
-            // The result is read before the job is told to stop: from then on it may end
-            // and delete itself at any moment.
             std::int32_t port = 0;
             std::int32_t baud = 0;
             job->GetResult(&port, &baud);
@@ -116,16 +120,18 @@ ConsoleJobHost::Outcome ConsoleJobHost::RunSearch() {
             outcome.portName = PortMap::PortName(port);
             outcome.baud = baud;
             job->StopRunning();
-            stopped = StopJob();
-            break;
+            return true;
         }
         if (notification.state == SR_ERROR) {
             outcome.status = Status::Failure;
             outcome.message = "No Brinevane ADCPs were detected!";
-            stopped = StopJob();
-            outcome.reason = PortDiagnosis::ExplainSearchFailure();
-            break;
+            return true;
         }
+        return false;
+    });
+    if (outcome.status == Status::Failure) {
+        // Once the job has let go of its port, so that it is not taken for a holder.
+        outcome.reason = PortDiagnosis::ExplainSearchFailure();
     }
     if (!stopped) {
         outcome.stopFailure = "Could not stop search thread!";
@@ -155,36 +161,22 @@ ConsoleJobHost::Outcome ConsoleJobHost::RunConnection(const std::string& portNam
         outcome.message = "Error creating program thread!";
         return outcome;
     }
-    bool stopped = true;
-    for (;;) {
-        Notification notification;
-        if (!NextNotification(notification)) {
-            outcome.status = Status::Interrupted;
-            stopped = StopJob();
-            break;
-        }
-        if (m_observer) {
-            m_observer(notification);
-        }
-        if (notification.message != WM_PROGRAM_NOTIFY) {
-            continue;
-        }
+    const bool stopped = Drive(WM_PROGRAM_NOTIFY, outcome, [&](const Notification& notification) {
         if (notification.state == PR_ERROR) {
             outcome.status = Status::Failure;
             outcome.message = "Error during programming!";
             outcome.reason = job->GetFailure().Explain();
-            stopped = StopJob();
-            break;
+            return true;
         }
         if (notification.state == PR_DONE && notification.code == NOTIFY_END) {
             outcome.status = Status::Success;
             outcome.portName = portName;
             outcome.baud = baud;
             job->StopRunning();
-            stopped = StopJob();
-            break;
+            return true;
         }
-    }
+        return false;
+    });
     if (!stopped) {
         outcome.stopFailure = "Could not stop program thread!";
         static_cast<void>(settings.release());  // still the job's to read

@@ -71,6 +71,11 @@ class ConsoleJobHost : public platform::NotifyTarget {
     // The next notification, or false when an interrupt came first.
     bool NextNotification(Notification& notification);
     bool StopJob();
+    // Hands the job's notifications to the observer until ends() says one of the job's
+    // own message ended the run (or an interrupt came), then stops the job; false when
+    // the job did not acknowledge the stop.
+    bool Drive(std::uint32_t message, Outcome& outcome,
+               const std::function<bool(const Notification&)>& ends);
     bool IsInterrupted();
 
     Observer m_observer;
