@@ -22,14 +22,8 @@ using namespace faults;
 // machine: the 10 ms idle sleep, or the rest of a prompt wait run without sleeping.
 constexpr long kPollingStopMs = 250;
 
-class StopTest : public ::testing::Test {
+class StopTest : public SimulatedJobTest {
   protected:
-    void StartSimulator(std::vector<SimulatedLine> lines) {
-        simulator = std::make_unique<InstrumentSimulator>(std::move(lines));
-        ASSERT_TRUE(simulator->Start());
-        UsePorts(simulator->PortsVariable());
-    }
-
     void StartSearch() {
         search = new CSearchThread();
         ASSERT_TRUE(search->Create("search", host.window, host.stop, host.stopped));
@@ -62,8 +56,6 @@ class StopTest : public ::testing::Test {
         EXPECT_TRUE(next.PortAvailable(port));
     }
 
-    std::unique_ptr<InstrumentSimulator> simulator;
-    JobRecorder host;
     RunSettings settings;
     CSearchThread* search = nullptr;  // deletes itself when stopped
 };

@@ -28,14 +28,8 @@ using ::testing::HasSubstr;
 const Sequence kSuccess{{0, 0}, {4, 1}};
 const Sequence kFailure{{0, 0}, {3, 1}, {3, 2}};
 
-class ConnectionJobTest : public ::testing::Test {
+class ConnectionJobTest : public SimulatedJobTest {
   protected:
-    void StartSimulator(std::vector<SimulatedLine> lines) {
-        simulator = std::make_unique<InstrumentSimulator>(std::move(lines));
-        ASSERT_TRUE(simulator->Start());
-        UsePorts(simulator->PortsVariable());
-    }
-
     // Runs the job to its outcome and stops it; the failure is read before the stop.
     Sequence Connect(const std::string& port, std::int32_t baud) {
         settings.m_strPortName = port;
@@ -54,8 +48,6 @@ class ConnectionJobTest : public ::testing::Test {
         return host.Posted();
     }
 
-    std::unique_ptr<InstrumentSimulator> simulator;
-    JobRecorder host;
     RunSettings settings;
     ConnectionFailure failure;
     milliseconds took{0};

@@ -9,10 +9,13 @@
 #include <utility>
 #include <vector>
 
+#include <gtest/gtest.h>
+
 #include "jobs/CThread.h"
 #include "platform/NotifyTarget.h"
 #include "platform/NotifyWindow.h"
 #include "serial/PortMap.h"
+#include "tools/sim/InstrumentSimulator.h"
 
 // A host for one job in a test: records every (state, code) the job posts and stops it
 // with the hosts' protocol.
@@ -68,3 +71,17 @@ inline void UsePorts(const std::string& ports) {
     setenv(PortMap::kEnvironmentVariable, ports.c_str(), 1);
     PortMap::Refresh();
 }
+
+// A test of a job against instruments played on ptys, with the port map pointing at them
+// and a host for the job.
+class SimulatedJobTest : public ::testing::Test {
+  protected:
+    void StartSimulator(std::vector<SimulatedLine> lines) {
+        simulator = std::make_unique<InstrumentSimulator>(std::move(lines));
+        ASSERT_TRUE(simulator->Start());
+        UsePorts(simulator->PortsVariable());
+    }
+
+    std::unique_ptr<InstrumentSimulator> simulator;
+    JobRecorder host;
+};

@@ -22,14 +22,8 @@ using Sequence = JobRecorder::Sequence;
 // Each probe of a rate costs the 300 ms break and 2000 passes of at least 1 ms.
 const auto kProbeLimit = milliseconds(3500);
 
-class SearchJobTest : public ::testing::Test {
+class SearchJobTest : public SimulatedJobTest {
   protected:
-    void StartSimulator(std::vector<SimulatedLine> lines) {
-        simulator = std::make_unique<InstrumentSimulator>(std::move(lines));
-        ASSERT_TRUE(simulator->Start());
-        UsePorts(simulator->PortsVariable());
-    }
-
     void StartSearch() {
         job = new CSearchThread();
         ASSERT_TRUE(job->Create("search", host.window, host.stop, host.stopped));
@@ -66,8 +60,6 @@ class SearchJobTest : public ::testing::Test {
         return expected;
     }
 
-    std::unique_ptr<InstrumentSimulator> simulator;
-    JobRecorder host;
     CSearchThread* job = nullptr;  // deletes itself when stopped
 };
 
