@@ -116,41 +116,35 @@ json Connect(int trials, const RunSettings& settings) {
     return {{"seconds", times}};
 }
 
-json StopIdle(int trials, const RunSettings& settings) {
+// Stops connection jobs at a random moment after the notification (state, code) and
+// measures each stop, from the request to the stopped event.
+json StopLatencies(int trials, const RunSettings& settings, std::uintptr_t state,
+                   std::intptr_t code, int minPauseMs, int maxPauseMs, unsigned seed) {
     std::vector<double> latencies;
-    std::mt19937 random(12345);
-    std::uniform_int_distribution<int> pause(20, 60);
+    std::mt19937 random(seed);
+    std::uniform_int_distribution<int> pause(minPauseMs, maxPauseMs);
     for (int i = 0; i < trials; ++i) {
         BenchHost host;
         StartConnection(host, settings);
-        AwaitNotification(host, PR_DONE, NOTIFY_END, 10000);
-        // Somewhere inside the 10 ms idle sleep, not always at its start.
+        AwaitNotification(host, state, code, 10000);
         std::this_thread::sleep_for(std::chrono::milliseconds(pause(random)));
         const double latency = host.Stop(1000);
         if (latency < 0) {
-            Fail("an idle job did not stop");
+            Fail("a job did not stop");
         }
         latencies.push_back(latency);
     }
     return {{"seconds", latencies}};
 }
 
+// A job idling after its success, stopped somewhere inside its 10 ms idle sleep.
+json StopIdle(int trials, const RunSettings& settings) {
+    return StopLatencies(trials, settings, PR_DONE, NOTIFY_END, 20, 60, 12345);
+}
+
+// A job in the middle of its prompt wait on a silent line.
 json StopWait(int trials, const RunSettings& settings) {
-    std::vector<double> latencies;
-    std::mt19937 random(54321);
-    std::uniform_int_distribution<int> pause(50, 400);
-    for (int i = 0; i < trials; ++i) {
-        BenchHost host;
-        StartConnection(host, settings);
-        AwaitNotification(host, PR_INIT, NOTIFY_BEGIN, 10000);
-        std::this_thread::sleep_for(std::chrono::milliseconds(pause(random)));
-        const double latency = host.Stop(1000);
-        if (latency < 0) {
-            Fail("a waiting job did not stop");
-        }
-        latencies.push_back(latency);
-    }
-    return {{"seconds", latencies}};
+    return StopLatencies(trials, settings, PR_INIT, NOTIFY_BEGIN, 50, 400, 54321);
 }
 
 struct SleepLoop {
