@@ -366,8 +366,9 @@ void InstrumentSimulator::Answer(Line& line) {
     }
     const std::string cause = line.wakeCause;
     if (inputRate == line.config.rate && outputRate == line.config.rate) {
-        const bool sent = WriteAll(line.masterFd, m_options.banner + static_cast<char>(kPrompt));
+        // Counted before it is sent: a host that has read the answer finds it counted.
         ++line.prompts;
+        const bool sent = WriteAll(line.masterFd, m_options.banner + static_cast<char>(kPrompt));
         Log(line, "after the " + cause + ": banner and prompt at " + std::to_string(outputRate) +
                       " baud" + (sent ? "" : " (line full, cut short)"));
         return;
@@ -380,8 +381,8 @@ void InstrumentSimulator::Answer(Line& line) {
             byte = static_cast<char>(kPrompt + 1);
         }
     }
-    WriteAll(line.masterFd, noise);
     ++line.noise;
+    WriteAll(line.masterFd, noise);
     Log(line, "after the " + cause + ": noise, host at " + std::to_string(outputRate) +
                   " baud, instrument at " + std::to_string(line.config.rate));
 }
