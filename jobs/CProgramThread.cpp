@@ -12,8 +12,13 @@
 
 std::string ConnectionFailure::Explain() const {
     const bool deviceGone = error == EIO || error == ENXIO || error == ENODEV;
-    return opened && !deviceGone ? PortDiagnosis::ExplainNoPrompt(portName, baud)
-                                 : PortDiagnosis::ExplainOpenFailure(portName, error);
+    if (!opened || deviceGone) {
+        return PortDiagnosis::ExplainOpenFailure(portName, error);
+    }
+    if (writeFailed) {
+        return PortDiagnosis::ExplainWriteFailure(portName, error);
+    }
+    return PortDiagnosis::ExplainNoPrompt(portName, baud, heardData);
 }
 
 CProgramThread::CProgramThread(const RunSettings& settings) : m_settings(settings) {}
@@ -33,10 +38,6 @@ bool CProgramThread::Create(const char* name, WindowPtr notifyWnd, EventPtr stop
     }
     return CThread::Create(name, std::move(notifyWnd), std::move(stopEvent),
                            std::move(stoppedEvent));
-}
-
-bool CProgramThread::WaitForChar(unsigned char target, unsigned passes) {
-    return ::WaitForChar(*m_pSerial, *this, target, passes);
 }
 
 void CProgramThread::Run() {
@@ -62,10 +63,17 @@ void CProgramThread::Run() {
                     m_nState = PR_ERROR;
                 } else {
                     m_failure.opened = true;
-                    m_pSerial->WritePort("\n");
-                    m_nState = WaitForChar(kPrompt, kPromptPasses) ? PR_DONE : PR_ERROR;
-                    // A line that failed under the wait (a device that went) left its error.
+                    // The prompt must answer the line feed and the line must rest on it:
+                    // noise or a stream of records can hold a '>' too.
+                    std::string heard;
+                    const LineFeedAnswer answer = AnswerToLineFeed(*m_pSerial, *this, heard);
+                    m_nState = answer == LineFeedAnswer::Prompt ? PR_DONE : PR_ERROR;
+                    // A line that failed under the write or the wait (a device that went)
+                    // left its error.
                     m_failure.error = platform::GetLastError();
+                    m_failure.writeFailed = answer == LineFeedAnswer::WriteFailed;
+                    m_failure.heardData = !heard.empty();
+                    m_strBanner = BannerText(heard);
                 }
                 Notify(WM_PROGRAM_NOTIFY, m_nState, NOTIFY_END);
                 break;

@@ -9,16 +9,18 @@
 class CSerial;
 
 // Why a connection failed, for the host to explain: the port, the rate, and the error
-// the open met, or once open the error the line met while waiting (a device that went);
-// 0 when the port opened and simply no prompt came.
+// the open met, or once open the error the line met while writing or waiting (a device
+// that went); 0 when the port opened and simply no prompt came.
 struct ConnectionFailure {
     std::string portName;
     std::int32_t baud = 0;
     bool opened = false;
+    bool writeFailed = false;  // the line feed could not be written
+    bool heardData = false;    // bytes came, but no prompt's answer
     std::uint32_t error = 0;
 
-    // One line a user can act on: why the open failed, that the device went, or that no
-    // prompt came.
+    // One line a user can act on: why the open failed, that the device went, that the
+    // line feed could not be written, or that no prompt came.
     std::string Explain() const;
 };
 
@@ -35,14 +37,16 @@ class CProgramThread : public CThread {
                 EventPtr stoppedEvent) override;
     // Valid after a notification carrying PR_ERROR, before the host stops the job.
     ConnectionFailure GetFailure() const { return m_failure; }
+    // What the instrument said before its prompt, as text; valid after (PR_DONE, NOTIFY_END).
+    const std::string& GetBanner() const { return m_strBanner; }
 
   protected:
     void Run() override;
-    bool WaitForChar(unsigned char target, unsigned passes);
 
   private:
     const RunSettings& m_settings;
     CSerial* m_pSerial = nullptr;
     std::int32_t m_nState = PR_INIT;
     ConnectionFailure m_failure;
+    std::string m_strBanner;
 };

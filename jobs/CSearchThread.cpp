@@ -41,8 +41,41 @@ bool CSearchThread::GetResult(std::int32_t* port, std::int32_t* baud) const {
     return true;
 }
 
-bool CSearchThread::WaitForChar(unsigned char target, unsigned passes) {
-    return ::WaitForChar(*m_pSerial, *this, target, passes);
+bool CSearchThread::WaitForChar(unsigned char target, unsigned passes, std::string* heard) {
+    return ::WaitForChar(*m_pSerial, *this, target, passes, heard);
+}
+
+bool CSearchThread::Probe(const char* portName, std::string& heard) {
+    const int rate = static_cast<int>(m_pSerial->GetBaud());
+    if (!m_pSerial->SendBreak(kBreakMs)) {
+        // The instrument heard no break (or the line is still held in one): nothing at
+        // this rate can be trusted.
+        TRACE("Break on %s at %d baud failed; rate skipped.\n", portName, rate);
+        return false;
+    }
+    heard.clear();
+    if (!WaitForChar(kPrompt, kPromptPasses, &heard)) {
+        return false;
+    }
+    if (IsStopRequested()) {
+        return true;
+    }
+    // One '>' proves nothing: a UART at the wrong rate decodes the banner into garbage
+    // that can hold one, and so can noise or a stream. The instrument must come to rest
+    // on its prompt, then answer a line feed with a prompt, as the connection will ask it
+    // to. At the true rate this costs two rest times and a short exchange; at a wrong
+    // rate the line feed itself arrives as garbage, so nothing answers it.
+    const bool atRest =
+        WaitForRest(*m_pSerial, *this, kPromptPasses, RestTime(m_pSerial->GetBaud()), &heard);
+    if (IsStopRequested()) {
+        return true;
+    }
+    std::string answer;
+    if (atRest && AnswerToLineFeed(*m_pSerial, *this, answer) == LineFeedAnswer::Prompt) {
+        return true;
+    }
+    TRACE("A prompt on %s at %d baud was not confirmed.\n", portName, rate);
+    return false;
 }
 
 bool CSearchThread::ProbeRates(const char* portName, int& rateIndex) {
@@ -53,10 +86,10 @@ bool CSearchThread::ProbeRates(const char* portName, int& rateIndex) {
         // A line that cannot be set to the rate (or whose device has gone) is not probed
         // at it: a prompt would be credited to a rate the line is not running at, and a
         // vanished adapter would cost a full wait for every rate left.
-        bool answered = false;
-        if (m_pSerial->ConfigPort()) {
-            m_pSerial->SendBreak(kBreakMs);
-            answered = WaitForChar(kPrompt, kPromptPasses);
+        std::string heard;
+        const bool answered = m_pSerial->ConfigPort() && Probe(portName, heard);
+        if (answered && !IsStopRequested()) {
+            m_strBanner = BannerText(heard);
         }
         Notify(WM_SEARCH_NOTIFY, SR_SEARCH, NOTIFY_END);
         if (answered) {

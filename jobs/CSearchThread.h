@@ -1,5 +1,6 @@
 #pragma once
 #include <cstdint>
+#include <string>
 
 #include "jobs/CThread.h"
 #include "jobs/JobMessages.h"
@@ -23,17 +24,23 @@ class CSearchThread : public CThread {
                 EventPtr stoppedEvent) override;
     // Port number (1 for COM1) and rate that answered; valid after (SR_FOUND, NOTIFY_END).
     bool GetResult(std::int32_t* port, std::int32_t* baud) const;
+    // What the instrument said before its prompt, as text; read as GetResult is.
+    const std::string& GetBanner() const { return m_strBanner; }
 
   protected:
     void Run() override;
-    bool WaitForChar(unsigned char target, unsigned passes);
+    bool WaitForChar(unsigned char target, unsigned passes, std::string* heard = nullptr);
 
   private:
     // Probes the open port at each rate until one answers; true when one did.
     bool ProbeRates(const char* portName, int& rateIndex);
+    // Wakes the instrument with a break at the line's rate and waits for its prompt, which
+    // must then be confirmed. True when confirmed or a stop came.
+    bool Probe(const char* portName, std::string& heard);
 
     CSerial* m_pSerial = nullptr;
     std::int32_t m_nFoundBaud = 0;
     std::int32_t m_nFoundPort = 0;
     std::int32_t m_nState = SR_INIT;
+    std::string m_strBanner;
 };

@@ -1,5 +1,7 @@
 #pragma once
+#include <chrono>
 #include <cstdint>
+#include <string>
 
 class CSerial;
 class CThread;
@@ -12,5 +14,39 @@ constexpr unsigned kPromptPasses = 2000;
 // Each pass drains what has arrived (up to the target), then sleeps through the job's
 // stop event to its 1 ms tick. A stop ends the wait at once. True when the target came or a stop
 // was requested; false when the passes ran out. A read that returns nothing ends the pass early, so
-// a port that reports waiting bytes it cannot deliver still sleeps and sees a stop.
-bool WaitForChar(CSerial& serial, CThread& job, unsigned char target, unsigned passes);
+// a port that reports waiting bytes it cannot deliver still sleeps and sees a stop. Every byte
+// read, the target included, is appended to heard when it is given (up to a bound).
+bool WaitForChar(CSerial& serial, CThread& job, unsigned char target, unsigned passes,
+                 std::string* heard = nullptr);
+
+// How long the line must stay quiet after a prompt for the instrument to be at rest on it:
+// ten characters at the line's rate, and never less than a USB adapter's latency timer
+// (16 ms) several times over, which can hold back the rest of a burst.
+std::chrono::milliseconds RestTime(std::uint32_t baud);
+
+// Called just after a prompt came: reads on until the line has been quiet for the rest time
+// with a prompt as the last byte received (true), or the passes run out (false). Bytes that
+// follow a prompt (a '>' inside a banner, garbage, a stream) put the wait back to looking for
+// the next one. True on a stop. Bytes read are appended to heard as by WaitForChar.
+bool WaitForRest(CSerial& serial, CThread& job, unsigned passes, std::chrono::milliseconds rest,
+                 std::string* heard = nullptr);
+
+// Whether what came back after a line feed is an instrument's answer: text (printable
+// characters and line ends) ending in the prompt. Binary records and line garbage are not.
+bool IsPromptAnswer(const std::string& heard);
+
+// What came of writing a line feed and waiting for the answer.
+enum class LineFeedAnswer {
+    Prompt,       // a prompt at rest, in an answer of text; or a stop came
+    NoPrompt,     // no such answer within the passes
+    WriteFailed,  // the line feed could not be written (the last error says why)
+};
+
+// Wakes the instrument with a line feed and waits for its prompt: the prompt must come
+// within the passes, the line must then rest on it, and all that came back must be text.
+// What came back is left in heard.
+LineFeedAnswer AnswerToLineFeed(CSerial& serial, CThread& job, std::string& heard);
+
+// The instrument's printable words from what it sent before its prompt, its lines joined by
+// " / " and cut to a bound: "Brinevane 600 kHz ADCP / Firmware 51.40". Empty for none.
+std::string BannerText(const std::string& heard);

@@ -264,8 +264,10 @@ bool CSerial::SendBreak(std::uint32_t durationMs) {
     }
     std::this_thread::sleep_for(std::chrono::milliseconds(durationMs));
     if (!m_hPort->ClearBreak()) {
+        // The line may still be held in break: no byte can cross it, so this is no success.
         TRACE("CSerial::SendBreak: Can't clear the break signal;  Error=0x%08lX!\n",
               LastErrorForTrace());
+        return false;
     }
     return true;
 }

@@ -203,9 +203,21 @@ std::string PortDiagnosis::ExplainOpenFailure(const std::string& portName, std::
     }
 }
 
-std::string PortDiagnosis::ExplainNoPrompt(const std::string& portName, std::int32_t baud) {
-    return "no prompt at " + std::to_string(baud) + " baud on " + portName +
+std::string PortDiagnosis::ExplainNoPrompt(const std::string& portName, std::int32_t baud,
+                                           bool heardData) {
+    const std::string rate = std::to_string(baud) + " baud on " + portName;
+    if (heardData) {
+        return "data but no prompt at " + rate +
+               ": the instrument may be set to another rate, or be streaming data (a search "
+               "wakes it with a break)";
+    }
+    return "no prompt at " + rate +
            ": check that the instrument is on, cabled and set to that rate";
+}
+
+std::string PortDiagnosis::ExplainWriteFailure(const std::string& portName, std::uint32_t error) {
+    return "could not write to " + portName + ": " + platform::LastErrorText(error) +
+           ": check the cable and the adapter";
 }
 
 std::string PortDiagnosis::ExplainSearchFailure() {

@@ -12,8 +12,13 @@ class PortDiagnosis {
     // serial device, it has gone, or whatever else the system said.
     static std::string ExplainOpenFailure(const std::string& portName, std::uint32_t error);
 
-    // The port opened but no prompt came at that rate.
-    static std::string ExplainNoPrompt(const std::string& portName, std::int32_t baud);
+    // The port opened but no prompt came at that rate; heardData when bytes came all the
+    // same (garbage of another rate, a stream, noise).
+    static std::string ExplainNoPrompt(const std::string& portName, std::int32_t baud,
+                                       bool heardData = false);
+
+    // The port opened but a write to it failed with the given last error.
+    static std::string ExplainWriteFailure(const std::string& portName, std::uint32_t error);
 
     // Why a search found nothing: no port at all, the first port it had to pass over
     // (permission denied, in use elsewhere), or no prompt from any of them. Opens nothing.

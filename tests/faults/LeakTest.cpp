@@ -64,7 +64,7 @@ class LeakTest : public ::testing::Test {
     int locks = 0;
 };
 
-TEST_F(LeakTest, AThousandConnectionRuns) {
+TEST_F(LeakTest, ThreeHundredConnectionRuns) {
     ConsoleJobHost host;
     // Mostly answered runs; every tenth to a port that is missing, every tenth to a port
     // that another holder has locked, so that the failure paths repeat as often.
@@ -73,15 +73,17 @@ TEST_F(LeakTest, AThousandConnectionRuns) {
     ASSERT_EQ(flock(held, LOCK_EX | LOCK_NB), 0);
     int succeeded = 0;
     int failed = 0;
-    for (int run = 0; run < 1000; ++run) {
+    // An answered run rests 50 ms on its prompt: 300 runs show a leak of one of anything per
+    // run as plainly as more would.
+    for (int run = 0; run < 300; ++run) {
         const char* port = run % 10 == 3 ? "COM7" : run % 10 == 7 ? "COM2" : "COM1";
         const auto outcome = host.RunConnection(port, 9600);
         ASSERT_EQ(outcome.stopFailure, "") << "run " << run;
         (outcome.status == Status::Success ? succeeded : failed)++;
     }
-    EXPECT_EQ(succeeded, 800);
-    EXPECT_EQ(failed, 200);
-    EXPECT_EQ(simulator->PromptsSent(0), 800);
+    EXPECT_EQ(succeeded, 240);
+    EXPECT_EQ(failed, 60);
+    EXPECT_EQ(simulator->PromptsSent(0), 240);
     close(held);
     ExpectNothingLeft();
 }

@@ -8,6 +8,7 @@
 #include <thread>
 
 #include "jobs/CProgramThread.h"
+#include "jobs/CSearchThread.h"
 #include "jobs/PromptWait.h"
 #include "platform/FakeCommDriver.h"
 #include "serial/CSerial.h"
@@ -147,6 +148,41 @@ TEST(LineFaultTest, APortThatReportsBytesItCannotDeliverFailsTheConnectionOnTime
     EXPECT_TRUE(host.Stop());
     EXPECT_EQ(host.Posted(), kConnectionFailed);
     EXPECT_FALSE(line->IsOpen());  // the job's port went with the job
+}
+
+// A break that cannot be cleared may leave the line held in break, where no byte crosses:
+// each rate's probe is given up at once instead of reporting on a line it cannot trust.
+TEST(LineFaultTest, ABreakThatCannotBeClearedFailsItsProbe) {
+    platform::ScopedFakeCommDriver fake;
+    auto line = fake.driver.AddLine("/dev/ttyFAKE0");
+    line->Fail(platform::FakeCall::ClearBreak);
+    UsePorts("COM1=/dev/ttyFAKE0");
+    JobRecorder host;
+    auto* job = new CSearchThread();
+    const auto start = Clock::now();
+    ASSERT_TRUE(job->Create("search", host.window, host.stop, host.stopped));
+    ASSERT_TRUE(host.WaitFor(SR_ERROR, NOTIFY_FAIL, seconds(10)));
+    EXPECT_LT(MsSince(start), 4000);  // eight 300 ms breaks, and no wait after any of them
+    EXPECT_EQ(line->Count(platform::FakeCall::SetBreak), 8);
+    EXPECT_TRUE(host.Stop());
+}
+
+// The connection's line feed cannot be written: that is what the user is told, not that
+// the instrument did not answer.
+TEST(LineFaultTest, ALineFeedThatCannotBeWrittenIsExplainedAsSuch) {
+    platform::ScopedFakeCommDriver fake;
+    auto line = fake.driver.AddLine("/dev/ttyFAKE0");
+    line->Fail(platform::FakeCall::Write, EPERM);
+    UsePorts("COM1=/dev/ttyFAKE0");
+    JobRecorder host;
+    RunSettings settings{"COM1", 9600};
+    auto* job = new CProgramThread(settings);
+    const auto start = Clock::now();
+    ASSERT_TRUE(job->Create("program", host.window, host.stop, host.stopped));
+    ASSERT_TRUE(host.WaitFor(PR_ERROR, NOTIFY_FAIL, seconds(5)));
+    EXPECT_LT(MsSince(start), 1000);  // no wait for an answer to a line feed never sent
+    EXPECT_THAT(job->GetFailure().Explain(), HasSubstr("could not write to COM1: "));
+    EXPECT_TRUE(host.Stop());
 }
 
 }  // namespace

@@ -37,7 +37,7 @@ class ConnectionJobTest : public SimulatedJobTest {
         auto* job = new CProgramThread(settings);
         EXPECT_TRUE(job->Create("program", host.window, host.stop, host.stopped));
         const auto start = Clock::now();
-        EXPECT_TRUE(host.WaitForAny({{PR_ERROR, NOTIFY_FAIL}, {PR_DONE, NOTIFY_END}}, seconds(5)));
+        EXPECT_TRUE(host.WaitForAny({{PR_ERROR, NOTIFY_FAIL}, {PR_DONE, NOTIFY_END}}, seconds(8)));
         took = std::chrono::duration_cast<milliseconds>(Clock::now() - start);
         if (host.WaitFor(PR_ERROR, NOTIFY_FAIL, milliseconds(0))) {
             failure = job->GetFailure();
@@ -76,11 +76,34 @@ TEST_F(ConnectionJobTest, SilentInstrumentFailsAfterTheFullWait) {
     EXPECT_THAT(failure.Explain(), HasSubstr("no prompt at 9600 baud on COM1"));
 }
 
-TEST_F(ConnectionJobTest, InstrumentAtAnotherRateHearsOnlyNoise) {
-    StartSimulator({SimulatedLine::AtRate(4800)});
+TEST_F(ConnectionJobTest, AtAnotherRateTheInstrumentHearsGarbageAndSaysNothing) {
+    StartSimulator({SimulatedLine::AtRate(19200)});
     EXPECT_EQ(Connect("COM1", 9600), kFailure);
-    EXPECT_EQ(simulator->NoiseSent(0), 1);
+    EXPECT_EQ(simulator->PromptsSent(0) + simulator->GarbledSent(0), 0);
     EXPECT_THAT(failure.Explain(), HasSubstr("no prompt at 9600 baud on COM1"));
+}
+
+TEST_F(ConnectionJobTest, AnEchoAtAnotherRateIsDataButNoPrompt) {
+    SimulatorOptions options;
+    options.echo = true;
+    StartSimulator({SimulatedLine::AtRate(38400)}, options);
+    EXPECT_EQ(Connect("COM1", 19200), kFailure);
+    EXPECT_THAT(failure.Explain(), HasSubstr("data but no prompt at 19200 baud on COM1"));
+}
+
+// Lines that can hold a '>' without an instrument at rest on its prompt behind them.
+TEST_F(ConnectionJobTest, NoiseIsNoInstrument) {
+    StartSimulator({SimulatedLine::Noise()});
+    EXPECT_EQ(Connect("COM1", 9600), kFailure);
+    EXPECT_TRUE(failure.heardData);
+}
+
+TEST_F(ConnectionJobTest, AStreamIsNoInstrumentAtItsPrompt) {
+    SimulatorOptions options;
+    options.streamMs = 60;  // quiet for longer than the rest time between records
+    StartSimulator({SimulatedLine::AtRate(115200)}, options);
+    EXPECT_EQ(Connect("COM1", 115200), kFailure);
+    EXPECT_THAT(failure.Explain(), HasSubstr("streaming"));
 }
 
 TEST_F(ConnectionJobTest, PortInUseNamesTheProgramThatHoldsIt) {

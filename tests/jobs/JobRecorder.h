@@ -76,8 +76,9 @@ inline void UsePorts(const std::string& ports) {
 // and a host for the job.
 class SimulatedJobTest : public ::testing::Test {
   protected:
-    void StartSimulator(std::vector<SimulatedLine> lines) {
-        simulator = std::make_unique<InstrumentSimulator>(std::move(lines));
+    void StartSimulator(std::vector<SimulatedLine> lines,
+                        SimulatorOptions options = SimulatorOptions()) {
+        simulator = std::make_unique<InstrumentSimulator>(std::move(lines), std::move(options));
         ASSERT_TRUE(simulator->Start());
         UsePorts(simulator->PortsVariable());
     }

@@ -72,12 +72,36 @@ TEST_F(SearchJobTest, InstrumentAt9600OnTheOnlyPortIsFoundAtTheFirstRate) {
 }
 
 TEST_F(SearchJobTest, InstrumentAt4800IsFoundAfterTheSevenRatesBeforeIt) {
+    // At 2400 the default banner decodes into garbage that holds a '>'.
     StartSimulator({SimulatedLine::AtRate(4800)});
     StartSearch();
     EXPECT_EQ(FoundResult(8 * kProbeLimit), std::make_pair(1, 4800));
     EXPECT_EQ(host.Posted(), FoundAfter(7));
     EXPECT_EQ(simulator->BreaksSeen(0), 8);
-    EXPECT_EQ(simulator->NoiseSent(0), 7);  // each wrong rate heard garbage, not a prompt
+    EXPECT_EQ(simulator->GarbledSent(0), 7);  // each wrong rate heard garbage, not a prompt
+}
+
+TEST_F(SearchJobTest, APromptGarbledOutOfTheBannerAtHalfTheRateIsNotTheInstrument) {
+    // At 9600 the banner of an instrument at 19200 decodes into garbage holding a '>'; only
+    // 19200 answers the line feed that confirms a prompt.
+    StartSimulator({SimulatedLine::AtRate(19200)});
+    StartSearch();
+    EXPECT_EQ(FoundResult(2 * kProbeLimit), std::make_pair(1, 19200));
+    EXPECT_EQ(host.Posted(), FoundAfter(1));
+    EXPECT_EQ(simulator->LineFeedsSeen(0), 1);  // only the true rate's prompt was confirmed
+}
+
+TEST_F(SearchJobTest, AStreamingInstrumentIsWokenByTheFirstBreakAndTellsWhoItIs) {
+    SimulatorOptions options;
+    options.streamMs = 20;
+    options.banner =
+        "\r\nBrinevane 1200 kHz ADCP\r\n\x01"
+        "Firmware 2.1\r\n";
+    StartSimulator({SimulatedLine::AtRate(9600)}, options);
+    StartSearch();
+    ASSERT_TRUE(host.WaitFor(SR_FOUND, NOTIFY_END, kProbeLimit));
+    EXPECT_EQ(job->GetBanner(), "Brinevane 1200 kHz ADCP / Firmware 2.1");
+    EXPECT_EQ(FoundResult(milliseconds(0)), std::make_pair(1, 9600));
 }
 
 TEST_F(SearchJobTest, InstrumentAt115200IsFoundBeforeTheSlowRates) {

@@ -207,9 +207,10 @@ TEST_F(CSerialTest, ABreakPurgesTheInputAndHoldsTheLineForItsDuration) {
     EXPECT_EQ(m_com1->Count(FakeCall::SetBreak), 1);
     EXPECT_EQ(m_com1->Count(FakeCall::ClearBreak), 1);
 
-    // A break that cannot be cleared was still sent.
+    // A break that cannot be cleared may still hold the line: no success.
     m_com1->Fail(FakeCall::ClearBreak);
-    EXPECT_TRUE(m_serial.SendBreak(10));
+    EXPECT_FALSE(m_serial.SendBreak(10));
+    EXPECT_EQ(GetLastError(), static_cast<std::uint32_t>(EIO));
     m_com1->Clear(FakeCall::ClearBreak);
 
     // A purge or break that fails ends the call at once, without the wait.

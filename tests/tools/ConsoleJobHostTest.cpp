@@ -39,7 +39,8 @@ TEST(ConsoleJobHostTest, SearchThenConnectionToWhatItFound) {
     const auto connected = host.RunConnection(found.portName, found.baud);
     EXPECT_EQ(connected.status, Status::Success);
     EXPECT_EQ(connected.stopFailure, "");
-    EXPECT_EQ(simulator.LineFeedsSeen(1), 1);
+    // One line feed confirmed the search's prompt, the other was the connection's.
+    EXPECT_EQ(simulator.LineFeedsSeen(1), 2);
 }
 
 TEST(ConsoleJobHostTest, InterruptStopsARunningSearchAndEveryLaterRun) {

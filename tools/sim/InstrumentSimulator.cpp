@@ -13,16 +13,16 @@
 #include <cstdio>
 #include <cstdlib>
 #include <cstring>
+#include <deque>
+#include <optional>
 #include <random>
 
 #include "platform/LineRate.h"
+#include "tools/sim/UartWire.h"
 
 namespace {
 
 using Clock = std::chrono::steady_clock;
-
-constexpr unsigned char kPrompt = '>';
-constexpr std::size_t kMaxNoise = 8;
 
 std::string ErrnoText(const char* what) {
     return std::string(what) + ": " + std::strerror(errno);
@@ -46,8 +46,8 @@ bool WriteAll(int fd, const std::string& bytes) {
 }  // namespace
 
 bool SimulatedLine::Parse(const std::string& text, SimulatedLine& line) {
-    if (text == "silent") {
-        line = Silent();
+    if (text == "silent" || text == "noise") {
+        line = text == "silent" ? Silent() : Noise();
         return true;
     }
     if (text.empty() || text.size() > 7 ||
@@ -69,14 +69,21 @@ struct InstrumentSimulator::Line {
     int masterFd = -1;
     int slaveFd = -1;
     std::string slavePath;  // guarded by m_mutex once the thread runs
-    bool replyPending = false;
+    std::optional<SimulatedInstrument> instrument;
+    // The instrument's next answer, due when a break has ended or after its reply delay.
+    std::string reply;
     Clock::time_point replyAt;
     const char* wakeCause = "";
+    // What the host's UART will have decoded, and when: written to the master as due.
+    std::deque<std::pair<Clock::time_point, char>> wire;
+    Clock::time_point wireFreeAt;  // when the instrument's last byte has left it
+    // The next stream record, or the next byte of a noise line; unset for neither.
+    std::optional<Clock::time_point> emitAt;
     std::minstd_rand random;
     std::atomic<int> breaks{0};
     std::atomic<int> lineFeeds{0};
     std::atomic<int> prompts{0};
-    std::atomic<int> noise{0};
+    std::atomic<int> garbled{0};
 };
 
 InstrumentSimulator::InstrumentSimulator(std::vector<SimulatedLine> lines, SimulatorOptions options)
@@ -86,7 +93,15 @@ InstrumentSimulator::InstrumentSimulator(std::vector<SimulatedLine> lines, Simul
         line->index = i;
         line->name = "COM" + std::to_string(i + 1);
         line->config = lines[i];
-        line->random.seed(static_cast<unsigned>(0x5EED + i));
+        const unsigned seed = static_cast<unsigned>(0x5EED + i);
+        line->random.seed(seed);
+        if (line->config.HasInstrument()) {
+            SimulatedInstrument::Behaviour behaviour;
+            behaviour.banner = m_options.banner;
+            behaviour.echo = m_options.echo;
+            behaviour.streaming = m_options.streamMs > 0;
+            line->instrument.emplace(behaviour, seed);
+        }
         m_lines.push_back(std::move(line));
     }
 }
@@ -152,9 +167,14 @@ bool InstrumentSimulator::Start(std::string* error) {
             return fail(ErrnoText("TIOCPKT"));
         }
         line->slavePath = path;
-        Log(*line, line->config.IsSilent() ? "silent line at " + line->slavePath
-                                           : "instrument at " + std::to_string(line->config.rate) +
-                                                 " baud on " + line->slavePath);
+        if (line->config.noise || (line->instrument && line->instrument->Streaming())) {
+            line->emitAt = Clock::now();
+        }
+        Log(*line, (line->config.HasInstrument()
+                        ? "instrument at " + std::to_string(line->config.rate) + " baud"
+                    : line->config.noise ? std::string("noise")
+                                         : std::string("silent line")) +
+                       " on " + line->slavePath);
     }
     m_stopping = false;
     m_serving = true;
@@ -231,8 +251,8 @@ int InstrumentSimulator::PromptsSent(std::size_t index) const {
     return index < m_lines.size() ? m_lines[index]->prompts.load() : 0;
 }
 
-int InstrumentSimulator::NoiseSent(std::size_t index) const {
-    return index < m_lines.size() ? m_lines[index]->noise.load() : 0;
+int InstrumentSimulator::GarbledSent(std::size_t index) const {
+    return index < m_lines.size() ? m_lines[index]->garbled.load() : 0;
 }
 
 void InstrumentSimulator::Wake() {
@@ -252,7 +272,9 @@ void InstrumentSimulator::CloseLineNow(Line& line) {
         ::close(line.slaveFd);
         line.slaveFd = -1;
     }
-    line.replyPending = false;
+    line.reply.clear();
+    line.wire.clear();
+    line.emitAt.reset();
     line.slavePath.clear();
 }
 
@@ -272,9 +294,9 @@ void InstrumentSimulator::Serve() {
             }
         }
 
-        // Sleep until a byte comes, a request comes, or the next answer is due.
-        int timeoutMs = -1;
-        const auto now = Clock::now();
+        // Sleep until a byte comes, a request comes, or the next thing is due on a line.
+        std::optional<Clock::time_point> due;
+        auto dueBy = [&due](Clock::time_point at) { due = due ? std::min(*due, at) : at; };
         polled.assign(1, pollfd{m_wakeFd, POLLIN, 0});
         polledLines.assign(1, nullptr);
         for (auto& line : m_lines) {
@@ -283,13 +305,24 @@ void InstrumentSimulator::Serve() {
             }
             polled.push_back(pollfd{line->masterFd, POLLIN, 0});
             polledLines.push_back(line.get());
-            if (line->replyPending) {
-                const auto left = std::chrono::ceil<std::chrono::milliseconds>(line->replyAt - now);
-                const int ms = static_cast<int>(std::max<long long>(0, left.count()));
-                timeoutMs = timeoutMs < 0 ? ms : std::min(timeoutMs, ms);
+            if (!line->reply.empty()) {
+                dueBy(line->replyAt);
+            }
+            if (!line->wire.empty()) {
+                dueBy(line->wire.front().first);
+            }
+            if (line->emitAt) {
+                dueBy(*line->emitAt);
             }
         }
-        const int ready = poll(polled.data(), polled.size(), timeoutMs);
+        timespec timeout{};
+        if (due) {
+            const auto left = std::max(Clock::duration::zero(), *due - Clock::now());
+            const auto ns = std::chrono::duration_cast<std::chrono::nanoseconds>(left).count();
+            timeout.tv_sec = static_cast<time_t>(ns / 1000000000);
+            timeout.tv_nsec = static_cast<long>(ns % 1000000000);
+        }
+        const int ready = ppoll(polled.data(), polled.size(), due ? &timeout : nullptr, nullptr);
         if (ready < 0 && errno != EINTR) {
             std::fprintf(stderr, "brinevane-sim: poll failed: %s\n", std::strerror(errno));
             break;
@@ -305,10 +338,16 @@ void InstrumentSimulator::Serve() {
         }
         const auto after = Clock::now();
         for (auto& line : m_lines) {
-            if (line->replyPending && line->masterFd >= 0 && line->replyAt <= after) {
-                line->replyPending = false;
+            if (line->masterFd < 0) {
+                continue;
+            }
+            if (!line->reply.empty() && line->replyAt <= after) {
                 Answer(*line);
             }
+            if (line->emitAt && *line->emitAt <= after) {
+                Emit(*line);
+            }
+            Flush(*line);
         }
     }
     std::lock_guard<std::mutex> lock(m_mutex);
@@ -336,25 +375,51 @@ void InstrumentSimulator::ServeLine(Line& line) {
         }
         // Packet mode: the first byte says what follows.
         if (buffer[0] == TIOCPKT_DATA) {
-            const int feeds = static_cast<int>(std::count(buffer + 1, buffer + n, '\n'));
-            Log(line, "received " + std::to_string(n - 1) + " byte(s)" +
+            const std::string sent(reinterpret_cast<const char*>(buffer + 1),
+                                   static_cast<std::size_t>(n - 1));
+            const int feeds = static_cast<int>(std::count(sent.begin(), sent.end(), '\n'));
+            line.lineFeeds += feeds;
+            Log(line, "received " + std::to_string(sent.size()) + " byte(s)" +
                           (feeds > 0 ? ", " + std::to_string(feeds) + " line feed(s)" : ""));
-            if (feeds > 0) {
-                line.lineFeeds += feeds;
-                line.replyPending = !line.config.IsSilent();
-                line.replyAt = Clock::now() + std::chrono::milliseconds(m_options.replyDelayMs);
-                line.wakeCause = "line feed";
-            }
+            Hear(line, sent);
         } else if ((buffer[0] & TIOCPKT_FLUSHREAD) != 0) {
             // The host purges its input just before each break: on a pty, that is the break.
+            // Whatever the instrument was saying is cut off, and it answers when the break ends.
             ++line.breaks;
             Log(line, "break");
-            line.replyPending = !line.config.IsSilent();
-            line.replyAt = Clock::now() +
-                           std::chrono::milliseconds(m_options.breakMs + m_options.replyDelayMs);
-            line.wakeCause = "break";
+            line.wire.clear();
+            line.reply.clear();
+            if (line.instrument) {
+                line.emitAt.reset();  // a break ends a stream
+                line.reply = line.instrument->Break();
+                line.replyAt = Clock::now() + std::chrono::milliseconds(m_options.breakMs +
+                                                                        m_options.replyDelayMs);
+                line.wakeCause = "break";
+            }
         }
     }
+}
+
+void InstrumentSimulator::Hear(Line& line, const std::string& sent) {
+    if (!line.instrument) {
+        return;
+    }
+    std::uint32_t inputRate = 0;
+    std::uint32_t outputRate = 0;
+    if (!platform::GetLineRates(line.masterFd, inputRate, outputRate)) {
+        Log(line, ErrnoText("cannot read the host's line rate"));
+        return;
+    }
+    const std::string decoded = UartWire::ReceiveBytes(sent, outputRate, line.config.rate);
+    const std::string answer = line.instrument->Hear(decoded);
+    if (answer.empty()) {
+        return;
+    }
+    if (line.reply.empty()) {
+        line.replyAt = Clock::now() + std::chrono::milliseconds(m_options.replyDelayMs);
+        line.wakeCause = "line feed";
+    }
+    line.reply += answer;
 }
 
 void InstrumentSimulator::Answer(Line& line) {
@@ -362,29 +427,62 @@ void InstrumentSimulator::Answer(Line& line) {
     std::uint32_t outputRate = 0;
     if (!platform::GetLineRates(line.masterFd, inputRate, outputRate)) {
         Log(line, ErrnoText("cannot read the host's line rate"));
+        line.reply.clear();
         return;
     }
-    const std::string cause = line.wakeCause;
-    if (inputRate == line.config.rate && outputRate == line.config.rate) {
-        // Counted before it is sent: a host that has read the answer finds it counted.
-        ++line.prompts;
-        const bool sent = WriteAll(line.masterFd, m_options.banner + static_cast<char>(kPrompt));
-        Log(line, "after the " + cause + ": banner and prompt at " + std::to_string(outputRate) +
-                      " baud" + (sent ? "" : " (line full, cut short)"));
+    // Counted before it is sent: a host that has read the answer finds it counted.
+    const bool clean = inputRate == line.config.rate;
+    ++(clean ? line.prompts : line.garbled);
+    Log(line, "after the " + std::string(line.wakeCause) + ": " +
+                  (line.wakeCause == std::string("break") ? "banner and prompt" : "prompt") +
+                  " at " + std::to_string(line.config.rate) + " baud, host at " +
+                  std::to_string(inputRate) + (clean ? "" : ": the host decodes garbage"));
+    Transmit(line, line.reply);
+    line.reply.clear();
+}
+
+void InstrumentSimulator::Transmit(Line& line, const std::string& bytes) {
+    std::uint32_t inputRate = 0;
+    std::uint32_t outputRate = 0;
+    if (!platform::GetLineRates(line.masterFd, inputRate, outputRate)) {
         return;
     }
-    // At the wrong rate the host sees framing garbage, never a clean prompt.
-    std::string noise(3 + line.random() % (kMaxNoise - 2), '\0');
-    for (char& byte : noise) {
-        byte = static_cast<char>(line.random() % 256);
-        if (byte == static_cast<char>(kPrompt)) {
-            byte = static_cast<char>(kPrompt + 1);
-        }
+    const auto start = std::max(Clock::now(), line.wireFreeAt);
+    for (const DecodedByte& byte : UartWire::Receive(bytes, line.config.rate, inputRate)) {
+        line.wire.emplace_back(start + std::chrono::nanoseconds(byte.doneAtNs),
+                               static_cast<char>(byte.value));
     }
-    ++line.noise;
-    WriteAll(line.masterFd, noise);
-    Log(line, "after the " + cause + ": noise, host at " + std::to_string(outputRate) +
-                  " baud, instrument at " + std::to_string(line.config.rate));
+    line.wireFreeAt =
+        start + std::chrono::nanoseconds(UartWire::SendingNs(bytes.size(), line.config.rate));
+}
+
+void InstrumentSimulator::Emit(Line& line) {
+    const auto now = Clock::now();
+    if (line.config.noise) {
+        const char byte = static_cast<char>(line.random() & 0xFF);
+        line.wire.emplace_back(now, byte);
+        const auto gap = std::chrono::nanoseconds(
+            1000000000ULL / std::max<std::uint32_t>(1, m_options.noiseBytesPerSecond));
+        line.emitAt = *line.emitAt + gap;
+        return;
+    }
+    // A stream does not queue up behind a wire that is slower than its records.
+    if (line.wireFreeAt <= now) {
+        Transmit(line, line.instrument->NextRecord());
+    }
+    line.emitAt = std::max(now, line.wireFreeAt) + std::chrono::milliseconds(m_options.streamMs);
+}
+
+void InstrumentSimulator::Flush(Line& line) {
+    const auto now = Clock::now();
+    std::string due;
+    while (!line.wire.empty() && line.wire.front().first <= now) {
+        due += line.wire.front().second;
+        line.wire.pop_front();
+    }
+    if (!due.empty()) {
+        WriteAll(line.masterFd, due);  // a host that never reads loses what does not fit
+    }
 }
 
 void InstrumentSimulator::Log(const Line& line, const std::string& text) {

@@ -10,21 +10,33 @@
 #include <thread>
 #include <vector>
 
-// One line of the simulator: an instrument at a fixed rate, or a line with nothing on it.
+#include "tools/sim/SimulatedInstrument.h"
+
+// One line of the simulator: an instrument at a fixed rate, a line with nothing on it, or
+// one that carries random bytes (a cable picking up interference, no instrument).
 struct SimulatedLine {
-    std::uint32_t rate = 0;  // bits per second; 0 for a silent line
+    std::uint32_t rate = 0;  // bits per second; 0 for a line without an instrument
+    bool noise = false;
 
-    static SimulatedLine AtRate(std::uint32_t rate) { return SimulatedLine{rate}; }
-    static SimulatedLine Silent() { return SimulatedLine{0}; }
-    bool IsSilent() const { return rate == 0; }
+    static SimulatedLine AtRate(std::uint32_t rate) { return SimulatedLine{rate, false}; }
+    static SimulatedLine Silent() { return SimulatedLine{0, false}; }
+    static SimulatedLine Noise() { return SimulatedLine{0, true}; }
+    bool HasInstrument() const { return rate != 0; }
 
-    // "19200" or "silent"; false (line untouched) for anything else.
+    // "19200", "silent" or "noise"; false (line untouched) for anything else.
     static bool Parse(const std::string& text, SimulatedLine& line);
 };
 
 struct SimulatorOptions {
-    // Sent before the prompt when the host's rate is the instrument's own.
-    std::string banner = "\r\nBrinevane ADCP\r\n";
+    // Sent before the prompt after a break.
+    std::string banner = SimulatedInstrument::kDefaultBanner;
+    // Sends back every byte it decoded from the host.
+    bool echo = false;
+    // Streams a binary record every so many milliseconds until the first break (0: rests at
+    // its prompt from the start).
+    std::uint32_t streamMs = 0;
+    // Bytes a second on a noise line.
+    std::uint32_t noiseBytesPerSecond = 200;
     // Extra time the instrument takes to answer, after the break has ended or after the
     // line feed came.
     std::uint32_t replyDelayMs = 0;
@@ -39,9 +51,11 @@ struct SimulatorOptions {
 // A Brinevane ADCP played on pseudo-terminals: one pty per line. The host's end of each
 // line is the pty's slave (/dev/pts/N); the simulator holds the master in packet mode,
 // reads the host's line rate through it and takes the input purge that precedes every
-// break as the break itself, since a pty carries none. On a break, or on a line feed from
-// the host, an instrument answers with its banner and ">" when the host's rate is its own,
-// and with a few bytes of noise without any ">" otherwise, as a real line would.
+// break as the break itself, since a pty carries none. A pty carries bytes, not bits, so
+// each direction goes through the wire model: the instrument hears what its UART decodes
+// of the host's bytes at its own rate, and the host receives, paced as the wire would
+// deliver them, the bytes its UART decodes of the instrument's at the host's rate. At a rate
+// mismatch both sides get garbage, which can hold a '>', as on a real line.
 //
 // One worker thread serves all lines (poll on the masters). The simulator keeps a slave
 // descriptor of its own open on each line so that the master stays readable whether or
@@ -70,18 +84,24 @@ class InstrumentSimulator {
     // simulator's own slave. A host that has it open then reads end of file.
     void CloseLine(std::size_t index);
 
-    // What each line has seen so far.
+    // What each line has seen so far: breaks and line feeds from the host, and the
+    // instrument's answers sent while the host's line ran at its rate, or at another.
     int BreaksSeen(std::size_t index) const;
     int LineFeedsSeen(std::size_t index) const;
     int PromptsSent(std::size_t index) const;
-    int NoiseSent(std::size_t index) const;
+    int GarbledSent(std::size_t index) const;
 
   private:
     struct Line;
 
     void Serve();
     void ServeLine(Line& line);
+    void Hear(Line& line, const std::string& sent);
     void Answer(Line& line);
+    // Puts the instrument's bytes on the wire, after what is already on it.
+    void Transmit(Line& line, const std::string& bytes);
+    void Emit(Line& line);
+    void Flush(Line& line);
     void CloseLineNow(Line& line);
     void Log(const Line& line, const std::string& text);
     void Wake();

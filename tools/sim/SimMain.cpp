@@ -125,7 +125,9 @@ int main(int argc, char** argv) {
 
     CLI::App app{
         "Plays a Brinevane ADCP on pseudo-terminals: one line per LINE, an instrument at that "
-        "rate or 'silent' for a line with nothing on it. Prints BRINEVANE_PORTS=... and runs "
+        "rate, 'silent' for a line with nothing on it or 'noise' for one that carries random "
+        "bytes. The line behaves as a wire: at another rate each side decodes garbage. Prints "
+        "BRINEVANE_PORTS=... and runs "
         "until interrupted, or runs COMMAND with BRINEVANE_PORTS set and exits with its status.",
         "brinevane-sim"};
     app.footer("Usage: brinevane-sim [OPTIONS] LINE... [-- COMMAND [ARGS...]]");
@@ -134,9 +136,18 @@ int main(int argc, char** argv) {
     std::string banner = SimulatorOptions().banner;
     std::uint32_t replyDelayMs = 0;
     std::uint32_t breakMs = SimulatorOptions().breakMs;
+    bool echo = false;
+    std::uint32_t streamMs = 0;
     std::string logPath;
-    app.add_option("lines", lineTexts, "A baud rate (19200) or 'silent', one per line")->required();
-    app.add_option("--banner", banner, "Text sent before the prompt (\\r and \\n understood)");
+    app.add_option("lines", lineTexts, "A baud rate (19200), 'silent' or 'noise', one per line")
+        ->required();
+    app.add_option("--banner", banner,
+                   "Text sent after a break, before the prompt (\\r and \\n understood)");
+    app.add_flag("--echo", echo, "The instrument sends back every byte it decodes");
+    app.add_option("--stream", streamMs,
+                   "The instrument streams a binary record every so many milliseconds until a "
+                   "break wakes it")
+        ->check(CLI::Range(1, 60000));
     app.add_option("--reply-delay", replyDelayMs, "Milliseconds the instrument takes to answer")
         ->check(CLI::Range(0, 60000));
     app.add_option("--break-ms", breakMs, "How long a host's break is taken to last")
@@ -159,7 +170,8 @@ int main(int argc, char** argv) {
     for (const std::string& text : lineTexts) {
         SimulatedLine line;
         if (!SimulatedLine::Parse(text, line)) {
-            return UsageError("'" + text + "' is not a line: give a baud rate or 'silent'");
+            return UsageError("'" + text +
+                              "' is not a line: give a baud rate, 'silent' or 'noise'");
         }
         lines.push_back(line);
     }
@@ -171,6 +183,8 @@ int main(int argc, char** argv) {
     options.banner = Unescape(banner);
     options.replyDelayMs = replyDelayMs;
     options.breakMs = breakMs;
+    options.echo = echo;
+    options.streamMs = streamMs;
     std::ofstream logFile;
     if (logPath == "-") {
         options.log = &std::cerr;
