@@ -164,6 +164,8 @@ void CJobProgressDlg::OnSearchNotify(std::uintptr_t state, std::intptr_t code) {
                     RunSettings& settings = CWizardApp::Instance().Settings();
                     settings.m_strPortName = PortMap::PortName(port);
                     settings.m_nBaudRate = baud;
+                    CWizardApp::Instance().Found() = {settings.m_strPortName, baud,
+                                                      m_pSearchThread->GetBanner()};
                 }
                 m_pSearchThread->StopRunning();
             }

@@ -1,6 +1,8 @@
 #pragma once
 #include <QPointer>
 #include <QString>
+#include <cstdint>
+#include <string>
 
 #include "jobs/RunSettings.h"
 
@@ -15,6 +17,15 @@ class CWizardApp {
     static CWizardApp& Instance();
 
     RunSettings& Settings() { return m_settings; }
+
+    // Where the search found the instrument and what it said there, so that the last page
+    // can name it when the connection went to that same port and rate. Never a verdict.
+    struct FoundInstrument {
+        std::string portName;
+        std::int32_t baud = 0;
+        std::string banner;
+    };
+    FoundInstrument& Found() { return m_found; }
     // The wizard while it exists, else null.
     CWizardSheet* Sheet() const;
 
@@ -35,5 +46,6 @@ class CWizardApp {
 
     QPointer<CWizardSheet> m_pSheet;
     RunSettings m_settings;
+    FoundInstrument m_found;
     int m_nExitCode = 0;
 };

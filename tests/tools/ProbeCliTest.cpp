@@ -94,6 +94,12 @@ TEST_F(ProbeCliTest, SearchPrintsThePortAndRateFound) {
     EXPECT_EQ(json["port"], "COM1");
     EXPECT_EQ(json["baud"], 9600);
     EXPECT_EQ(json["device"], simulator->SlavePath(0));
+    const std::string banner =
+        "Brinevane 600 kHz ADCP / Firmware version 51.40, serial number 10473";
+    EXPECT_EQ(json["banner"], banner);
+    EXPECT_EQ(Probe({"-v", "search"}), 0);
+    EXPECT_EQ(out, "COM1 9600\n");
+    EXPECT_THAT(err, HasSubstr("instrument: " + banner + "\n"));
 }
 
 TEST_F(ProbeCliTest, SearchWithoutPortsFindsNothing) {

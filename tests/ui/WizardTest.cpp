@@ -35,6 +35,7 @@ class Wizard {
   public:
     Wizard() {
         CWizardApp::Instance().Settings() = RunSettings{};
+        CWizardApp::Instance().Found() = CWizardApp::FoundInstrument{};
         CWizardApp::Instance().BuildWizard(sheet);
         sheet.show();
         Settle();
@@ -196,6 +197,12 @@ class WizardTest : public QObject {
         QVERIFY(qobject_cast<CCommDlg*>(wizard.sheet.currentPage()));
         QCOMPARE(wizard.PortList()->currentText(), QStringLiteral("COM2"));
         QCOMPARE(wizard.BaudList()->currentText(), QStringLiteral("19200"));
+        // The connection to what was found succeeds, and the last page names the instrument.
+        wizard.Press(QWizard::NextButton);
+        QCOMPARE(wizard.sheet.currentPage()->objectName(), QStringLiteral("CFinishDlg"));
+        const auto* text = wizard.sheet.currentPage()->findChild<QLabel*>("IDC_FINISH_TEXT");
+        QVERIFY(text != nullptr);
+        QVERIFY(text->text().contains("It said: Brinevane 600 kHz ADCP / Firmware version 51.40"));
     }
 
     void searchFindsNothing() {

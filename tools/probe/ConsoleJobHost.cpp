@@ -119,6 +119,7 @@ ConsoleJobHost::Outcome ConsoleJobHost::RunSearch() {
             outcome.status = Status::Success;
             outcome.portName = PortMap::PortName(port);
             outcome.baud = baud;
+            outcome.banner = job->GetBanner();
             job->StopRunning();
             return true;
         }
@@ -172,6 +173,7 @@ ConsoleJobHost::Outcome ConsoleJobHost::RunConnection(const std::string& portNam
             outcome.status = Status::Success;
             outcome.portName = portName;
             outcome.baud = baud;
+            outcome.banner = job->GetBanner();
             job->StopRunning();
             return true;
         }

@@ -36,6 +36,7 @@ class ConsoleJobHost : public platform::NotifyTarget {
         Status status = Status::Failure;
         std::string portName;  // on success: "COM2"
         std::int32_t baud = 0;
+        std::string banner;       // on success: what the instrument said before its prompt
         std::string message;      // "No Brinevane ADCPs were detected!", ...
         std::string reason;       // a failed connection: what the user can do about it
         std::string stopFailure;  // "Could not stop search thread!", when the stop timed out

@@ -161,7 +161,7 @@ int ListPorts(bool json) {
     return kExitSuccess;
 }
 
-int Report(const ConsoleJobHost::Outcome& outcome, int signal, bool json) {
+int Report(const ConsoleJobHost::Outcome& outcome, int signal, bool json, bool verbose) {
     using Status = ConsoleJobHost::Status;
     if (!outcome.stopFailure.empty()) {
         std::fprintf(stderr, "%s\n", outcome.stopFailure.c_str());
@@ -172,9 +172,14 @@ int Report(const ConsoleJobHost::Outcome& outcome, int signal, bool json) {
             PrintJson({{"ok", true},
                        {"port", outcome.portName},
                        {"baud", outcome.baud},
-                       {"device", info != nullptr ? info->path : outcome.portName}});
+                       {"device", info != nullptr ? info->path : outcome.portName},
+                       {"banner", outcome.banner}});
         } else {
             std::printf("%s %d\n", outcome.portName.c_str(), static_cast<int>(outcome.baud));
+        }
+        // Which instrument answered; the result line stays the same for scripts.
+        if (verbose && !outcome.banner.empty()) {
+            std::fprintf(stderr, "instrument: %s\n", outcome.banner.c_str());
         }
         return kExitSuccess;
     }
@@ -285,5 +290,5 @@ int main(int argc, char** argv) {
     if (showProgress) {
         ClearProgressLine();
     }
-    return Report(outcome, signals.Caught(), json);
+    return Report(outcome, signals.Caught(), json, verbose);
 }
