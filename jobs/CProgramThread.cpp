@@ -40,6 +40,10 @@ bool CProgramThread::Create(const char* name, WindowPtr notifyWnd, EventPtr stop
                            std::move(stoppedEvent));
 }
 
+bool CProgramThread::WaitForChar(unsigned char target, unsigned passes, std::string* heard) {
+    return ::WaitForChar(*m_pSerial, *this, target, passes, heard);
+}
+
 void CProgramThread::Run() {
     const PortRelease release(m_pSerial);
     const std::string portName = m_settings.m_strPortName;

@@ -42,6 +42,7 @@ class CProgramThread : public CThread {
 
   protected:
     void Run() override;
+    bool WaitForChar(unsigned char target, unsigned passes, std::string* heard = nullptr);
 
   private:
     const RunSettings& m_settings;

@@ -54,24 +54,20 @@ bool CSearchThread::Probe(const char* portName, std::string& heard) {
         return false;
     }
     heard.clear();
-    if (!WaitForChar(kPrompt, kPromptPasses, &heard)) {
+    // One '>' proves nothing: a UART at the wrong rate decodes the banner into garbage
+    // that can hold one, and so can noise or a stream. The instrument must come to rest on
+    // its prompt within the wait, then answer a line feed with a prompt, as the connection
+    // will ask it to. At the true rate this costs two rest times and a short exchange; at a
+    // wrong rate the garbage rarely ends on a '>', and when it does, the line feed itself
+    // arrives as garbage, so nothing answers it.
+    if (!WaitForPromptAtRest(*m_pSerial, *this, kPromptPasses, &heard)) {
         return false;
     }
     if (IsStopRequested()) {
         return true;
     }
-    // One '>' proves nothing: a UART at the wrong rate decodes the banner into garbage
-    // that can hold one, and so can noise or a stream. The instrument must come to rest
-    // on its prompt, then answer a line feed with a prompt, as the connection will ask it
-    // to. At the true rate this costs two rest times and a short exchange; at a wrong
-    // rate the line feed itself arrives as garbage, so nothing answers it.
-    const bool atRest =
-        WaitForRest(*m_pSerial, *this, kPromptPasses, RestTime(m_pSerial->GetBaud()), &heard);
-    if (IsStopRequested()) {
-        return true;
-    }
     std::string answer;
-    if (atRest && AnswerToLineFeed(*m_pSerial, *this, answer) == LineFeedAnswer::Prompt) {
+    if (AnswerToLineFeed(*m_pSerial, *this, answer) == LineFeedAnswer::Prompt) {
         return true;
     }
     TRACE("A prompt on %s at %d baud was not confirmed.\n", portName, rate);

@@ -98,6 +98,21 @@ bool WaitForRest(CSerial& serial, CThread& job, unsigned passes, std::chrono::mi
     return outcome != Heard::PassesOver || job.IsStopRequested();
 }
 
+bool WaitForPromptAtRest(CSerial& serial, CThread& job, unsigned passes, std::string* heard) {
+    const Clock::time_point start = Clock::now();
+    if (!WaitForChar(serial, job, kPrompt, passes, heard)) {
+        return false;
+    }
+    if (job.IsStopRequested()) {
+        return true;
+    }
+    const std::chrono::milliseconds rest = RestTime(serial.GetBaud());
+    const auto used = std::chrono::duration_cast<std::chrono::milliseconds>(Clock::now() - start);
+    const auto left = static_cast<unsigned>(std::max<long long>(0, passes - used.count()));
+    return WaitForRest(serial, job, std::max(left, static_cast<unsigned>(rest.count()) + 1), rest,
+                       heard);
+}
+
 bool IsPromptAnswer(const std::string& heard) {
     const bool text = std::all_of(heard.begin(), heard.end(), [](char c) {
         return (c >= 0x20 && c < 0x7F) || c == '\r' || c == '\n' || c == '\t';

@@ -31,6 +31,11 @@ std::chrono::milliseconds RestTime(std::uint32_t baud);
 bool WaitForRest(CSerial& serial, CThread& job, unsigned passes, std::chrono::milliseconds rest,
                  std::string* heard = nullptr);
 
+// A prompt that the line then rests on, within the passes: WaitForChar for the first '>',
+// then WaitForRest for what the passes have left (and never less than the rest time), so a
+// '>' that more bytes follow costs no more than silence would. True on a stop.
+bool WaitForPromptAtRest(CSerial& serial, CThread& job, unsigned passes, std::string* heard);
+
 // Whether what came back after a line feed is an instrument's answer: text (printable
 // characters and line ends) ending in the prompt. Binary records and line garbage are not.
 bool IsPromptAnswer(const std::string& heard);
@@ -42,8 +47,8 @@ enum class LineFeedAnswer {
     WriteFailed,  // the line feed could not be written (the last error says why)
 };
 
-// Wakes the instrument with a line feed and waits for its prompt: the prompt must come
-// within the passes, the line must then rest on it, and all that came back must be text.
+// Wakes the instrument with a line feed and waits for its prompt: within the prompt's
+// passes it must come and the line rest on it, and all that came back must be text.
 // What came back is left in heard.
 LineFeedAnswer AnswerToLineFeed(CSerial& serial, CThread& job, std::string& heard);
 
