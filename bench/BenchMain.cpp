@@ -6,6 +6,8 @@
 //   brinevane-bench stop-idle N        N stops of a connection job idling after success
 //   brinevane-bench stop-wait N        N stops in the middle of a prompt wait (silent line)
 //   brinevane-bench sleep-loop SECS    CPU of a bare loop of 1 ms sleeps on a worker thread
+//   brinevane-bench verdicts N         the rate a search reports for N random banners at
+//                                      each search rate, through the wire model (no ptys)
 #include <sys/resource.h>
 #include <time.h>
 
@@ -21,6 +23,7 @@
 #include <nlohmann/json.hpp>
 
 #include "bench/BenchHost.h"
+#include "bench/SearchVerdicts.h"
 #include "jobs/CProgramThread.h"
 #include "jobs/CSearchThread.h"
 #include "jobs/JobMessages.h"
@@ -176,6 +179,24 @@ json BareSleepLoop(double seconds) {
     return {{"wall_s", Seconds(Clock::now() - started)}, {"cpu_s", CpuSeconds() - cpuBefore}};
 }
 
+json Verdicts(int banners) {
+    json rates = json::array();
+    for (const SearchVerdicts::Tally& tally : SearchVerdicts::Run(banners, 20261208)) {
+        auto counts = [](const std::map<std::uint32_t, int>& reported) {
+            json object = json::object();
+            for (const auto& [rate, count] : reported) {
+                object[std::to_string(rate)] = count;
+            }
+            return object;
+        };
+        rates.push_back({{"rate", tally.rate},
+                         {"banners", tally.banners},
+                         {"first_prompt", counts(tally.firstPrompt)},
+                         {"confirmed", counts(tally.confirmed)}});
+    }
+    return {{"rates", rates}};
+}
+
 int Argument(int argc, char** argv, int index, int fallback) {
     return argc > index ? std::atoi(argv[index]) : fallback;
 }
@@ -187,7 +208,8 @@ int main(int argc, char** argv) {
     if (argc < 2) {
         std::fprintf(stderr,
                      "usage: brinevane-bench search | connect N | stop-idle N | stop-wait N | "
-                     "sleep-loop SECONDS  (port and rate from BENCH_PORT, BENCH_BAUD)\n");
+                     "sleep-loop SECONDS | verdicts N  (port and rate from BENCH_PORT, "
+                     "BENCH_BAUD)\n");
         return 2;
     }
     const std::string command = argv[1];
@@ -208,6 +230,8 @@ int main(int argc, char** argv) {
         result = StopWait(Argument(argc, argv, 2, 100), settings);
     } else if (command == "sleep-loop") {
         result = BareSleepLoop(Argument(argc, argv, 2, 5));
+    } else if (command == "verdicts") {
+        result = Verdicts(Argument(argc, argv, 2, 300));
     } else {
         Fail("unknown command '" + command + "'");
     }

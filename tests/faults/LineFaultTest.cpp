@@ -127,23 +127,38 @@ TEST(LineFaultTest, ANoiseFloodEndsTheWaitOnTime) {
     EXPECT_TRUE(WaitForChar(serial, job, kPrompt, kPromptPasses));
 }
 
+// A job on COM1, a fake line that the test makes misbehave.
+class FakeLineJobTest : public ::testing::Test {
+  protected:
+    void SetUp() override { UsePorts("COM1=/dev/ttyFAKE0"); }
+
+    // Starts the job and waits for its failure; the time from the start to it.
+    long FailureAfter(CThread* job, std::uint32_t message) {
+        const bool search = message == WM_SEARCH_NOTIFY;
+        const auto start = Clock::now();
+        EXPECT_TRUE(
+            job->Create(search ? "search" : "program", host.window, host.stop, host.stopped));
+        EXPECT_TRUE(host.WaitFor(search ? static_cast<int>(SR_ERROR) : static_cast<int>(PR_ERROR),
+                                 NOTIFY_FAIL, seconds(10)));
+        return MsSince(start);
+    }
+
+    platform::ScopedFakeCommDriver fake;
+    std::shared_ptr<platform::FakeLine> line = fake.driver.AddLine("/dev/ttyFAKE0");
+    JobRecorder host;
+    RunSettings settings{"COM1", 9600};
+};
+
 // A port that keeps reporting waiting bytes while every read fails: the connection's wait
 // is still bounded by its passes, and the job fails; reads failing with an I/O error are
 // a device that has gone, and are explained so.
-TEST(LineFaultTest, APortThatReportsBytesItCannotDeliverFailsTheConnectionOnTime) {
-    platform::ScopedFakeCommDriver fake;
-    auto line = fake.driver.AddLine("/dev/ttyFAKE0");
+TEST_F(FakeLineJobTest, APortThatReportsBytesItCannotDeliverFailsTheConnectionOnTime) {
     line->ReportWaiting(10);
     line->Fail(platform::FakeCall::Read);
-    UsePorts("COM1=/dev/ttyFAKE0");
-    JobRecorder host;
-    RunSettings settings{"COM1", 9600};
     auto* job = new CProgramThread(settings);
-    const auto start = Clock::now();
-    ASSERT_TRUE(job->Create("program", host.window, host.stop, host.stopped));
-    ASSERT_TRUE(host.WaitFor(PR_ERROR, NOTIFY_FAIL, seconds(5)));
-    EXPECT_GE(MsSince(start), 2000);
-    EXPECT_LT(MsSince(start), 3500);
+    const long took = FailureAfter(job, WM_PROGRAM_NOTIFY);
+    EXPECT_GE(took, 2000);
+    EXPECT_LT(took, 3500);
     EXPECT_THAT(job->GetFailure().Explain(), HasSubstr("COM1 (/dev/ttyFAKE0) has gone"));
     EXPECT_TRUE(host.Stop());
     EXPECT_EQ(host.Posted(), kConnectionFailed);
@@ -152,35 +167,20 @@ TEST(LineFaultTest, APortThatReportsBytesItCannotDeliverFailsTheConnectionOnTime
 
 // A break that cannot be cleared may leave the line held in break, where no byte crosses:
 // each rate's probe is given up at once instead of reporting on a line it cannot trust.
-TEST(LineFaultTest, ABreakThatCannotBeClearedFailsItsProbe) {
-    platform::ScopedFakeCommDriver fake;
-    auto line = fake.driver.AddLine("/dev/ttyFAKE0");
+TEST_F(FakeLineJobTest, ABreakThatCannotBeClearedFailsItsProbe) {
     line->Fail(platform::FakeCall::ClearBreak);
-    UsePorts("COM1=/dev/ttyFAKE0");
-    JobRecorder host;
-    auto* job = new CSearchThread();
-    const auto start = Clock::now();
-    ASSERT_TRUE(job->Create("search", host.window, host.stop, host.stopped));
-    ASSERT_TRUE(host.WaitFor(SR_ERROR, NOTIFY_FAIL, seconds(10)));
-    EXPECT_LT(MsSince(start), 4000);  // eight 300 ms breaks, and no wait after any of them
+    // Eight 300 ms breaks, and no wait after any of them.
+    EXPECT_LT(FailureAfter(new CSearchThread(), WM_SEARCH_NOTIFY), 4000);
     EXPECT_EQ(line->Count(platform::FakeCall::SetBreak), 8);
     EXPECT_TRUE(host.Stop());
 }
 
 // The connection's line feed cannot be written: that is what the user is told, not that
 // the instrument did not answer.
-TEST(LineFaultTest, ALineFeedThatCannotBeWrittenIsExplainedAsSuch) {
-    platform::ScopedFakeCommDriver fake;
-    auto line = fake.driver.AddLine("/dev/ttyFAKE0");
+TEST_F(FakeLineJobTest, ALineFeedThatCannotBeWrittenIsExplainedAsSuch) {
     line->Fail(platform::FakeCall::Write, EPERM);
-    UsePorts("COM1=/dev/ttyFAKE0");
-    JobRecorder host;
-    RunSettings settings{"COM1", 9600};
     auto* job = new CProgramThread(settings);
-    const auto start = Clock::now();
-    ASSERT_TRUE(job->Create("program", host.window, host.stop, host.stopped));
-    ASSERT_TRUE(host.WaitFor(PR_ERROR, NOTIFY_FAIL, seconds(5)));
-    EXPECT_LT(MsSince(start), 1000);  // no wait for an answer to a line feed never sent
+    EXPECT_LT(FailureAfter(job, WM_PROGRAM_NOTIFY), 1000);  // no wait for an answer
     EXPECT_THAT(job->GetFailure().Explain(), HasSubstr("could not write to COM1: "));
     EXPECT_TRUE(host.Stop());
 }
