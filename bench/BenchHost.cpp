@@ -1,12 +1,9 @@
 #include "bench/BenchHost.h"
 
-BenchHost::BenchHost()
-    : window(platform::NotifyWindow::Create(this)),
-      stop(std::make_shared<platform::Event>()),
-      stopped(std::make_shared<platform::Event>()) {}
+BenchHost::BenchHost() : job(*this) {}
 
 BenchHost::~BenchHost() {
-    window->Detach();
+    job.Detach();
 }
 
 void BenchHost::Post(std::uint32_t message, std::uintptr_t wParam, std::intptr_t lParam) {
@@ -29,10 +26,9 @@ bool BenchHost::Next(Notification& out, std::uint32_t timeoutMs) {
     return true;
 }
 
-double BenchHost::Stop(std::uint32_t timeoutMs) {
+double BenchHost::Stop() {
     const auto asked = Clock::now();
-    stop->Set();
-    if (stopped->Wait(timeoutMs) != platform::WaitResult::Signaled) {
+    if (!job.Stop()) {
         return -1.0;
     }
     return std::chrono::duration<double>(Clock::now() - asked).count();

@@ -6,12 +6,11 @@
 #include <memory>
 #include <mutex>
 
-#include "platform/Event.h"
+#include "jobs/JobHost.h"
 #include "platform/NotifyTarget.h"
-#include "platform/NotifyWindow.h"
 
-// A host of one job for measuring: stamps each notification as it is posted and hands
-// them to the measuring thread in order.
+// A host of one job for measuring: an adapter of JobHost that stamps each notification as
+// it is posted and hands them to the measuring thread in order.
 class BenchHost : public platform::NotifyTarget {
   public:
     using Clock = std::chrono::steady_clock;
@@ -30,13 +29,11 @@ class BenchHost : public platform::NotifyTarget {
     // Waits for the next notification; false after timeoutMs without one.
     bool Next(Notification& out, std::uint32_t timeoutMs);
 
-    // Sets the stop event and waits up to timeoutMs for the stopped event; the seconds
-    // from the request to the acknowledgement, or a negative value when none came.
-    double Stop(std::uint32_t timeoutMs);
+    // Stops the job as every host does; the seconds from the request to the
+    // acknowledgement, or a negative value when none came.
+    double Stop();
 
-    std::shared_ptr<platform::NotifyWindow> window;
-    std::shared_ptr<platform::Event> stop;
-    std::shared_ptr<platform::Event> stopped;
+    JobHost job;
 
   private:
     std::mutex m_mutex;

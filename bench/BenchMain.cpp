@@ -26,9 +26,11 @@
 #include "bench/SearchVerdicts.h"
 #include "jobs/CProgramThread.h"
 #include "jobs/CSearchThread.h"
+#include "jobs/JobHost.h"
 #include "jobs/JobMessages.h"
 #include "platform/Trace.h"
 #include "platform/WorkerThread.h"
+#include "serial/PortMap.h"
 
 using nlohmann::json;
 using Clock = std::chrono::steady_clock;
@@ -56,6 +58,7 @@ BenchHost::Notification AwaitNotification(BenchHost& host, std::uintptr_t state,
                                           std::uint32_t timeoutMs) {
     BenchHost::Notification n{};
     while (host.Next(n, timeoutMs)) {
+        host.job.Handle(n.message, static_cast<std::intptr_t>(n.state), n.code);
         if (n.state == state && n.code == code) {
             return n;
         }
@@ -65,42 +68,35 @@ BenchHost::Notification AwaitNotification(BenchHost& host, std::uintptr_t state,
 
 json Search() {
     BenchHost host;
-    auto* job = new CSearchThread();
     const double cpuBefore = CpuSeconds();
     const auto started = Clock::now();
-    if (!job->Create("search", host.window, host.stop, host.stopped)) {
+    if (!host.job.StartSearch(new CSearchThread())) {
         Fail("cannot start the search job");
     }
     BenchHost::Notification n{};
-    std::int32_t port = 0;
-    std::int32_t baud = 0;
-    bool found = false;
-    while (host.Next(n, 600000)) {
-        if (n.state == SR_FOUND && n.code == NOTIFY_END) {
-            job->GetResult(&port, &baud);
-            job->StopRunning();
-            found = true;
-            break;
-        }
-        if (n.state == SR_ERROR) {
-            break;
-        }
+    while (host.Next(n, 600000) &&
+           host.job.Handle(n.message, static_cast<std::intptr_t>(n.state), n.code).verdict ==
+               JobHost::Verdict::Running) {
     }
     const double wall = Seconds(n.at - started);
     const double cpu = CpuSeconds() - cpuBefore;
-    if (host.Stop(1000) < 0) {
+    const JobHost::Outcome outcome = host.job.GetOutcome();
+    if (host.Stop() < 0) {
         Fail("the search job did not stop");
     }
-    return {{"wall_s", wall}, {"cpu_s", cpu}, {"found", found}, {"port", port}, {"baud", baud}};
+    const bool found = outcome.verdict == JobHost::Verdict::Success;
+    return {{"wall_s", wall},
+            {"cpu_s", cpu},
+            {"found", found},
+            {"port", found ? PortMap::PortNumber(outcome.portName) : 0},
+            {"baud", outcome.baud}};
 }
 
-// Starts a connection job with the settings and waits for its outcome.
-CProgramThread* StartConnection(BenchHost& host, const RunSettings& settings) {
-    auto* job = new CProgramThread(settings);
-    if (!job->Create("program", host.window, host.stop, host.stopped)) {
+// Starts a connection job with the settings.
+void StartConnection(BenchHost& host, const RunSettings& settings) {
+    if (!host.job.StartConnection(new CProgramThread(settings))) {
         Fail("cannot start the connection job");
     }
-    return job;
 }
 
 json Connect(int trials, const RunSettings& settings) {
@@ -108,11 +104,10 @@ json Connect(int trials, const RunSettings& settings) {
     for (int i = 0; i < trials; ++i) {
         BenchHost host;
         const auto started = Clock::now();
-        CProgramThread* job = StartConnection(host, settings);
+        StartConnection(host, settings);
         const auto done = AwaitNotification(host, PR_DONE, NOTIFY_END, 10000);
         times.push_back(Seconds(done.at - started));
-        job->StopRunning();
-        if (host.Stop(1000) < 0) {
+        if (host.Stop() < 0) {
             Fail("the connection job did not stop");
         }
     }
@@ -131,7 +126,7 @@ json StopLatencies(int trials, const RunSettings& settings, std::uintptr_t state
         StartConnection(host, settings);
         AwaitNotification(host, state, code, 10000);
         std::this_thread::sleep_for(std::chrono::milliseconds(pause(random)));
-        const double latency = host.Stop(1000);
+        const double latency = host.Stop();
         if (latency < 0) {
             Fail("a job did not stop");
         }

@@ -9,10 +9,26 @@
 #include "platform/Trace.h"
 #include "serial/CSerial.h"
 #include "serial/PortDiagnosis.h"
+#include "serial/PortMap.h"
+
+namespace {
+bool DeviceGone(std::uint32_t error) {
+    return error == EIO || error == ENXIO || error == ENODEV;
+}
+}  // namespace
+
+std::string ConnectionFailure::Code() const {
+    if (!opened || DeviceGone(error)) {
+        return PortDiagnosis::OpenFailureCode(portName, error);
+    }
+    if (writeFailed) {
+        return "write-failed";
+    }
+    return heardData ? "data-no-prompt" : "no-prompt";
+}
 
 std::string ConnectionFailure::Explain() const {
-    const bool deviceGone = error == EIO || error == ENXIO || error == ENODEV;
-    if (!opened || deviceGone) {
+    if (!opened || DeviceGone(error)) {
         return PortDiagnosis::ExplainOpenFailure(portName, error);
     }
     if (writeFailed) {
@@ -61,6 +77,7 @@ void CProgramThread::Run() {
                 m_failure.portName = portName;
                 m_failure.baud = static_cast<std::int32_t>(
                     CSerial::ValidateBaud(static_cast<std::uint32_t>(baud)));
+                SetProbing({portName, PortMap::Current()->Resolve(portName), m_failure.baud, 1, 1});
                 if (!m_pSerial->Open(portName, static_cast<std::uint32_t>(baud), 0, 0, 8, 4096,
                                      4096)) {
                     m_failure.error = platform::GetLastError();

@@ -22,6 +22,9 @@ struct ConnectionFailure {
     // One line a user can act on: why the open failed, that the device went, that the
     // line feed could not be written, or that no prompt came.
     std::string Explain() const;
+    // A stable name for the same reason, for scripts: an open failure's code (see
+    // PortDiagnosis), "write-failed", "no-prompt" or "data-no-prompt".
+    std::string Code() const;
 };
 
 // Confirms the instrument answers: opens the port of the run settings at their rate,

@@ -1,14 +1,66 @@
 #include "jobs/CSearchThread.h"
 
+#include <sys/stat.h>
+
+#include <algorithm>
+#include <cerrno>
 #include <new>
 
 #include "jobs/PortRelease.h"
 #include "jobs/PromptWait.h"
+#include "platform/LastError.h"
 #include "platform/Trace.h"
 #include "serial/CSerial.h"
+#include "serial/PortDiagnosis.h"
 #include "serial/PortMap.h"
 
-constexpr std::int32_t CSearchThread::kRates[];
+namespace {
+
+constexpr const char* kSilent = "silent";
+
+const SearchFailure::Port* FirstWithCode(const SearchFailure& failure,
+                                         std::initializer_list<const char*> codes) {
+    for (const SearchFailure::Port& port : failure.ports) {
+        for (const char* code : codes) {
+            if (port.code == code) {
+                return &port;
+            }
+        }
+    }
+    return nullptr;
+}
+
+}  // namespace
+
+std::string SearchFailure::Explain() const {
+    if (ports.empty()) {
+        return "no serial port was found on this computer: connect the instrument and try again";
+    }
+    if (const Port* port = FirstWithCode(*this, {"permission-denied", "in-use"})) {
+        return port->text;
+    }
+    std::string silent;
+    for (const Port& port : ports) {
+        if (port.code == kSilent) {
+            silent += (silent.empty() ? "" : ", ") + port.portName;
+        }
+    }
+    if (!silent.empty()) {
+        return "no prompt from " + silent +
+               " at any baud rate: check that the instrument is on and cabled";
+    }
+    return ports.front().text;
+}
+
+std::string SearchFailure::Code() const {
+    if (ports.empty()) {
+        return "no-ports";
+    }
+    if (const Port* port = FirstWithCode(*this, {"permission-denied", "in-use"})) {
+        return port->code;
+    }
+    return FirstWithCode(*this, {kSilent}) != nullptr ? "no-prompt" : ports.front().code;
+}
 
 CSearchThread::CSearchThread() = default;
 
@@ -74,24 +126,61 @@ bool CSearchThread::Probe(const char* portName, std::string& heard) {
     return false;
 }
 
-bool CSearchThread::ProbeRates(const char* portName, int& rateIndex) {
+void CSearchThread::PassOver(const std::string& portName, std::uint32_t error) {
+    m_failure.ports.push_back({portName, PortDiagnosis::OpenFailureCode(portName, error),
+                               PortDiagnosis::ExplainOpenFailure(portName, error)});
+    m_probing.probes -= static_cast<int>(kSearchRateCount);  // none of its rates is probed
+    SetProbing(m_probing);
+}
+
+void CSearchThread::PassOverMissing(int belowPort) {
+    const auto map = PortMap::Current();
+    for (const PortInfo& info : map->Ports()) {
+        if (info.number > m_nRecordedUpTo && (belowPort == 0 || info.number < belowPort)) {
+            struct stat device {};
+            const std::uint32_t error = stat(info.path.c_str(), &device) == 0 ? ENOTTY : ENOENT;
+            m_failure.ports.push_back({info.name, PortDiagnosis::OpenFailureCode(info.name, error),
+                                       PortDiagnosis::ExplainOpenFailure(info.name, error)});
+        }
+    }
+    m_nRecordedUpTo = belowPort == 0 ? PortMap::kMaxPorts : belowPort;
+}
+
+bool CSearchThread::ProbeRates(const std::string& portName, int& rateIndex) {
+    std::uint32_t lineError = 0;
+    m_probing.portName = portName;
+    m_probing.device = PortMap::Current()->Resolve(portName);
     for (rateIndex = 0; kRates[rateIndex] != 0; ++rateIndex) {
         const std::int32_t rate = kRates[rateIndex];
-        TRACE("Searching %s at %d baud.\n", portName, static_cast<int>(rate));
+        TRACE("Searching %s at %d baud.\n", portName.c_str(), static_cast<int>(rate));
+        m_probing.baud = rate;
+        ++m_probing.probe;
+        SetProbing(m_probing);
         m_pSerial->SetBaud(static_cast<std::uint32_t>(rate));
         // A line that cannot be set to the rate (or whose device has gone) is not probed
         // at it: a prompt would be credited to a rate the line is not running at, and a
         // vanished adapter would cost a full wait for every rate left.
         std::string heard;
-        const bool answered = m_pSerial->ConfigPort() && Probe(portName, heard);
+        const bool configured = m_pSerial->ConfigPort();
+        if (!configured && lineError == 0) {
+            lineError = platform::GetLastError();
+        }
+        const bool answered = configured && Probe(portName.c_str(), heard);
         if (answered && !IsStopRequested()) {
             m_strBanner = BannerText(heard);
         }
         Notify(WM_SEARCH_NOTIFY, SR_SEARCH, NOTIFY_END);
         if (answered) {
-            TRACE("Brinevane found at %s, %d baud.\n", portName, static_cast<int>(rate));
+            TRACE("Brinevane found at %s, %d baud.\n", portName.c_str(), static_cast<int>(rate));
             return true;
         }
+    }
+    if (lineError != 0) {
+        m_failure.ports.push_back({portName, PortDiagnosis::OpenFailureCode(portName, lineError),
+                                   PortDiagnosis::ExplainOpenFailure(portName, lineError)});
+    } else {
+        m_failure.ports.push_back(
+            {portName, kSilent, "no prompt from " + portName + " at any baud rate"});
     }
     return false;
 }
@@ -111,6 +200,14 @@ void CSearchThread::Run() {
             case SR_INIT:
                 Notify(WM_SEARCH_NOTIFY, SR_INIT, NOTIFY_BEGIN);
                 m_pSerial->EnumeratePorts();
+                m_failure = SearchFailure();
+                m_nRecordedUpTo = 0;
+                m_probing = Probing();
+                for (const PortInfo& info : PortMap::Current()->Ports()) {
+                    m_probing.probes +=
+                        m_pSerial->PortExists(info.number) ? static_cast<int>(kSearchRateCount) : 0;
+                }
+                SetProbing(m_probing);
                 m_nState = SR_SEARCH;
                 Notify(WM_SEARCH_NOTIFY, SR_SEARCH, NOTIFY_END);
                 break;
@@ -118,6 +215,7 @@ void CSearchThread::Run() {
             case SR_SEARCH:
                 Notify(WM_SEARCH_NOTIFY, SR_SEARCH, NOTIFY_BEGIN);
                 port = m_pSerial->NextAvailablePort();
+                PassOverMissing(port);
                 if (port == 0) {
                     m_nState = SR_ERROR;
                     break;
@@ -125,16 +223,18 @@ void CSearchThread::Run() {
                 portName = PortMap::PortName(port);
                 if (!m_pSerial->PortAvailable(portName)) {
                     TRACE("%s not available.\n", portName.c_str());
+                    PassOver(portName, platform::GetLastError());
                     break;
                 }
                 // A port that cannot be opened after all has no line to probe: eight
                 // rounds of breaks and waits on it would only cost 18 s for nothing.
                 if (!m_pSerial->Open(portName, 9600, 0, 0, 8, 4096, 4096)) {
                     TRACE("%s could not be opened.\n", portName.c_str());
+                    PassOver(portName, platform::GetLastError());
                     break;
                 }
                 TRACE("%s opened.\n", portName.c_str());
-                if (ProbeRates(portName.c_str(), rateIndex)) {
+                if (ProbeRates(portName, rateIndex)) {
                     m_nState = SR_FOUND;
                 }
                 break;

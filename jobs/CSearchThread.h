@@ -1,20 +1,46 @@
 #pragma once
+#include <array>
 #include <cstdint>
 #include <string>
+#include <vector>
 
 #include "jobs/CThread.h"
 #include "jobs/JobMessages.h"
+#include "serial/BaudRates.h"
 
 class CSerial;
+
+// What happened to each port a search considered, in order: why it could not be used, or
+// that it was opened and stayed silent at every rate. A search that found nothing is
+// explained from this, as it happened, never from a look at the system afterwards.
+struct SearchFailure {
+    struct Port {
+        std::string portName;
+        std::string code;  // "silent", "gone", or why it could not be opened ("in-use", ...)
+        std::string text;  // what happened to it, in a line a user can act on
+    };
+    std::vector<Port> ports;
+
+    // The port the user can do most about first: one in use or not permitted, then the
+    // silent ones together, then whatever else befell the first port; or no port at all.
+    std::string Explain() const;
+    // A stable name for that reason: "no-ports", "no-prompt", or the chosen port's code.
+    std::string Code() const;
+};
 
 // Finds an instrument: every existing port from COM1 up that can be opened, at each of
 // the eight search rates, with a 300 ms break and a wait for the prompt. The first port
 // and rate that answer are the result. Thread name "search"; posts WM_SEARCH_NOTIFY.
 class CSearchThread : public CThread {
   public:
-    // Trial order: the common rates first, the slow ones last. Ends with 0.
-    static constexpr std::int32_t kRates[] = {9600, 19200, 38400, 57600, 115200,
-                                              1200, 2400,  4800,  0};
+    // The searched rates in the order of trial, from the rate table. Ends with 0.
+    static constexpr std::array<std::int32_t, kSearchRateCount + 1> kRates = [] {
+        std::array<std::int32_t, kSearchRateCount + 1> rates{};
+        for (std::size_t i = 0; i < kSearchRateCount; ++i) {
+            rates[i] = static_cast<std::int32_t>(SearchRates()[i]);
+        }
+        return rates;
+    }();
     static constexpr std::uint32_t kBreakMs = 300;
 
     CSearchThread();
@@ -26,14 +52,22 @@ class CSearchThread : public CThread {
     bool GetResult(std::int32_t* port, std::int32_t* baud) const;
     // What the instrument said before its prompt, as text; read as GetResult is.
     const std::string& GetBanner() const { return m_strBanner; }
+    // Valid after a notification carrying SR_ERROR, before the host stops the job.
+    const SearchFailure& GetFailure() const { return m_failure; }
 
   protected:
     void Run() override;
     bool WaitForChar(unsigned char target, unsigned passes, std::string* heard = nullptr);
 
   private:
-    // Probes the open port at each rate until one answers; true when one did.
-    bool ProbeRates(const char* portName, int& rateIndex);
+    // Probes the open port at each rate until one answers; true when one did. When none
+    // did, records whether the line went or stayed silent.
+    bool ProbeRates(const std::string& portName, int& rateIndex);
+    // Records the port as passed over because it could not be opened.
+    void PassOver(const std::string& portName, std::uint32_t error);
+    // Records the ports of the map below the given number that the enumeration did not
+    // hand out (0: all that are left): their devices are not there or are no serial lines.
+    void PassOverMissing(int belowPort);
     // Wakes the instrument with a break at the line's rate and waits for its prompt, which
     // must then be confirmed. True when confirmed or a stop came.
     bool Probe(const char* portName, std::string& heard);
@@ -43,4 +77,7 @@ class CSearchThread : public CThread {
     std::int32_t m_nFoundPort = 0;
     std::int32_t m_nState = SR_INIT;
     std::string m_strBanner;
+    SearchFailure m_failure;
+    int m_nRecordedUpTo = 0;  // the map's ports up to this number are in m_failure or probed
+    Probing m_probing;        // the job's own copy of what it shows its host
 };

@@ -109,6 +109,16 @@ void CThread::Run() {
     }
 }
 
+CThread::Probing CThread::GetProbing() const {
+    std::lock_guard<std::mutex> lock(m_probingMutex);
+    return m_probing;
+}
+
+void CThread::SetProbing(const Probing& probing) {
+    std::lock_guard<std::mutex> lock(m_probingMutex);
+    m_probing = probing;
+}
+
 void CThread::Notify(std::uint32_t message, std::intptr_t state, std::intptr_t code) {
     m_hNotifyWnd->Post(message, static_cast<std::uintptr_t>(state), code);
 }

@@ -3,6 +3,7 @@
 #include <chrono>
 #include <cstdint>
 #include <memory>
+#include <mutex>
 #include <string>
 
 #include "platform/Event.h"
@@ -19,6 +20,15 @@ class CThread : public CObject {
   public:
     using EventPtr = std::shared_ptr<platform::Event>;
     using WindowPtr = std::shared_ptr<platform::NotifyWindow>;
+
+    // What the job is probing now: the host shows it as it is, never a guess.
+    struct Probing {
+        std::string portName;  // "COM2"; empty before the first probe
+        std::string device;    // "/dev/ttyUSB0"
+        std::int32_t baud = 0;
+        int probe = 0;   // this probe, from 1
+        int probes = 0;  // the probes the job expects to make in all, as far as it knows
+    };
 
     CThread();
     ~CThread() override;
@@ -40,10 +50,13 @@ class CThread : public CObject {
     void StopRunning() { m_bRunning = false; }
     const char* GetName() const { return m_strName.c_str(); }
     bool SignalStopped();
+    // From any thread, until the host has stopped the job.
+    Probing GetProbing() const;
 
   protected:
     virtual void Run();
     void Notify(std::uint32_t message, std::intptr_t state, std::intptr_t code);
+    void SetProbing(const Probing& probing);
 
     std::string m_strName;
     EventPtr m_pStopEvent;
@@ -55,4 +68,7 @@ class CThread : public CObject {
 
   private:
     static unsigned ThreadProc(void* param);
+
+    mutable std::mutex m_probingMutex;
+    Probing m_probing;
 };

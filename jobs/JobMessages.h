@@ -28,3 +28,20 @@ enum ProgramState : std::int32_t {
     PR_ERROR = 3,
     PR_DONE = 4,
 };
+
+// Names for a notification's state and code, for people reading a log:
+// "SR_SEARCH", "NOTIFY_END"; "?" for a value the job does not use.
+inline const char* StateName(std::uint32_t message, std::intptr_t state) {
+    static const char* const kSearch[] = {"SR_INIT", "SR_SEARCH", "SR_FOUND", "SR_ERROR",
+                                          "SR_DONE"};
+    static const char* const kProgram[] = {"PR_INIT", "?", "?", "PR_ERROR", "PR_DONE"};
+    if (state < 0 || state > 4) {
+        return "?";
+    }
+    return message == WM_SEARCH_NOTIFY ? kSearch[state] : kProgram[state];
+}
+
+inline const char* CodeName(std::intptr_t code) {
+    static const char* const kCodes[] = {"NOTIFY_BEGIN", "NOTIFY_END", "NOTIFY_FAIL"};
+    return code >= 0 && code <= 2 ? kCodes[code] : "?";
+}

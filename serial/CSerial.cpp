@@ -9,6 +9,7 @@
 #include "platform/CommDriver.h"
 #include "platform/LastError.h"
 #include "platform/Trace.h"
+#include "serial/BaudRates.h"
 #include "serial/PortMap.h"
 
 using platform::GetLastError;
@@ -93,27 +94,7 @@ bool CSerial::Open(const std::string& portName, std::uint32_t baud, int parity, 
 }
 
 std::uint32_t CSerial::ValidateBaud(std::uint32_t baud) {
-    switch (baud) {
-        case 50:
-        case 110:
-        case 300:
-        case 600:
-        case 1200:
-        case 2400:
-        case 4800:
-        case 9600:
-        case 14400:
-        case 19200:
-        case 38400:
-        case 56000:
-        case 57600:
-        case 115200:
-        case 128000:
-        case 256000:
-            return baud;
-        default:
-            return 9600;
-    }
+    return IsAcceptedRate(baud) ? baud : kDefaultBaudRate;
 }
 
 bool CSerial::ConfigPort() {
@@ -312,6 +293,10 @@ int CSerial::NextAvailablePort() {
         }
     }
     return 0;
+}
+
+bool CSerial::PortExists(int port) const {
+    return port >= 1 && port <= PortMap::kMaxPorts && m_bAvailable[port - 1] != 0;
 }
 
 bool CSerial::PortAvailable(const std::string& portName) const {

@@ -52,6 +52,8 @@ class CSerial : public CObject {
     // Which of COM1..COM32 exist, handed out in ascending order.
     void EnumeratePorts();
     int NextAvailablePort();
+    // Whether the last enumeration found the port (1 for COM1) there.
+    bool PortExists(int port) const;
     // Whether the port can be opened for exclusive use at this moment.
     bool PortAvailable(const std::string& portName) const;
 

@@ -220,27 +220,29 @@ std::string PortDiagnosis::ExplainWriteFailure(const std::string& portName, std:
            ": check the cable and the adapter";
 }
 
-std::string PortDiagnosis::ExplainSearchFailure() {
-    std::string silent;
-    for (const PortInfo& port : PortMap::Current()->Ports()) {
-        struct stat device {};
-        if (stat(port.path.c_str(), &device) != 0) {
-            continue;  // a map entry whose device has gone was never searched
-        }
-        // Decided without opening the port: an open would raise DTR on the line again.
-        if (access(port.path.c_str(), R_OK | W_OK) != 0) {
-            return ExplainOpenFailure(port.name, static_cast<std::uint32_t>(errno));
-        }
-        const long flockHolder = FlockHolder(device);
-        if ((flockHolder != 0 && flockHolder != static_cast<long>(getpid())) ||
-            !DescriptorHolders(port.path).empty()) {
-            return ExplainOpenFailure(port.name, EBUSY);
-        }
-        silent += (silent.empty() ? "" : ", ") + port.name;
+const char* PortDiagnosis::OpenFailureCode(const std::string& portName, std::uint32_t error) {
+    if (portName.empty()) {
+        return "no-port-chosen";
     }
-    if (silent.empty()) {
-        return "no serial port was found on this computer: connect the instrument and try again";
+    if (PortMap::Current()->Resolve(portName).empty()) {
+        return "not-a-port";
     }
-    return "no prompt from " + silent + " at any baud rate: check that the instrument is on " +
-           "and cabled";
+    switch (error) {
+        case ENOENT:
+            return IsDevicePath(portName) ? "not-a-port" : "not-there";
+        case EACCES:
+        case EPERM:
+            return "permission-denied";
+        case EBUSY:
+        case EAGAIN:
+            return "in-use";
+        case ENOTTY:
+            return "not-serial";
+        case EIO:
+        case ENXIO:
+        case ENODEV:
+            return "gone";
+        default:
+            return "open-failed";
+    }
 }

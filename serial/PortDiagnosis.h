@@ -20,9 +20,10 @@ class PortDiagnosis {
     // The port opened but a write to it failed with the given last error.
     static std::string ExplainWriteFailure(const std::string& portName, std::uint32_t error);
 
-    // Why a search found nothing: no port at all, the first port it had to pass over
-    // (permission denied, in use elsewhere), or no prompt from any of them. Opens nothing.
-    static std::string ExplainSearchFailure();
+    // A stable, machine-readable name for why the open failed, for scripts: "not-a-port",
+    // "no-port-chosen", "not-there", "permission-denied", "in-use", "not-serial", "gone" or
+    // "open-failed".
+    static const char* OpenFailureCode(const std::string& portName, std::uint32_t error);
 
     // The program that holds a device open: "ModemManager (pid 812)", or empty when /proc
     // shows none (or only this process). Exposed for tests.

@@ -8,8 +8,6 @@
 #include "jobs/CProgramThread.h"
 #include "jobs/CSearchThread.h"
 #include "jobs/JobMessages.h"
-#include "serial/PortDiagnosis.h"
-#include "serial/PortMap.h"
 #include "ui/CWizardApp.h"
 #include "ui/CWizardSheet.h"
 #include "ui/MessageSink.h"
@@ -33,7 +31,7 @@ class JobNotifyEvent : public QEvent {
     std::intptr_t m_lParam;
 };
 
-// "No prompt at ..." reads better in a box as "No prompt at ...".
+// "no prompt at ..." reads better in a box as "No prompt at ...".
 QString Sentence(const std::string& text) {
     QString line = QString::fromStdString(text);
     if (!line.isEmpty()) {
@@ -42,27 +40,30 @@ QString Sentence(const std::string& text) {
     return line;
 }
 
+// How often the line under the bar follows the job between its notifications.
+constexpr int kProbingRefreshMs = 200;
+
 }  // namespace
 
 CJobProgressDlg::CJobProgressDlg(QWidget* parent)
     // Without a parent the wizard owns the dialog, and is disabled while it runs.
     : QDialog(parent != nullptr ? parent : CWizardApp::Instance().Sheet()),
-      m_evSearchStopped(std::make_shared<platform::Event>()),
-      m_evSearchStop(std::make_shared<platform::Event>()),
-      m_evProgramStopped(std::make_shared<platform::Event>()),
-      m_evProgramStop(std::make_shared<platform::Event>()),
-      m_hNotifyWnd(platform::NotifyWindow::Create(this)),
+      m_host(*this),
       m_ui(new Ui::CJobProgressDlg) {
     m_ui->setupUi(this);
-    // A title bar without a close box: the job, not the user, ends the dialog.
+    // A title bar without a close box: the job, not the user, ends a connection.
     setWindowFlags(Qt::Dialog | Qt::CustomizeWindowHint | Qt::WindowTitleHint);
     setModal(true);
+    m_ui->IDCANCEL->hide();
+    connect(m_ui->IDCANCEL, &QPushButton::clicked, this, &CJobProgressDlg::Cancel);
+    m_probingTimer.setInterval(kProbingRefreshMs);
+    connect(&m_probingTimer, &QTimer::timeout, this, &CJobProgressDlg::ShowProbing);
 }
 
 CJobProgressDlg::~CJobProgressDlg() {
     // Once detached no job can reach this object; notifications already queued for it go
     // with it.
-    m_hNotifyWnd->Detach();
+    m_host.Detach();
 }
 
 int CJobProgressDlg::DoModal() {
@@ -90,10 +91,12 @@ bool CJobProgressDlg::event(QEvent* event) {
 }
 
 void CJobProgressDlg::reject() {
-    // Escape and the window manager's close would leave the job running unseen.
-    if (m_pSearchThread == nullptr && m_pProgramThread == nullptr) {
+    if (!m_host.HasJob()) {
         QDialog::reject();
+    } else if (m_nMode == MODE_SEARCH) {
+        Cancel();
     }
+    // A running connection would be left unseen: it ends by itself within seconds.
 }
 
 CSearchThread* CJobProgressDlg::NewSearchThread() {
@@ -105,124 +108,86 @@ CProgramThread* CJobProgressDlg::NewProgramThread() {
 }
 
 bool CJobProgressDlg::OnInitDialog() {
+    bool started = true;
     if (m_nMode == MODE_SEARCH) {
         m_nStep = kSearchStep;
-        if (m_pSearchThread == nullptr) {
-            m_pSearchThread = NewSearchThread();
-        }
-        if (m_pSearchThread == nullptr ||
-            !m_pSearchThread->Create("search", m_hNotifyWnd, m_evSearchStop, m_evSearchStopped)) {
-            // No thread took the object over: it is still ours to delete.
-            delete m_pSearchThread;
-            m_pSearchThread = nullptr;
-            BeginEnding();
-            Warn("Error creating search thread!", QString());
-            EndDialog(0);
-            return false;
-        }
+        // The search may take minutes: the user can leave it, by the button, Escape or
+        // the close box.
+        setWindowFlags(windowFlags() | Qt::WindowCloseButtonHint);
+        m_ui->IDCANCEL->show();
+        started = m_host.StartSearch(NewSearchThread());
     } else if (m_nMode == MODE_CONNECTION) {
-        if (m_pProgramThread == nullptr) {
-            m_pProgramThread = NewProgramThread();
-        }
-        if (m_pProgramThread == nullptr ||
-            !m_pProgramThread->Create("program", m_hNotifyWnd, m_evProgramStop,
-                                      m_evProgramStopped)) {
-            delete m_pProgramThread;
-            m_pProgramThread = nullptr;
-            BeginEnding();
-            Warn("Error creating program thread!", QString());
-            EndDialog(0);
-            return false;
-        }
+        started = m_host.StartConnection(NewProgramThread());
     }
+    if (!started) {
+        BeginEnding();
+        Warn(QString::fromStdString(m_host.GetOutcome().message), QString());
+        EndDialog(0);
+        return false;
+    }
+    m_probingTimer.start();
     return true;
 }
 
 void CJobProgressDlg::OnSearchNotify(std::uintptr_t state, std::intptr_t code) {
-    if (m_bEnding) {
-        return;
-    }
-    switch (state) {
-        case SR_INIT:
-            if (code == NOTIFY_BEGIN) {
-                setWindowTitle(QStringLiteral("Searching..."));
-            }
-            StepIt();
-            break;
-
-        case SR_FOUND:
-            if (code != NOTIFY_END) {
-                break;
-            }
-            BeginEnding();
-            FillBar();
-            if (m_pSearchThread != nullptr) {
-                // Read before the job is told to stop: from then on it may be gone.
-                std::int32_t port = 0;
-                std::int32_t baud = 0;
-                if (m_pSearchThread->GetResult(&port, &baud)) {
-                    RunSettings& settings = CWizardApp::Instance().Settings();
-                    settings.m_strPortName = PortMap::PortName(port);
-                    settings.m_nBaudRate = baud;
-                    CWizardApp::Instance().Found() = {settings.m_strPortName, baud,
-                                                      m_pSearchThread->GetBanner()};
-                }
-                m_pSearchThread->StopRunning();
-            }
-            StopSearchJob();
-            EndDialog(1);
-            break;
-
-        case SR_ERROR:
-            BeginEnding();
-            Warn("No Brinevane ADCPs were detected!", SearchFailureDetail());
-            StopSearchJob();
-            EndDialog(0);
-            break;
-
-        default:
-            StepIt();
-            break;
+    if (!m_bEnding) {
+        Apply(m_host.Handle(WM_SEARCH_NOTIFY, static_cast<std::intptr_t>(state), code));
     }
 }
 
 void CJobProgressDlg::OnProgramNotify(std::uintptr_t state, std::intptr_t code) {
+    if (!m_bEnding) {
+        Apply(m_host.Handle(WM_PROGRAM_NOTIFY, static_cast<std::intptr_t>(state), code));
+    }
+}
+
+void CJobProgressDlg::Apply(const JobHost::Reaction& reaction) {
+    if (reaction.caption != nullptr) {
+        setWindowTitle(QString::fromUtf8(reaction.caption));
+    }
+    if (reaction.step) {
+        StepIt();
+    }
+    ShowProbing();
+    const JobHost::Outcome& outcome = m_host.GetOutcome();
+    if (reaction.verdict == JobHost::Verdict::Success) {
+        BeginEnding();
+        FillBar();
+        if (m_nMode == MODE_SEARCH) {
+            RunSettings& settings = CWizardApp::Instance().Settings();
+            settings.m_strPortName = outcome.portName;
+            settings.m_nBaudRate = outcome.baud;
+            CWizardApp::Instance().Found() = {outcome.portName, outcome.baud, outcome.banner};
+        }
+        StopJob();
+        EndDialog(1);
+    } else if (reaction.verdict == JobHost::Verdict::Failure) {
+        // A failing job reports more than once; the failure is handled once.
+        BeginEnding();
+        Warn(QString::fromStdString(outcome.message), Sentence(outcome.reason));
+        StopJob();
+        EndDialog(0);
+    }
+}
+
+void CJobProgressDlg::ShowProbing() {
+    const CThread::Probing probing = m_host.GetProbing();
+    const std::string what = JobHost::Describe(probing);
+    if (!what.empty()) {
+        m_ui->IDC_PROBING->setText(QString::fromStdString(what));
+    }
+    if (m_nMode == MODE_SEARCH) {
+        m_ui->IDC_REMAINING->setText(QString::fromStdString(JobHost::Remaining(probing)));
+    }
+}
+
+void CJobProgressDlg::Cancel() {
     if (m_bEnding) {
         return;
     }
-    switch (state) {
-        case PR_INIT:
-            if (code == NOTIFY_BEGIN) {
-                setWindowTitle(QStringLiteral("Programming..."));
-            }
-            StepIt();
-            break;
-
-        case PR_ERROR:
-            // A failing job reports twice; the failure is handled once.
-            BeginEnding();
-            Warn("Error during programming!", ConnectionFailureDetail());
-            StopProgramJob();
-            EndDialog(0);
-            break;
-
-        case PR_DONE:
-            if (code != NOTIFY_END) {
-                break;
-            }
-            BeginEnding();
-            FillBar();
-            if (m_pProgramThread != nullptr) {
-                m_pProgramThread->StopRunning();
-            }
-            StopProgramJob();
-            EndDialog(1);
-            break;
-
-        default:
-            StepIt();
-            break;
-    }
+    BeginEnding();
+    StopJob();
+    EndDialog(0);
 }
 
 QProgressBar* CJobProgressDlg::ProgressBar() const {
@@ -245,35 +210,18 @@ void CJobProgressDlg::FillBar() {
     ProgressBar()->setValue(ProgressBar()->maximum());
 }
 
-bool CJobProgressDlg::StopJob(const EventPtr& stop, const EventPtr& stopped,
-                              const char* failureText) {
-    stop->Set();
-    if (stopped->Wait(kStopWaitMs) == platform::WaitResult::Signaled) {
-        stop->Reset();
-        stopped->Reset();
+bool CJobProgressDlg::StopJob() {
+    if (m_host.Stop()) {
         return true;
     }
-    Warn(failureText, QString());
+    Warn(QString::fromStdString(m_host.GetOutcome().stopFailure), QString());
     return false;
-}
-
-void CJobProgressDlg::StopSearchJob() {
-    if (m_pSearchThread != nullptr &&
-        StopJob(m_evSearchStop, m_evSearchStopped, "Could not stop search thread!")) {
-        m_pSearchThread = nullptr;
-    }
-}
-
-void CJobProgressDlg::StopProgramJob() {
-    if (m_pProgramThread != nullptr &&
-        StopJob(m_evProgramStop, m_evProgramStopped, "Could not stop program thread!")) {
-        m_pProgramThread = nullptr;
-    }
 }
 
 void CJobProgressDlg::BeginEnding() {
     m_bEnding = true;
-    m_hNotifyWnd->Detach();
+    m_probingTimer.stop();
+    m_host.Detach();
 }
 
 void CJobProgressDlg::EndDialog(int result) {
@@ -281,23 +229,7 @@ void CJobProgressDlg::EndDialog(int result) {
     done(result);
 }
 
-void CJobProgressDlg::Warn(const char* text, const QString& detail) {
+void CJobProgressDlg::Warn(const QString& text, const QString& detail) {
     QWidget* parent = isVisible() ? this : parentWidget();
-    MessageSink::Show(parent, QString::fromUtf8(text), detail);
-}
-
-QString CJobProgressDlg::SearchFailureDetail() const {
-    return Sentence(PortDiagnosis::ExplainSearchFailure());
-}
-
-QString CJobProgressDlg::ConnectionFailureDetail() const {
-    if (m_pProgramThread == nullptr) {
-        return QString();
-    }
-    // Read before the job is told to stop, like a search result.
-    const ConnectionFailure failure = m_pProgramThread->GetFailure();
-    if (failure.portName.empty()) {
-        return QStringLiteral("No serial port was chosen.");
-    }
-    return Sentence(failure.Explain());
+    MessageSink::Show(parent, text, detail);
 }

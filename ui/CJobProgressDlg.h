@@ -1,14 +1,13 @@
 #pragma once
 #include <QDialog>
 #include <QString>
+#include <QTimer>
 #include <cstdint>
 #include <memory>
 
-#include "platform/Event.h"
+#include "jobs/JobHost.h"
 #include "platform/NotifyTarget.h"
-#include "platform/NotifyWindow.h"
 
-class CThread;
 class CSearchThread;
 class CProgramThread;
 class QProgressBar;
@@ -18,14 +17,14 @@ class CJobProgressDlg;
 }
 
 // Runs one instrument job under a small modal progress bar: the search (mode 1) or the
-// connection (mode 2). The job's notifications arrive as posted events on the UI thread
-// and move the bar; the final one stores a search result, stops the job and ends the
-// dialog with 1 (success) or 0 (failure).
+// connection (mode 2). The job's notifications arrive as posted events on the UI thread,
+// go through the job host, and move the bar; the final one stores a search result, stops
+// the job and ends the dialog with 1 (success) or 0 (failure). Under the bar it shows what
+// the job is probing, and for the search how far it has come and a Cancel button.
 class CJobProgressDlg : public QDialog, public platform::NotifyTarget {
     Q_OBJECT
   public:
     enum Mode : int { MODE_SEARCH = 1, MODE_CONNECTION = 2 };
-    static constexpr std::uint32_t kStopWaitMs = 1000;
     static constexpr int kSearchStep = 5;
     static constexpr int kDefaultStep = 10;
 
@@ -51,37 +50,28 @@ class CJobProgressDlg : public QDialog, public platform::NotifyTarget {
     virtual CProgramThread* NewProgramThread();
 
     bool event(QEvent* event) override;
-    // The user cannot end the dialog while the job runs: no Escape, no close.
+    // Escape and the close box cancel a search; a connection cannot be left.
     void reject() override;
 
   private:
-    using EventPtr = std::shared_ptr<platform::Event>;
-
     QProgressBar* ProgressBar() const;
     void StepIt();
     void FillBar();
-    // Asks the job to stop and waits for it; false, with the user told, when it did not.
-    bool StopJob(const EventPtr& stop, const EventPtr& stopped, const char* failureText);
-    void StopSearchJob();
-    void StopProgramJob();
+    void Apply(const JobHost::Reaction& reaction);
+    // Shows what the job is probing now.
+    void ShowProbing();
+    // Stops the job; false, with the user told, when it did not stop.
+    bool StopJob();
+    // The user left the search: the job is stopped and the dialog ends as a failed search.
+    void Cancel();
     // From now on the dialog is ending: later notifications are not handled.
     void BeginEnding();
     void EndDialog(int result);
-    void Warn(const char* text, const QString& detail);
-    QString SearchFailureDetail() const;
-    QString ConnectionFailureDetail() const;
+    void Warn(const QString& text, const QString& detail);
 
     int m_nMode = 0;
-    CSearchThread* m_pSearchThread = nullptr;
-    // The events are shared with the job, so that they outlive both: a job that does not
-    // stop in time may still use them after the dialog has gone.
-    EventPtr m_evSearchStopped;
-    EventPtr m_evSearchStop;
-    CProgramThread* m_pProgramThread = nullptr;
-    EventPtr m_evProgramStopped;
-    EventPtr m_evProgramStop;
-
-    std::shared_ptr<platform::NotifyWindow> m_hNotifyWnd;
+    JobHost m_host;
+    QTimer m_probingTimer;
     int m_nStep = kDefaultStep;
     bool m_bEnding = false;
     std::unique_ptr<Ui::CJobProgressDlg> m_ui;

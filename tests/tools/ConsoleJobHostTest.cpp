@@ -2,6 +2,7 @@
 
 #include <gtest/gtest.h>
 
+#include <set>
 #include <thread>
 
 #include "jobs/JobMessages.h"
@@ -41,6 +42,35 @@ TEST(ConsoleJobHostTest, SearchThenConnectionToWhatItFound) {
     EXPECT_EQ(connected.stopFailure, "");
     // One line feed confirmed the search's prompt, the other was the connection's.
     EXPECT_EQ(simulator.LineFeedsSeen(1), 2);
+}
+
+// What the host shows is what the job probes, never a guess from counting notifications:
+// with COM1's device missing, the first port probed is COM2, at each rate in turn.
+TEST(ConsoleJobHostTest, ShowsThePortAndRateReallyBeingProbed) {
+    InstrumentSimulator simulator({SimulatedLine::AtRate(19200)});
+    ASSERT_TRUE(simulator.Start());
+    const std::string device = simulator.SlavePath(0);
+    UsePorts("COM1=/dev/pts/2147483647,COM2=" + device);
+    ConsoleJobHost host;
+    std::set<std::string> shown;
+    std::string firstRemaining;
+    host.SetRefresh([&] {
+        const CThread::Probing probing = host.Probing();
+        if (!probing.portName.empty()) {
+            shown.insert(JobHost::Describe(probing));
+            if (firstRemaining.empty()) {
+                firstRemaining = JobHost::Remaining(probing);
+            }
+        }
+    });
+    const auto outcome = host.RunSearch();
+    ASSERT_EQ(outcome.status, Status::Success);
+    EXPECT_EQ(outcome.portName, "COM2");
+    // The simulator's line saw the breaks of exactly those two probes.
+    EXPECT_EQ(simulator.BreaksSeen(0), 2);
+    EXPECT_EQ(shown, (std::set<std::string>{"COM2 (" + device + ") at 9600 baud",
+                                            "COM2 (" + device + ") at 19200 baud"}));
+    EXPECT_EQ(firstRemaining, "probe 1 of 8, about 18 s left");
 }
 
 TEST(ConsoleJobHostTest, InterruptStopsARunningSearchAndEveryLaterRun) {

@@ -119,15 +119,29 @@ TEST_F(ProbeCliTest, SearchSaysWhichPortItHadToPassOver) {
     EXPECT_THAT(err,
                 HasSubstr("No Brinevane ADCPs were detected!\nCOM1 (" + simulator->SlavePath(0) +
                           ") is in use by tools_probe_tes (pid " + std::to_string(getpid()) + ")"));
+    EXPECT_EQ(Probe({"--json", "search"}), 1);
+    EXPECT_EQ(nlohmann::json::parse(out)["reason_code"], "in-use");
     close(held);
+}
+
+// The port was opened and probed at every rate: that is what the user is told, though
+// another process (this test, serving the simulated line) holds the device open too.
+TEST_F(ProbeCliTest, ASilentPortIsExplainedAsSilent) {
+    StartSimulator({SimulatedLine::Silent()});
+    EXPECT_EQ(Probe({"--json", "search"}), 1);
+    const auto json = nlohmann::json::parse(out);
+    EXPECT_EQ(json["reason"],
+              "no prompt from COM1 at any baud rate: check that the instrument "
+              "is on and cabled");
+    EXPECT_EQ(json["reason_code"], "no-prompt");
 }
 
 TEST_F(ProbeCliTest, ConnectVerboseShowsEachNotification) {
     StartSimulator({SimulatedLine::AtRate(19200)});
     EXPECT_EQ(Probe({"connect", "COM1", "19200", "-v"}), 0);
     EXPECT_EQ(out, "COM1 19200\n");
-    EXPECT_THAT(err, HasSubstr("notify 0 0\n"));
-    EXPECT_THAT(err, HasSubstr("notify 4 1\n"));
+    EXPECT_THAT(err, HasSubstr("notify 0 0 PR_INIT NOTIFY_BEGIN\n"));
+    EXPECT_THAT(err, HasSubstr("notify 4 1 PR_DONE NOTIFY_END\n"));
 }
 
 TEST_F(ProbeCliTest, ConnectFailuresSayWhy) {
@@ -143,6 +157,7 @@ TEST_F(ProbeCliTest, ConnectFailuresSayWhy) {
     EXPECT_EQ(json["error"], "Error during programming!");
     EXPECT_THAT(json["reason"].get<std::string>(),
                 HasSubstr("is in use by tools_probe_tes (pid " + std::to_string(getpid()) + ")"));
+    EXPECT_EQ(json["reason_code"], "in-use");
     close(held);
 }
 

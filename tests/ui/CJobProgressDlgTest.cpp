@@ -1,7 +1,9 @@
 // The progress dialog's handler tables, its stop sequence and its failures, with jobs
 // that stand in for the real ones, and one real connection against the simulator.
 #include <QElapsedTimer>
+#include <QLabel>
 #include <QProgressBar>
+#include <QPushButton>
 #include <QtTest>
 #include <atomic>
 #include <chrono>
@@ -189,6 +191,33 @@ class CJobProgressDlgTest : public QObject {
         }
         QCOMPARE(messages.Texts(),
                  (QStringList{"Error creating search thread!", "Error creating program thread!"}));
+    }
+
+    void searchShowsWhatItProbesAndCanBeCancelled() {
+        InstrumentSimulator sim({SimulatedLine::Silent()});
+        std::string error;
+        QVERIFY2(sim.Start(&error), error.c_str());
+        qputenv("BRINEVANE_PORTS", QByteArray::fromStdString(sim.PortsVariable()));
+        PortMap::Refresh();
+        MessageRecorder messages;
+        CJobProgressDlg dlg;
+        dlg.SetMode(CJobProgressDlg::MODE_SEARCH);
+        QString probing;
+        QString remaining;
+        QTimer::singleShot(600, &dlg, [&] {
+            probing = dlg.findChild<QLabel*>("IDC_PROBING")->text();
+            remaining = dlg.findChild<QLabel*>("IDC_REMAINING")->text();
+            dlg.findChild<QPushButton*>("IDCANCEL")->click();
+        });
+        QElapsedTimer clock;
+        clock.start();
+        QCOMPARE(dlg.DoModal(), 0);  // as a failed search: the wizard goes on to the settings
+        QVERIFY(clock.elapsed() < 1500);
+        QCOMPARE(probing, QString::fromStdString("COM1 (" + sim.SlavePath(0) + ") at 9600 baud"));
+        QCOMPARE(remaining, QStringLiteral("probe 1 of 8, about 18 s left"));
+        QVERIFY(messages.Texts().isEmpty());
+        QCOMPARE(CWizardApp::Instance().Settings().m_strPortName, std::string("COM7"));
+        QCOMPARE(sim.BreaksSeen(0), 1);  // no rate was tried after the cancel
     }
 
     void failedConnectionIsReportedOnce() {

@@ -7,9 +7,11 @@
 #include <QLineEdit>
 #include <QProcess>
 #include <QtTest>
+#include <algorithm>
 #include <cstdio>
 #include <cstring>
 
+#include "serial/BaudRates.h"
 #include "tests/ui/MessageRecorder.h"
 #include "tools/sim/InstrumentSimulator.h"
 #include "ui/CAboutDlg.h"
@@ -112,6 +114,22 @@ class WizardTest : public QObject {
         QCOMPARE(CWizardSheet::VersionSuffix(1, 5, 0, 9), QStringLiteral(" v. 1.05"));
         CWizardSheet sheet;
         QVERIFY(sheet.windowTitle().endsWith(CWizardSheet::ProductVersionSuffix()));
+    }
+
+    void baudListOffersTheSearchedRates() {
+        // The form keeps its own list; it must be the rates the search tries, ascending.
+        Wizard wizard;
+        QStringList offered;
+        for (int i = 0; i < wizard.BaudList()->count(); ++i) {
+            offered << wizard.BaudList()->itemText(i);
+        }
+        auto searched = SearchRates();
+        std::sort(searched.begin(), searched.end());
+        QStringList expected;
+        for (const std::uint32_t rate : searched) {
+            expected << QString::number(rate);
+        }
+        QCOMPARE(offered, expected);
     }
 
     void aboutButton() {

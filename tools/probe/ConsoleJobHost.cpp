@@ -4,16 +4,11 @@
 
 #include "jobs/CProgramThread.h"
 #include "jobs/CSearchThread.h"
-#include "jobs/JobMessages.h"
 #include "jobs/RunSettings.h"
-#include "serial/PortDiagnosis.h"
-#include "serial/PortMap.h"
 
 ConsoleJobHost::ConsoleJobHost() = default;
 
-ConsoleJobHost::~ConsoleJobHost() {
-    EndRun();
-}
+ConsoleJobHost::~ConsoleJobHost() = default;
 
 void ConsoleJobHost::Post(std::uint32_t message, std::uintptr_t wParam, std::intptr_t lParam) {
     {
@@ -36,29 +31,20 @@ bool ConsoleJobHost::IsInterrupted() {
     return m_interrupted;
 }
 
-void ConsoleJobHost::BeginRun() {
-    EndRun();
-    {
-        std::lock_guard<std::mutex> lock(m_mutex);
-        m_queue.clear();
-    }
-    m_window = platform::NotifyWindow::Create(this);
-    m_stopEvent = std::make_shared<platform::Event>();
-    m_stoppedEvent = std::make_shared<platform::Event>();
-}
-
-void ConsoleJobHost::EndRun() {
-    if (m_window) {
-        m_window->Detach();
-        m_window.reset();
-    }
-    m_stopEvent.reset();
-    m_stoppedEvent.reset();
+CThread::Probing ConsoleJobHost::Probing() const {
+    return m_host != nullptr ? m_host->GetProbing() : CThread::Probing();
 }
 
 bool ConsoleJobHost::NextNotification(Notification& notification) {
     std::unique_lock<std::mutex> lock(m_mutex);
-    m_posted.wait(lock, [this] { return m_interrupted || !m_queue.empty(); });
+    const auto ready = [this] { return m_interrupted || !m_queue.empty(); };
+    while (!m_posted.wait_for(lock, std::chrono::milliseconds(kRefreshMs), ready)) {
+        if (m_refresh) {
+            lock.unlock();
+            m_refresh();
+            lock.lock();
+        }
+    }
     if (m_interrupted) {
         return false;
     }
@@ -67,31 +53,34 @@ bool ConsoleJobHost::NextNotification(Notification& notification) {
     return true;
 }
 
-bool ConsoleJobHost::StopJob() {
-    m_stopEvent->Set();
-    if (m_stoppedEvent->Wait(kStopWaitMs) != platform::WaitResult::Signaled) {
-        return false;  // the job keeps its events; they are shared, so still valid
-    }
-    m_stopEvent->Reset();
-    m_stoppedEvent->Reset();
-    return true;
-}
-
-bool ConsoleJobHost::Drive(std::uint32_t message, Outcome& outcome,
-                           const std::function<bool(const Notification&)>& ends) {
+ConsoleJobHost::Outcome ConsoleJobHost::Drive(JobHost& host) {
+    Outcome outcome;
+    bool interrupted = false;
+    m_host = &host;
     for (;;) {
         Notification notification;
         if (!NextNotification(notification)) {
-            outcome.status = Status::Interrupted;
-            return StopJob();
+            interrupted = true;
+            break;
         }
         if (m_observer) {
             m_observer(notification);
         }
-        if (notification.message == message && ends(notification)) {
-            return StopJob();
+        if (m_refresh) {
+            m_refresh();
+        }
+        if (host.Handle(notification.message, notification.state, notification.code).verdict !=
+            JobHost::Verdict::Running) {
+            break;
         }
     }
+    host.Stop();
+    m_host = nullptr;
+    static_cast<JobHost::Outcome&>(outcome) = host.GetOutcome();
+    outcome.status = interrupted                                    ? Status::Interrupted
+                     : outcome.verdict == JobHost::Verdict::Success ? Status::Success
+                                                                    : Status::Failure;
+    return outcome;
 }
 
 ConsoleJobHost::Outcome ConsoleJobHost::RunSearch() {
@@ -100,45 +89,17 @@ ConsoleJobHost::Outcome ConsoleJobHost::RunSearch() {
         outcome.status = Status::Interrupted;
         return outcome;
     }
-    BeginRun();
-    CSearchThread* job = new (std::nothrow) CSearchThread();
-    if (job == nullptr || !job->Create("search", m_window, m_stopEvent, m_stoppedEvent)) {
-        delete job;  // a job whose thread never started stays with its host
-        EndRun();
+    {
+        std::lock_guard<std::mutex> lock(m_mutex);
+        m_queue.clear();
+    }
+    JobHost host(*this);
+    if (!host.StartSearch(new (std::nothrow) CSearchThread())) {
+        static_cast<JobHost::Outcome&>(outcome) = host.GetOutcome();
         outcome.status = Status::NotStarted;
-        outcome.message = "Error creating search thread!";
         return outcome;
     }
-    // The result is read before the job is told to stop: from then on it may end and
-    // delete itself at any moment.
-    const bool stopped = Drive(WM_SEARCH_NOTIFY, outcome, [&](const Notification& notification) {
-        if (notification.state == SR_FOUND && notification.code == NOTIFY_END) {
-            std::int32_t port = 0;
-            std::int32_t baud = 0;
-            job->GetResult(&port, &baud);
-            outcome.status = Status::Success;
-            outcome.portName = PortMap::PortName(port);
-            outcome.baud = baud;
-            outcome.banner = job->GetBanner();
-            job->StopRunning();
-            return true;
-        }
-        if (notification.state == SR_ERROR) {
-            outcome.status = Status::Failure;
-            outcome.message = "No Brinevane ADCPs were detected!";
-            return true;
-        }
-        return false;
-    });
-    if (outcome.status == Status::Failure) {
-        // Once the job has let go of its port, so that it is not taken for a holder.
-        outcome.reason = PortDiagnosis::ExplainSearchFailure();
-    }
-    if (!stopped) {
-        outcome.stopFailure = "Could not stop search thread!";
-    }
-    EndRun();
-    return outcome;
+    return Drive(host);
 }
 
 ConsoleJobHost::Outcome ConsoleJobHost::RunConnection(const std::string& portName,
@@ -148,41 +109,24 @@ ConsoleJobHost::Outcome ConsoleJobHost::RunConnection(const std::string& portNam
         outcome.status = Status::Interrupted;
         return outcome;
     }
+    {
+        std::lock_guard<std::mutex> lock(m_mutex);
+        m_queue.clear();
+    }
     // The job holds on to the settings; one that fails to stop may still read them, so
     // they must outlive this call then.
     auto settings = std::make_unique<RunSettings>();
     settings->m_strPortName = portName;
     settings->m_nBaudRate = baud;
-    BeginRun();
-    CProgramThread* job = new (std::nothrow) CProgramThread(*settings);
-    if (job == nullptr || !job->Create("program", m_window, m_stopEvent, m_stoppedEvent)) {
-        delete job;
-        EndRun();
+    JobHost host(*this);
+    if (!host.StartConnection(new (std::nothrow) CProgramThread(*settings))) {
+        static_cast<JobHost::Outcome&>(outcome) = host.GetOutcome();
         outcome.status = Status::NotStarted;
-        outcome.message = "Error creating program thread!";
         return outcome;
     }
-    const bool stopped = Drive(WM_PROGRAM_NOTIFY, outcome, [&](const Notification& notification) {
-        if (notification.state == PR_ERROR) {
-            outcome.status = Status::Failure;
-            outcome.message = "Error during programming!";
-            outcome.reason = job->GetFailure().Explain();
-            return true;
-        }
-        if (notification.state == PR_DONE && notification.code == NOTIFY_END) {
-            outcome.status = Status::Success;
-            outcome.portName = portName;
-            outcome.baud = baud;
-            outcome.banner = job->GetBanner();
-            job->StopRunning();
-            return true;
-        }
-        return false;
-    });
-    if (!stopped) {
-        outcome.stopFailure = "Could not stop program thread!";
+    outcome = Drive(host);
+    if (!outcome.stopFailure.empty()) {
         static_cast<void>(settings.release());  // still the job's to read
     }
-    EndRun();
     return outcome;
 }

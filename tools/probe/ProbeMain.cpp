@@ -16,6 +16,7 @@
 #include "jobs/JobMessages.h"
 #include "platform/CommDriver.h"
 #include "platform/Trace.h"
+#include "serial/BaudRates.h"
 #include "serial/CSerial.h"
 #include "serial/PortMap.h"
 #include "tools/probe/ConsoleJobHost.h"
@@ -29,10 +30,6 @@ namespace {
 constexpr int kExitSuccess = 0;
 constexpr int kExitFailure = 1;
 constexpr int kExitUsage = 2;
-
-constexpr std::uint32_t kAcceptedRates[] = {50,    110,    300,    600,   1200,  2400,
-                                            4800,  9600,   14400,  19200, 38400, 56000,
-                                            57600, 115200, 128000, 256000};
 
 int UsageError(const std::string& text) {
     std::fprintf(stderr, "brinevane-probe: %s\nRun 'brinevane-probe --help' for usage.\n",
@@ -82,39 +79,17 @@ class SignalWatcher {
     std::atomic<int> m_caught{0};
 };
 
-// Shows on a terminal which port and rate the search is trying. The job says only which
-// step it is at; the ports come in the order of the port map and the rates in the
-// search's own order, so counting the steps tells which port and rate are being tried.
-class SearchProgress {
-    static constexpr int kRateCount =
-        static_cast<int>(sizeof CSearchThread::kRates / sizeof CSearchThread::kRates[0]);
-
-  public:
-    void operator()(const ConsoleJobHost::Notification& n) {
-        if (n.message != WM_SEARCH_NOTIFY || n.state != SR_SEARCH) {
-            return;
-        }
-        if (n.code == NOTIFY_BEGIN) {
-            ++m_port;
-            m_rate = 0;
-        } else if (n.code == NOTIFY_END && m_port >= 0) {
-            ++m_rate;
-        } else {
-            return;
-        }
-        const auto ports = PortMap::Current()->Ports();
-        if (m_port < static_cast<int>(ports.size()) && m_rate < kRateCount &&
-            CSearchThread::kRates[m_rate] != 0) {
-            std::fprintf(stderr, "\r\033[KSearching %s at %d baud...", ports[m_port].name.c_str(),
-                         static_cast<int>(CSearchThread::kRates[m_rate]));
-            std::fflush(stderr);
-        }
+// Shows on a terminal what the job is probing, as the job says, and how far it has come.
+void ShowProgress(const CThread::Probing& probing, bool search) {
+    const std::string what = JobHost::Describe(probing);
+    if (what.empty()) {
+        return;
     }
-
-  private:
-    int m_port = -1;
-    int m_rate = 0;
-};
+    const std::string remaining = JobHost::Remaining(probing);
+    std::fprintf(stderr, "\r\033[K%s %s%s...", search ? "Searching" : "Connecting to", what.c_str(),
+                 search && !remaining.empty() ? (" (" + remaining + ")").c_str() : "");
+    std::fflush(stderr);
+}
 
 void ClearProgressLine() {
     std::fprintf(stderr, "\r\033[K");
@@ -198,6 +173,7 @@ int Report(const ConsoleJobHost::Outcome& outcome, int signal, bool json, bool v
         nlohmann::json object = {{"ok", false}, {"error", outcome.message}};
         if (!outcome.reason.empty()) {
             object["reason"] = outcome.reason;
+            object["reason_code"] = outcome.reasonCode;
         }
         PrintJson(object);
     }
@@ -251,11 +227,10 @@ int main(int argc, char** argv) {
             return UsageError("'" + baudText + "' is not a baud rate: give a number, such as 9600");
         }
         baud = std::stoi(baudText);
-        if (std::find(std::begin(kAcceptedRates), std::end(kAcceptedRates),
-                      static_cast<std::uint32_t>(baud)) == std::end(kAcceptedRates)) {
+        if (!IsAcceptedRate(static_cast<std::uint32_t>(baud))) {
             std::string rates;
-            for (const std::uint32_t rate : kAcceptedRates) {
-                rates += (rates.empty() ? "" : ", ") + std::to_string(rate);
+            for (const BaudRate& entry : kBaudRates) {
+                rates += (rates.empty() ? "" : ", ") + std::to_string(entry.rate);
             }
             return UsageError(baudText +
                               " baud is not a rate the serial port supports; use one of " + rates);
@@ -270,19 +245,16 @@ int main(int argc, char** argv) {
     ConsoleJobHost host;
     SignalWatcher signals(host);
     const bool showProgress = !verbose && isatty(STDERR_FILENO) == 1;
-    SearchProgress progress;
-    host.SetObserver([&](const ConsoleJobHost::Notification& n) {
-        if (verbose) {
-            std::fprintf(stderr, "notify %d %d\n", static_cast<int>(n.state),
-                         static_cast<int>(n.code));
-        } else if (showProgress && n.message == WM_SEARCH_NOTIFY) {
-            progress(n);
-        } else if (showProgress && n.state == PR_INIT && n.code == NOTIFY_BEGIN) {
-            std::fprintf(stderr, "\r\033[KConnecting to %s at %d baud...", portName.c_str(),
-                         static_cast<int>(baud));
-            std::fflush(stderr);
-        }
-    });
+    if (verbose) {
+        host.SetObserver([](const ConsoleJobHost::Notification& n) {
+            std::fprintf(stderr, "notify %d %d %s %s\n", static_cast<int>(n.state),
+                         static_cast<int>(n.code), StateName(n.message, n.state), CodeName(n.code));
+        });
+    }
+    if (showProgress) {
+        const bool searching = search->parsed();
+        host.SetRefresh([&host, searching] { ShowProgress(host.Probing(), searching); });
+    }
 
     PortMap::Refresh();
     const ConsoleJobHost::Outcome outcome =
