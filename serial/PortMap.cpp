@@ -147,7 +147,11 @@ std::string PortInfo::Description() const {
 }
 
 int PortMap::PortNumber(const std::string& name) {
-    if (name.size() < 4 || name.size() > 5 || name.compare(0, 3, "COM") != 0 || name[3] == '0' ||
+    // Any case, as Windows takes them: com1 is COM1.
+    const auto isCom = [&name] {
+        return (name[0] | 0x20) == 'c' && (name[1] | 0x20) == 'o' && (name[2] | 0x20) == 'm';
+    };
+    if (name.size() < 4 || name.size() > 5 || !isCom() || name[3] == '0' ||
         !std::all_of(name.begin() + 3, name.end(), IsDigit)) {
         return 0;
     }
@@ -190,7 +194,7 @@ PortMap PortMap::Parse(const std::string& text, std::vector<std::string>* proble
         } else {
             PortInfo info;
             info.number = number;
-            info.name = name;
+            info.name = PortName(number);
             info.path = path;
             map.m_slots[number - 1] = info;
         }

@@ -26,7 +26,7 @@ class PortMap {
     static constexpr int kMaxPorts = 32;
     static constexpr const char* kEnvironmentVariable = "BRINEVANE_PORTS";
 
-    // "COM7" gives 7; anything else (lower case, COM0, COM33, "COM1x") gives 0.
+    // "COM7" (in any case: "com7") gives 7; anything else (COM0, COM33, "COM1x") gives 0.
     static int PortNumber(const std::string& name);
     static std::string PortName(int number);
 

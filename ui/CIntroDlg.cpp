@@ -7,6 +7,7 @@
 
 CIntroDlg::CIntroDlg(QWidget* parent) : CWizardPage(parent), m_ui(new Ui::CIntroDlg) {
     m_ui->setupUi(this);
+    m_ui->IDC_DEMO_TEXT->setVisible(CWizardApp::Instance().Demo());
 }
 
 CIntroDlg::~CIntroDlg() = default;

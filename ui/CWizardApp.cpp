@@ -1,6 +1,7 @@
 #include "ui/CWizardApp.h"
 
 #include <QApplication>
+#include <QCommandLineParser>
 #include <QFileInfo>
 #include <QIcon>
 #include <QMetaObject>
@@ -8,6 +9,7 @@
 #include <cstdio>
 
 #include "platform/Alert.h"
+#include "res/version.h"
 #include "ui/CCommDlg.h"
 #include "ui/CFinishDlg.h"
 #include "ui/CIntroDlg.h"
@@ -31,11 +33,94 @@ void ShowAlertOnUiThread(const std::string& text) {
         onUiThread ? Qt::DirectConnection : Qt::BlockingQueuedConnection);
 }
 
+// The options QApplication takes for itself; they are read here only so that they are not
+// refused as unknown.
+constexpr const char* kQtValueOptions[] = {"platform",    "platformpluginpath", "platformtheme",
+                                           "plugin",      "qmljsdebugger",      "qwindowgeometry",
+                                           "qwindowicon", "qwindowtitle",       "session",
+                                           "style",       "stylesheet",         "display",
+                                           "geometry"};
+constexpr const char* kQtFlagOptions[] = {"reverse", "widgetcount", "nograb", "dograb", "sync"};
+
 }  // namespace
 
 CWizardApp& CWizardApp::Instance() {
     static CWizardApp app;
     return app;
+}
+
+std::optional<int> CWizardApp::ParseCommandLine(const QStringList& arguments) {
+    constexpr int kExitUsage = 2;
+    const QString program = QStringLiteral("brinevane-setup");
+    QCoreApplication::setApplicationName(program);
+    QCoreApplication::setApplicationVersion(QStringLiteral(BRINEVANE_VERSION_TEXT));
+
+    QCommandLineParser parser;
+    parser.setApplicationDescription(
+        QStringLiteral("Finds a Brinevane ADCP on a serial port and checks that it answers."));
+    // Qt's own options are written with one dash: -platform offscreen.
+    parser.setSingleDashWordOptionMode(QCommandLineParser::ParseAsLongOptions);
+    const QCommandLineOption help = parser.addHelpOption();
+    const QCommandLineOption version = parser.addVersionOption();
+    const QCommandLineOption demo(
+        QStringLiteral("demo"),
+        QStringLiteral("Say on the first page that the instrument is simulated (brinevane-sim)."));
+    parser.addOption(demo);
+    for (const char* name : kQtValueOptions) {
+        QCommandLineOption option(QString::fromLatin1(name), QString(), QStringLiteral("value"));
+        option.setFlags(QCommandLineOption::HiddenFromHelp);
+        parser.addOption(option);
+    }
+    for (const char* name : kQtFlagOptions) {
+        QCommandLineOption option(QString::fromLatin1(name));
+        option.setFlags(QCommandLineOption::HiddenFromHelp);
+        parser.addOption(option);
+    }
+
+    const auto usageError = [&program](const QString& text) {
+        std::fprintf(stderr, "%s: %s\nRun '%s --help' for usage.\n", qPrintable(program),
+                     qPrintable(text), qPrintable(program));
+        return kExitUsage;
+    };
+    if (!parser.parse(arguments)) {
+        return usageError(parser.errorText());
+    }
+    if (parser.isSet(help) || parser.isSet(QStringLiteral("help-all"))) {
+        std::fputs(qPrintable(parser.helpText()), stdout);
+        if (parser.isSet(QStringLiteral("help-all"))) {
+            QStringList qtOptions;
+            for (const char* name : kQtValueOptions) {
+                qtOptions << QStringLiteral("-%1 VALUE").arg(QString::fromLatin1(name));
+            }
+            for (const char* name : kQtFlagOptions) {
+                qtOptions << QStringLiteral("-%1").arg(QString::fromLatin1(name));
+            }
+            std::printf("\nQt's options (see the Qt documentation):\n  %s\n",
+                        qPrintable(qtOptions.join(QStringLiteral(", "))));
+        }
+        return 0;
+    }
+    if (parser.isSet(version)) {
+        std::printf("%s %s\n", qPrintable(program), BRINEVANE_VERSION_TEXT);
+        return 0;
+    }
+    if (!parser.positionalArguments().isEmpty()) {
+        return usageError(QStringLiteral("unexpected argument '%1'")
+                              .arg(parser.positionalArguments().constFirst()));
+    }
+    // Without a display QApplication would abort; say why instead.
+    if (!parser.isSet(QStringLiteral("platform")) && qEnvironmentVariableIsEmpty("DISPLAY") &&
+        qEnvironmentVariableIsEmpty("WAYLAND_DISPLAY") &&
+        qEnvironmentVariableIsEmpty("QT_QPA_PLATFORM")) {
+        std::fprintf(stderr,
+                     "%s: there is no display (neither DISPLAY nor WAYLAND_DISPLAY is set), so "
+                     "the wizard cannot open a window. Run it from a desktop session, or use "
+                     "brinevane-probe on a terminal.\n",
+                     qPrintable(program));
+        return kExitUsage;
+    }
+    m_bDemo = parser.isSet(demo);
+    return std::nullopt;
 }
 
 CWizardSheet* CWizardApp::Sheet() const {

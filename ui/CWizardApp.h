@@ -1,7 +1,9 @@
 #pragma once
 #include <QPointer>
 #include <QString>
+#include <QStringList>
 #include <cstdint>
+#include <optional>
 #include <string>
 
 #include "jobs/RunSettings.h"
@@ -29,6 +31,14 @@ class CWizardApp {
     // The wizard while it exists, else null.
     CWizardSheet* Sheet() const;
 
+    // Reads the command line (the program's arguments, the program first). Gives the exit
+    // code when the program must end at once: after --help or --version, for a wrong
+    // command line, or when there is no display to show the wizard on.
+    std::optional<int> ParseCommandLine(const QStringList& arguments);
+    // --demo: the instrument is simulated, and the first page says so.
+    bool Demo() const { return m_bDemo; }
+    void SetDemo(bool demo) { m_bDemo = demo; }
+
     // Adds the three pages to the sheet, in their order, and makes it the main window.
     void BuildWizard(CWizardSheet& sheet);
     // Builds and runs the wizard modally. False once it has closed: the program ends.
@@ -48,4 +58,5 @@ class CWizardApp {
     RunSettings m_settings;
     FoundInstrument m_found;
     int m_nExitCode = 0;
+    bool m_bDemo = false;
 };

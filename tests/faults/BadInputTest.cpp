@@ -100,7 +100,7 @@ class NotALineFolder {
 TEST(BadInputTest, PortNamesThatNameNoPortAreRefusedAsUsageErrors) {
     setenv(PortMap::kEnvironmentVariable, "", 1);
     for (const std::string& name :
-         {std::string(), std::string("COM0"), std::string("COM1x"), std::string("com1"),
+         {std::string(), std::string("COM0"), std::string("COM1x"), std::string("cow1"),
           std::string("COM") + std::string(10000, '1'), std::string("../../etc/passwd"),
           std::string("/etc/passwd"), std::string("COM1\n/dev/null")}) {
         const ProbeRun run = Probe({"connect", name, "9600"});
@@ -175,7 +175,7 @@ TEST(BadInputTest, EachMalformedPortsEntryIsReportedOnceAndTheGoodOnesStillWork)
     ASSERT_TRUE(simulator.Start());
     const std::vector<std::string> bad{
         "COM2",  "COM0=/dev/null", "COM33=/dev/null", "COM99999999999=/dev/null",
-        "COM3=", "COM4=relative",  "COM6=/dev/null",  "com7=/dev/null"};
+        "COM3=", "COM4=relative",  "COM6=/dev/null",  "cow7=/dev/null"};
     std::string ports = "COM6=" + simulator.SlavePath(0);
     for (const std::string& entry : bad) {
         ports += "," + entry;

@@ -14,12 +14,13 @@ namespace {
 
 namespace fs = std::filesystem;
 
-TEST(PortMapTest, OnlyCom1ToCom32AreNames) {
+TEST(PortMapTest, OnlyCom1ToCom32InAnyCaseAreNames) {
     EXPECT_EQ(PortMap::PortNumber("COM1"), 1);
-    EXPECT_EQ(PortMap::PortNumber("COM32"), 32);
+    EXPECT_EQ(PortMap::PortNumber("com1"), 1);
+    EXPECT_EQ(PortMap::PortNumber("cOm32"), 32);
     for (const std::string& bad : std::vector<std::string>{
-             "COM0", "com1", "COM33", "COM1x", "", "COM", "COM01", "COM-1", "COM+1", " COM1",
-             "COM4294967297", std::string("COM1\0", 5), "COM\xb9", "../../etc/passwd"}) {
+             "COM0", "com0", "cpm1", "COM33", "COM1x", "", "COM", "COM01", "COM-1", "COM+1",
+             " COM1", "COM4294967297", std::string("COM1\0", 5), "COM\xb9", "../../etc/passwd"}) {
         EXPECT_EQ(PortMap::PortNumber(bad), 0) << bad;
     }
 }
@@ -27,10 +28,10 @@ TEST(PortMapTest, OnlyCom1ToCom32AreNames) {
 TEST(PortMapTest, ResolveGivesMappedDevicesAndNothingForOtherNames) {
     const PortMap map = PortMap::Parse("COM1=/dev/ttyUSB0,COM32=/dev/pts/7", nullptr);
     EXPECT_EQ(map.Resolve("COM1"), "/dev/ttyUSB0");
-    EXPECT_EQ(map.Resolve("COM32"), "/dev/pts/7");
+    EXPECT_EQ(map.Resolve("com32"), "/dev/pts/7");
     EXPECT_EQ(map.Resolve("/dev/ttyACM0"), "/dev/ttyACM0");
     for (const std::string& bad : std::vector<std::string>{
-             "COM0", "com1", "COM33", "COM1x", "", "COM2", "../../etc/passwd", "/dev/../etc/passwd",
+             "COM0", "COM33", "COM1x", "", "COM2", "../../etc/passwd", "/dev/../etc/passwd",
              "/etc/passwd", "dev/ttyS0", std::string("/dev/ttyS0\0/x", 13)}) {
         EXPECT_EQ(map.Resolve(bad), "") << bad;
     }
@@ -43,16 +44,17 @@ TEST(PortMapTest, ParseKeepsGoodEntriesAndReportsEachBadOne) {
         "COM0=/dev/pts/6,com3=/dev/pts/7,COM5=,COM6=relative,COM7=/dev/ttyS1",
         &problems);
     const std::vector<PortInfo> ports = map.Ports();
-    ASSERT_EQ(ports.size(), 3u);
+    ASSERT_EQ(ports.size(), 4u);
     EXPECT_EQ(ports[0].name, "COM1");
     EXPECT_EQ(ports[0].number, 1);
     EXPECT_EQ(ports[0].path, "/dev/pts/3");  // the first of two COM1 entries
-    EXPECT_EQ(ports[1].name, "COM4");
-    EXPECT_EQ(ports[1].path, "/dev/ttyUSB0");
-    EXPECT_EQ(ports[2].name, "COM7");
-    EXPECT_EQ(problems.size(), 7u);
+    EXPECT_EQ(ports[1].name, "COM3");        // named as the program names it
+    EXPECT_EQ(ports[2].name, "COM4");
+    EXPECT_EQ(ports[2].path, "/dev/ttyUSB0");
+    EXPECT_EQ(ports[3].name, "COM7");
+    EXPECT_EQ(problems.size(), 6u);
     for (const std::string needle :
-         {"COM2/dev/pts/4", "COM1=/dev/pts/9", "COM33", "COM0", "com3", "COM5=", "COM6=relative"}) {
+         {"COM2/dev/pts/4", "COM1=/dev/pts/9", "COM33", "COM0", "COM5=", "COM6=relative"}) {
         bool named = false;
         for (const std::string& problem : problems) {
             named = named || problem.find(needle) != std::string::npos;

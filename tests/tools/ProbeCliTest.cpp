@@ -136,6 +136,12 @@ TEST_F(ProbeCliTest, ASilentPortIsExplainedAsSilent) {
     EXPECT_EQ(json["reason_code"], "no-prompt");
 }
 
+TEST_F(ProbeCliTest, ConnectTakesPortNamesInAnyCaseAndReportsThemInCapitals) {
+    StartSimulator({SimulatedLine::AtRate(19200)});
+    EXPECT_EQ(Probe({"connect", "com1", "19200"}), 0);
+    EXPECT_EQ(out, "COM1 19200\n");
+}
+
 TEST_F(ProbeCliTest, ConnectVerboseShowsEachNotification) {
     StartSimulator({SimulatedLine::AtRate(19200)});
     EXPECT_EQ(Probe({"connect", "COM1", "19200", "-v"}), 0);

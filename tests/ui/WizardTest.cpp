@@ -154,6 +154,18 @@ class WizardTest : public QObject {
         QVERIFY(shown);
     }
 
+    void demoNoticeOnFirstPage() {
+        qputenv("BRINEVANE_PORTS", "");
+        for (const bool demo : {false, true}) {
+            CWizardApp::Instance().SetDemo(demo);
+            Wizard wizard;
+            const auto* notice = wizard.sheet.findChild<QLabel*>("IDC_DEMO_TEXT");
+            QCOMPARE(notice->isVisible(), demo);
+            QVERIFY(notice->text().contains("simulated"));
+        }
+        CWizardApp::Instance().SetDemo(false);
+    }
+
     void checkBoxPath() {
         // COM2 and COM10 are lines with nothing on them; no search runs on this path.
         InstrumentSimulator sim(

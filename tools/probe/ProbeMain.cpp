@@ -222,6 +222,9 @@ int main(int argc, char** argv) {
                               "' is not a port name: use COM1 to COM32, or a device path such as "
                               "/dev/ttyUSB0");
         }
+        if (const int number = PortMap::PortNumber(portName)) {
+            portName = PortMap::PortName(number);  // com1 is reported as COM1
+        }
         if (baudText.empty() || baudText.size() > 9 ||
             !std::all_of(baudText.begin(), baudText.end(), ::isdigit)) {
             return UsageError("'" + baudText + "' is not a baud rate: give a number, such as 9600");
