@@ -50,63 +50,61 @@ bool JobHost::StartConnection(CProgramThread* job) {
 
 JobHost::Reaction JobHost::Handle(std::uint32_t message, std::intptr_t state, std::intptr_t code) {
     Reaction reaction;
-    if (m_ended || m_job == nullptr) {
-        return reaction;
+    const bool search = m_search != nullptr;
+    if (m_ended || m_job == nullptr || message != (search ? WM_SEARCH_NOTIFY : WM_PROGRAM_NOTIFY)) {
+        return reaction;  // after the end, or another job's
     }
-    if (message == WM_SEARCH_NOTIFY && m_search != nullptr) {
-        if (state == SR_FOUND) {
-            if (code != NOTIFY_END) {
-                return reaction;  // the result is not there yet
-            }
-            std::int32_t port = 0;
-            m_search->GetResult(&port, &m_outcome.baud);
-            m_outcome.portName = PortMap::PortName(port);
-            m_outcome.banner = m_search->GetBanner();
-            m_search->StopRunning();
-            reaction.verdict = Verdict::Success;
-        } else if (state != SR_ERROR) {
-            reaction.step = true;
-            if (state == SR_INIT && code == NOTIFY_BEGIN) {
-                reaction.caption = "Searching...";
-            }
-            return reaction;
-        } else {
-            const SearchFailure& failure = m_search->GetFailure();
-            m_outcome.message = "No Brinevane ADCPs were detected!";
-            m_outcome.reason = failure.Explain();
-            m_outcome.reasonCode = failure.Code();
-            reaction.verdict = Verdict::Failure;
+    const std::intptr_t successState = search ? std::intptr_t{SR_FOUND} : std::intptr_t{PR_DONE};
+    const std::intptr_t errorState = search ? std::intptr_t{SR_ERROR} : std::intptr_t{PR_ERROR};
+    const std::intptr_t initState = search ? std::intptr_t{SR_INIT} : std::intptr_t{PR_INIT};
+    if (state == successState) {
+        if (code != NOTIFY_END) {
+            return reaction;  // the result is not there yet
         }
-    } else if (message == WM_PROGRAM_NOTIFY && m_program != nullptr) {
-        if (state == PR_DONE) {
-            if (code != NOTIFY_END) {
-                return reaction;
-            }
-            const CThread::Probing probing = m_program->GetProbing();
-            m_outcome.portName = probing.portName;
-            m_outcome.baud = probing.baud;
-            m_outcome.banner = m_program->GetBanner();
-            m_program->StopRunning();
-            reaction.verdict = Verdict::Success;
-        } else if (state != PR_ERROR) {
-            reaction.step = true;
-            if (state == PR_INIT && code == NOTIFY_BEGIN) {
-                reaction.caption = "Programming...";
-            }
-            return reaction;
-        } else {
-            const ConnectionFailure failure = m_program->GetFailure();
-            m_outcome.message = "Error during programming!";
-            m_outcome.reason = failure.Explain();
-            m_outcome.reasonCode = failure.Code();
-            reaction.verdict = Verdict::Failure;
+        TakeResult();
+        reaction.verdict = Verdict::Success;
+    } else if (state != errorState) {
+        reaction.step = true;
+        if (state == initState && code == NOTIFY_BEGIN) {
+            reaction.caption = search ? "Searching..." : "Programming...";
         }
+        return reaction;
     } else {
-        return reaction;  // another job's, or one this host did not start
+        TakeFailure();
+        reaction.verdict = Verdict::Failure;
     }
     m_ended = true;
     m_outcome.verdict = reaction.verdict;
     return reaction;
+}
+
+void JobHost::TakeResult() {
+    if (m_search != nullptr) {
+        std::int32_t port = 0;
+        m_search->GetResult(&port, &m_outcome.baud);
+        m_outcome.portName = PortMap::PortName(port);
+        m_outcome.banner = m_search->GetBanner();
+    } else {
+        const CThread::Probing probing = m_program->GetProbing();
+        m_outcome.portName = probing.portName;
+        m_outcome.baud = probing.baud;
+        m_outcome.banner = m_program->GetBanner();
+    }
+    m_job->StopRunning();
+}
+
+void JobHost::TakeFailure() {
+    if (m_search != nullptr) {
+        const SearchFailure& failure = m_search->GetFailure();
+        m_outcome.message = "No Brinevane ADCPs were detected!";
+        m_outcome.reason = failure.Explain();
+        m_outcome.reasonCode = failure.Code();
+    } else {
+        const ConnectionFailure failure = m_program->GetFailure();
+        m_outcome.message = "Error during programming!";
+        m_outcome.reason = failure.Explain();
+        m_outcome.reasonCode = failure.Code();
+    }
 }
 
 bool JobHost::Stop() {

@@ -71,6 +71,9 @@ class JobHost {
 
   private:
     bool Start(CThread* job, const char* name, const char* failureText);
+    // Read from the job before it is stopped: from then on it may be gone.
+    void TakeResult();
+    void TakeFailure();
 
     platform::NotifyTarget& m_target;
     std::shared_ptr<platform::NotifyWindow> m_window;
