@@ -96,21 +96,6 @@ TtyOrder OrderOf(const std::string& name) {
     return {4, 0, name};
 }
 
-std::string FindByIdLink(const std::string& devRoot, const std::string& ttyName) {
-    const std::string byId = devRoot + "/serial/by-id";
-    for (const std::string& link : ListDirectory(byId)) {
-        char target[PATH_MAX];
-        const ssize_t n = readlink((byId + "/" + link).c_str(), target, sizeof target - 1);
-        if (n > 0) {
-            target[n] = '\0';
-            if (BaseName(target) == ttyName) {
-                return byId + "/" + link;
-            }
-        }
-    }
-    return {};
-}
-
 // The USB device above a tty in sysfs, where its identity lives.
 void ReadUsbIdentity(const std::string& deviceDir, PortInfo& info) {
     std::string dir = RealPath(deviceDir);
@@ -135,6 +120,21 @@ void ReadUsbIdentity(const std::string& deviceDir, PortInfo& info) {
         below = BaseName(dir);
         dir.resize(dir.rfind('/'));
     }
+}
+
+std::string FindByIdLink(const std::string& devRoot, const std::string& ttyName) {
+    const std::string byId = devRoot + "/serial/by-id";
+    for (const std::string& link : ListDirectory(byId)) {
+        char target[PATH_MAX];
+        const ssize_t n = readlink((byId + "/" + link).c_str(), target, sizeof target - 1);
+        if (n > 0) {
+            target[n] = '\0';
+            if (BaseName(target) == ttyName) {
+                return byId + "/" + link;
+            }
+        }
+    }
+    return {};
 }
 
 // What is behind one tty now: its device, stable link and identity. Nothing is opened.

@@ -47,9 +47,9 @@ class PortMap {
 
     // A discovery made again, with the names of the one before kept where they can be: a
     // device seen before keeps its name, and a new device never takes a name that stood
-    // for another device before, while a free one is left. The search, the settings
-    // page's list and the connection each refresh the map, and a name the user saw in one
-    // must not stand for another device in the next.
+    // for another device before, while a free one is left. The search and the
+    // settings page's list each refresh the map, and a name the user saw after one must
+    // not stand for another device after the next.
     static PortMap KeepNames(const PortMap& before, const PortMap& found);
 
     // The process's map, built on first use; Refresh builds it anew (from the environment
