@@ -36,9 +36,16 @@ CSerial::~CSerial() {
 }
 
 std::unique_ptr<platform::CommPort> CSerial::OpenDevice(const std::string& portName) {
-    const std::string path = PortMap::Current()->Resolve(portName);
+    const auto map = PortMap::Current();
+    std::string path = map->Resolve(portName);
     if (path.empty()) {
         SetLastError(ENOENT);  // a name no port has is a missing port
+        return nullptr;
+    }
+    // Discovered names are numbered by position: a device plugged in or out since the
+    // user saw the name can have put another device under it.
+    if (!map->Confirm(portName, &path).empty()) {
+        SetLastError(SERIAL_E_DEVICE_CHANGED);
         return nullptr;
     }
     return platform::CommDriver::Current().Open(path);

@@ -10,11 +10,12 @@
 
 // The serial link's own error codes, stored as the thread's last error.
 enum : std::uint32_t {
-    SERIAL_E_NOT_OPEN = 0x20000001,     // no port handle, read event or write event
-    SERIAL_E_ZERO_READ = 0x20000002,    // a read of zero bytes was requested
-    SERIAL_E_ZERO_WRITE = 0x20000003,   // a write of zero bytes was requested
-    SERIAL_E_NO_ROOM = 0x20000004,      // not enough room in the driver's output queue
-    SERIAL_E_SHORT_WRITE = 0x20000005,  // the write ended short with no error reported
+    SERIAL_E_NOT_OPEN = 0x20000001,        // no port handle, read event or write event
+    SERIAL_E_ZERO_READ = 0x20000002,       // a read of zero bytes was requested
+    SERIAL_E_ZERO_WRITE = 0x20000003,      // a write of zero bytes was requested
+    SERIAL_E_NO_ROOM = 0x20000004,         // not enough room in the driver's output queue
+    SERIAL_E_SHORT_WRITE = 0x20000005,     // the write ended short with no error reported
+    SERIAL_E_DEVICE_CHANGED = 0x20000006,  // the port's name now stands for another device
 };
 
 // A completion record of a transfer; only its event is kept.

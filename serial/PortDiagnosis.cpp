@@ -15,6 +15,7 @@
 #include <vector>
 
 #include "platform/LastError.h"
+#include "serial/CSerial.h"
 #include "serial/PortMap.h"
 
 namespace {
@@ -194,6 +195,13 @@ std::string PortDiagnosis::ExplainOpenFailure(const std::string& portName, std::
         }
         case ENOTTY:
             return port + " is not a serial device";
+        case SERIAL_E_DEVICE_CHANGED: {
+            std::string unused;
+            const std::string change = PortMap::Current()->Confirm(portName, &unused);
+            return "the device under " + portName + " has changed since the ports were listed" +
+                   (change.empty() ? "" : ": " + change) +
+                   "; choose the port again from a new list of ports";
+        }
         case EIO:
         case ENXIO:
         case ENODEV:

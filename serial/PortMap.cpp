@@ -3,6 +3,7 @@
 #include <dirent.h>
 #include <limits.h>
 #include <sys/stat.h>
+#include <sys/sysmacros.h>
 #include <unistd.h>
 
 #include <algorithm>
@@ -98,19 +99,25 @@ TtyOrder OrderOf(const std::string& name) {
 // The USB device above a tty in sysfs, where its identity lives.
 void ReadUsbIdentity(const std::string& deviceDir, PortInfo& info) {
     std::string dir = RealPath(deviceDir);
+    std::string below;  // the interface under the USB device: one adapter can have several
     while (!dir.empty() && dir != "/") {
         if (Exists(dir + "/idVendor")) {
+            const std::string vendorId = ReadLine(dir + "/idVendor");
+            const std::string productId = ReadLine(dir + "/idProduct");
             info.vendor = ReadLine(dir + "/manufacturer");
             if (info.vendor.empty()) {
-                info.vendor = ReadLine(dir + "/idVendor");
+                info.vendor = vendorId;
             }
             info.product = ReadLine(dir + "/product");
             if (info.product.empty()) {
-                info.product = ReadLine(dir + "/idProduct");
+                info.product = productId;
             }
             info.serialNumber = ReadLine(dir + "/serial");
+            info.identity = "usb " + vendorId + ":" + productId + " serial " + info.serialNumber +
+                            " at " + (below.empty() ? BaseName(dir) : below);
             return;
         }
+        below = BaseName(dir);
         dir.resize(dir.rfind('/'));
     }
 }
@@ -128,6 +135,33 @@ std::string FindByIdLink(const std::string& devRoot, const std::string& ttyName)
         }
     }
     return {};
+}
+
+// What is behind one tty now: its device, stable link and identity. Nothing is opened.
+PortInfo Inspect(const std::string& classDir, const std::string& devRoot,
+                 const std::string& ttyName) {
+    PortInfo info;
+    info.path = devRoot + "/" + ttyName;
+    if (!Exists(classDir + "/" + ttyName + "/device")) {
+        return info;  // no tty of that name now: no identity
+    }
+    info.byIdPath = FindByIdLink(devRoot, ttyName);
+    ReadUsbIdentity(classDir + "/" + ttyName + "/device", info);
+    if (info.identity.empty()) {
+        struct stat node {};
+        const bool there = stat(info.path.c_str(), &node) == 0;
+        info.identity =
+            "node " + info.path + " " +
+            (there ? std::to_string(major(node.st_rdev)) + ":" + std::to_string(minor(node.st_rdev))
+                   : std::string("absent"));
+    }
+    return info;
+}
+
+// "FTDI FT232R USB UART (serial A12345) on /dev/ttyUSB0", or the device alone.
+std::string DeviceText(const PortInfo& info) {
+    const std::string description = info.Description();
+    return description.empty() ? info.path : description + " on " + info.path;
 }
 
 std::mutex g_currentMutex;
@@ -228,14 +262,53 @@ PortMap PortMap::Discover(const std::string& sysRoot, const std::string& devRoot
     }
     std::sort(found.begin(), found.end());
     PortMap map;
+    map.m_sysRoot = sysRoot;
+    map.m_devRoot = devRoot;
     for (std::size_t i = 0; i < found.size() && i < static_cast<std::size_t>(kMaxPorts); ++i) {
-        PortInfo info;
+        PortInfo info = Inspect(classDir, devRoot, found[i].name);
         info.number = static_cast<int>(i) + 1;
         info.name = PortName(info.number);
-        info.path = devRoot + "/" + found[i].name;
-        info.byIdPath = FindByIdLink(devRoot, found[i].name);
-        ReadUsbIdentity(classDir + "/" + found[i].name + "/device", info);
         map.m_slots[i] = info;
+    }
+    return map;
+}
+
+PortMap PortMap::KeepNames(const PortMap& before, const PortMap& found) {
+    PortMap map;
+    map.m_sysRoot = found.m_sysRoot;
+    map.m_devRoot = found.m_devRoot;
+    auto place = [&map](PortInfo info, int number) {
+        info.number = number;
+        info.name = PortName(number);
+        map.m_slots[number - 1] = info;
+    };
+    std::vector<PortInfo> newcomers;
+    for (const PortInfo& info : found.Ports()) {
+        int number = 0;
+        for (const auto& slot : before.m_slots) {
+            if (slot && !slot->identity.empty() && slot->identity == info.identity) {
+                number = slot->number;
+            }
+        }
+        if (number != 0 && !map.m_slots[number - 1]) {
+            place(info, number);
+        } else {
+            newcomers.push_back(info);
+        }
+    }
+    for (const PortInfo& info : newcomers) {
+        // A name no device had before, else (all 32 taken once) any free one.
+        int number = 0;
+        for (int pass = 0; pass < 2 && number == 0; ++pass) {
+            for (int i = 0; i < kMaxPorts && number == 0; ++i) {
+                if (!map.m_slots[i] && (pass == 1 || !before.m_slots[i])) {
+                    number = i + 1;
+                }
+            }
+        }
+        if (number != 0) {
+            place(info, number);
+        }
     }
     return map;
 }
@@ -254,7 +327,12 @@ std::shared_ptr<const PortMap> PortMap::Refresh() {
             }
         }
     } else {
-        map = std::make_shared<PortMap>(Discover());
+        std::shared_ptr<const PortMap> before;
+        {
+            std::lock_guard<std::mutex> lock(g_currentMutex);
+            before = g_current;
+        }
+        map = std::make_shared<PortMap>(before ? KeepNames(*before, Discover()) : Discover());
     }
     std::lock_guard<std::mutex> lock(g_currentMutex);
     g_current = map;
@@ -301,4 +379,24 @@ std::string PortMap::Resolve(const std::string& name) const {
         return name;
     }
     return {};
+}
+
+std::string PortMap::Confirm(const std::string& name, std::string* path) const {
+    const PortInfo* seen = FindByName(name);
+    if (seen == nullptr || seen->identity.empty()) {
+        return {};
+    }
+    const std::string classDir = m_sysRoot + "/class/tty";
+    const PortInfo now = Inspect(classDir, m_devRoot, BaseName(seen->path));
+    if (now.identity == seen->identity) {
+        return {};
+    }
+    for (const PortInfo& moved : Discover(m_sysRoot, m_devRoot).Ports()) {
+        if (moved.identity == seen->identity) {
+            *path = moved.path;
+            return {};
+        }
+    }
+    return "it was " + DeviceText(*seen) + ", " +
+           (now.identity.empty() ? "which is no longer there" : "it is now " + DeviceText(now));
 }

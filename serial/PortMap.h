@@ -16,6 +16,11 @@ struct PortInfo {
     std::string vendor;        // USB adapters: manufacturer (or vendor id)
     std::string product;       // USB adapters: product (or product id)
     std::string serialNumber;  // USB adapters: serial number
+    // What tells this device from any other that could take its place: a USB adapter's
+    // vendor and product ids, serial number and USB path (the socket and interface it is
+    // on), otherwise the device node and its device number. Empty in a map the user gave
+    // in BRINEVANE_PORTS, where the path alone is the device.
+    std::string identity;
 
     // "FTDI FT232R USB UART (serial A12345)", or empty when nothing is known.
     std::string Description() const;
@@ -40,6 +45,13 @@ class PortMap {
     static PortMap Discover(const std::string& sysRoot = "/sys",
                             const std::string& devRoot = "/dev");
 
+    // A discovery made again, with the names of the one before kept where they can be: a
+    // device seen before keeps its name, and a new device never takes a name that stood
+    // for another device before, while a free one is left. The search and the
+    // settings page's list each refresh the map, and a name the user saw after one must
+    // not stand for another device after the next.
+    static PortMap KeepNames(const PortMap& before, const PortMap& found);
+
     // The process's map, built on first use; Refresh builds it anew (from the environment
     // or by discovery). Malformed BRINEVANE_PORTS entries are reported once on stderr.
     static std::shared_ptr<const PortMap> Current();
@@ -53,6 +65,14 @@ class PortMap {
     // itself for an absolute path under /dev/ without "..". Empty when there is none.
     std::string Resolve(const std::string& name) const;
 
+    // Checks that a discovered port's name still stands for the device this map saw under
+    // it. A USB adapter that came back under another tty is followed: *path becomes its
+    // device. Returns empty when the device is the same (and for names this map did not
+    // discover), otherwise what the device was and what is there now.
+    std::string Confirm(const std::string& name, std::string* path) const;
+
   private:
     std::array<std::optional<PortInfo>, kMaxPorts> m_slots;
+    std::string m_sysRoot;  // where a discovered map was read, to look again
+    std::string m_devRoot;
 };

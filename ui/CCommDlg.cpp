@@ -24,11 +24,16 @@ void CCommDlg::ConnectListChoice(QComboBox* list, void (CCommDlg::*handler)(int)
     // activated is not emitted for the page's own selections, but a combo box also emits
     // it when the text typed into its edit field matches an entry, once editing ends.
     // Typed text must never choose: the edit field is given a handler that marks the end
-    // of editing before the combo box's own and clears the mark after it.
+    // of editing before the combo box's own and clears the mark after it. The combo box's
+    // own handler selects an entry matching the typed text, so the one after it shows the
+    // settings again: what is on screen is what will be used.
     auto* edit = new QLineEdit(list);
     connect(edit, &QLineEdit::editingFinished, this, [this] { m_bEditingFinishing = true; });
     list->setLineEdit(edit);
-    connect(edit, &QLineEdit::editingFinished, this, [this] { m_bEditingFinishing = false; });
+    connect(edit, &QLineEdit::editingFinished, this, [this] {
+        m_bEditingFinishing = false;
+        ShowSettings();
+    });
     list->setCompleter(nullptr);  // its completions would choose entries too
     list->setInsertPolicy(QComboBox::NoInsert);
     connect(list, &QComboBox::activated, this, [this, handler](int index) {
@@ -43,6 +48,11 @@ bool CCommDlg::OnSetActive() {
     FillPortList();
     SelectBaudRate();
     return true;
+}
+
+void CCommDlg::ShowSettings() {
+    SelectPort();
+    SelectBaudRate();
 }
 
 void CCommDlg::FillPortList() {
@@ -63,9 +73,13 @@ void CCommDlg::FillPortList() {
     // In text order, as a sorted list keeps them: COM1, COM10, COM2.
     names.sort(Qt::CaseInsensitive);
     portList->addItems(names);
+    SelectPort();
+}
 
+void CCommDlg::SelectPort() {
+    QComboBox* portList = m_ui->IDC_1006;
     const QString current = QString::fromStdString(CWizardApp::Instance().Settings().m_strPortName);
-    const int index = names.indexOf(current);  // exact and case-sensitive
+    const int index = portList->findText(current, Qt::MatchFixedString | Qt::MatchCaseSensitive);
     portList->setCurrentIndex(index);
     if (index < 0) {
         portList->clearEditText();
@@ -116,6 +130,7 @@ void CCommDlg::ShowPortDevice() {
 
 bool CCommDlg::OnWizardNext() {
     SetWizardButtons(0);
+    ShowSettings();  // Next can come while typed text is still in an edit field
     CJobProgressDlg connection;
     connection.SetMode(CJobProgressDlg::MODE_CONNECTION);
     if (connection.DoModal() == 0) {

@@ -28,6 +28,9 @@ class CCommDlg : public CWizardPage {
     // Calls handler for an entry the user chooses from the list, and for nothing else.
     void ConnectListChoice(QComboBox* list, void (CCommDlg::*handler)(int));
     void FillPortList();
+    // Select the entries of the current settings; typed text in the edit fields goes.
+    void ShowSettings();
+    void SelectPort();
     void SelectBaudRate();
     void OnPortSelChange(int index);
     void OnBaudSelChange(int index);

@@ -212,3 +212,71 @@ TEST_F(DiscoverTest, AHostWithoutTtysHasNoPorts) {
 }
 
 }  // namespace
+
+// A USB adapter in the fake sysfs: its tty under interface usbPath:1.0 of the USB device.
+class IdentityTest : public DiscoverTest {
+  protected:
+    void Plug(const std::string& tty, const std::string& usbPath, const std::string& serial) {
+        const std::string device = "pci0/usb1/" + usbPath;
+        AddTty(tty, device + "/" + usbPath + ":1.0/" + tty);
+        Write(m_sys + "/devices/" + device + "/idVendor", "0403");
+        Write(m_sys + "/devices/" + device + "/idProduct", "6001");
+        Write(m_sys + "/devices/" + device + "/manufacturer", "FTDI");
+        Write(m_sys + "/devices/" + device + "/serial", serial);
+    }
+    void Unplug(const std::string& tty, const std::string& usbPath) {
+        fs::remove_all(m_sys + "/class/tty/" + tty);
+        fs::remove_all(m_sys + "/devices/pci0/usb1/" + usbPath);
+    }
+};
+
+TEST_F(IdentityTest, AnOpenFollowsTheDeviceOrSaysWhatChanged) {
+    Plug("ttyUSB0", "1-1", "A1");
+    const PortMap seen = PortMap::Discover(m_sys, m_dev);
+    std::string path = seen.Resolve("COM1");
+    EXPECT_EQ(seen.Confirm("COM1", &path), "");
+    EXPECT_EQ(path, m_dev + "/ttyUSB0");
+
+    // Another adapter in the same socket, under the same tty.
+    Unplug("ttyUSB0", "1-1");
+    Plug("ttyUSB0", "1-1", "B2");
+    EXPECT_EQ(seen.Confirm("COM1", &path), "it was FTDI 6001 (serial A1) on " + m_dev +
+                                               "/ttyUSB0, it is now FTDI 6001 (serial B2) on " +
+                                               m_dev + "/ttyUSB0");
+
+    // The first one back, under another tty: followed there.
+    Unplug("ttyUSB0", "1-1");
+    Plug("ttyUSB3", "1-1", "A1");
+    EXPECT_EQ(seen.Confirm("COM1", &path), "");
+    EXPECT_EQ(path, m_dev + "/ttyUSB3");
+
+    Unplug("ttyUSB3", "1-1");
+    EXPECT_EQ(seen.Confirm("COM1", &path),
+              "it was FTDI 6001 (serial A1) on " + m_dev + "/ttyUSB0, which is no longer there");
+    // The user's own map: the path is the device.
+    EXPECT_EQ(PortMap::Parse("COM1=/dev/pts/9", nullptr).Confirm("COM1", &path), "");
+}
+
+TEST_F(IdentityTest, ARefreshKeepsEachDeviceItsNameAndGivesNoNameTwice) {
+    Plug("ttyUSB0", "1-1", "A1");
+    Plug("ttyUSB1", "1-2", "B2");
+    const PortMap first = PortMap::Discover(m_sys, m_dev);
+
+    // A goes and C comes: positions would make B COM1 and C COM2.
+    Unplug("ttyUSB0", "1-1");
+    Plug("ttyUSB2", "1-3", "C3");
+    const PortMap second = PortMap::KeepNames(first, PortMap::Discover(m_sys, m_dev));
+    ASSERT_NE(second.Find(2), nullptr);
+    EXPECT_EQ(second.Find(2)->serialNumber, "B2");
+    ASSERT_NE(second.Find(3), nullptr);
+    EXPECT_EQ(second.Find(3)->serialNumber, "C3");
+    EXPECT_EQ(second.Find(1), nullptr);
+    EXPECT_EQ(second.Find(3)->name, "COM3");
+
+    // A back: its old name was free in the map before, and no device had it there.
+    Plug("ttyUSB0", "1-1", "A1");
+    const PortMap third = PortMap::KeepNames(second, PortMap::Discover(m_sys, m_dev));
+    EXPECT_EQ(third.Ports().size(), 3u);
+    EXPECT_EQ(third.Find(1)->serialNumber, "A1");
+    EXPECT_EQ(third.Find(3)->serialNumber, "C3");
+}

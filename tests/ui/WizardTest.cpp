@@ -191,16 +191,27 @@ class WizardTest : public QObject {
         QVERIFY(wizard.Enabled(QWizard::BackButton));
         QVERIFY(wizard.Enabled(QWizard::NextButton));
 
-        // Only a choice from a list writes the settings; typed text is never read.
+        // Only a choice from a list writes the settings; typed text is never read, and
+        // once editing ends the fields show the settings again, even for typed text that
+        // names another entry.
         QTest::keyClick(wizard.PortList(), Qt::Key_Down);
         QCOMPARE(Wizard::Settings().m_strPortName, std::string("COM10"));
-        QLineEdit* baudEdit = wizard.BaudList()->lineEdit();
-        baudEdit->setFocus();
-        baudEdit->selectAll();
-        QTest::keyClicks(baudEdit, "4800");
-        wizard.PortList()->setFocus();  // editing finished (Return would press Next)
-        Wizard::Settle();
+        const auto type = [](QComboBox* list, const char* text) {
+            list->lineEdit()->setFocus();
+            list->lineEdit()->selectAll();
+            QTest::keyClicks(list->lineEdit(), text);
+        };
+        type(wizard.BaudList(), "4800");
+        type(wizard.PortList(), "COM2");  // the baud field loses the focus
         QCOMPARE(Wizard::Settings().m_nBaudRate, 9600);
+        QCOMPARE(wizard.BaudList()->currentText(), QStringLiteral("9600"));
+        wizard.BaudList()->setFocus();
+        Wizard::Settle();
+        QCOMPARE(Wizard::Settings().m_strPortName, std::string("COM10"));
+        QCOMPARE(wizard.PortList()->currentText(), QStringLiteral("COM10"));
+        QVERIFY(wizard.sheet.findChild<QLabel*>("IDC_PORT_DEVICE")
+                    ->text()
+                    .startsWith(QString::fromStdString(sim.SlavePath(2))));
         QCOMPARE(wizard.BaudList()->count(), 8);
 
         // Back and Next again: every port once, and the box sets COM1 and 9600 anew.
@@ -258,7 +269,13 @@ class WizardTest : public QObject {
         Wizard wizard;
         wizard.SpecifyPort()->setChecked(true);
         wizard.Press(QWizard::NextButton);
+        // Next while typed text is still in the field: the connection runs at the setting,
+        // and the field shows it.
+        wizard.BaudList()->lineEdit()->setFocus();
+        wizard.BaudList()->lineEdit()->selectAll();
+        QTest::keyClicks(wizard.BaudList()->lineEdit(), "19200");
         wizard.Press(QWizard::NextButton);
+        QCOMPARE(wizard.BaudList()->currentText(), QStringLiteral("9600"));
         QVERIFY(messages.Texts().isEmpty());
         QCOMPARE(wizard.sheet.currentPage()->objectName(), QStringLiteral("CFinishDlg"));
         QVERIFY(!wizard.sheet.button(QWizard::CancelButton)->isEnabled());
