@@ -244,6 +244,8 @@ const char* PortDiagnosis::OpenFailureCode(const std::string& portName, std::uin
         case EBUSY:
         case EAGAIN:
             return "in-use";
+        case SERIAL_E_DEVICE_CHANGED:
+            return "device-changed";
         case ENOTTY:
             return "not-serial";
         case EIO:

@@ -21,8 +21,8 @@ class PortDiagnosis {
     static std::string ExplainWriteFailure(const std::string& portName, std::uint32_t error);
 
     // A stable, machine-readable name for why the open failed, for scripts: "not-a-port",
-    // "no-port-chosen", "not-there", "permission-denied", "in-use", "not-serial", "gone" or
-    // "open-failed".
+    // "no-port-chosen", "not-there", "permission-denied", "in-use", "not-serial", "gone",
+    // "device-changed" or "open-failed".
     static const char* OpenFailureCode(const std::string& portName, std::uint32_t error);
 
     // The program that holds a device open: "ModemManager (pid 812)", or empty when /proc
