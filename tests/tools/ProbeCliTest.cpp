@@ -2,6 +2,7 @@
 #include <grp.h>
 #include <sys/file.h>
 #include <sys/stat.h>
+#include <unistd.h>
 
 #include <gmock/gmock.h>
 #include <gtest/gtest.h>
@@ -199,16 +200,53 @@ TEST_F(ProbeCliTest, PermissionDeniedNamesTheDevicesGroup) {
                                       device + " (COM1): add your user to the 'dialout' group"));
 }
 
+// Ctrl-C, and a closed terminal's SIGHUP, stop a search cleanly, whatever stray signal
+// came first (a SIGUSR1 used to end the thread that watches for them).
 TEST_F(ProbeCliTest, InterruptedSearchStopsCleanly) {
     StartSimulator({SimulatedLine::Silent()});
-    ChildProcess probe({PROBE_PROGRAM, "search"});
-    std::this_thread::sleep_for(milliseconds(700));
-    kill(probe.Pid(), SIGINT);
-    const auto start = std::chrono::steady_clock::now();
-    EXPECT_EQ(probe.Wait(seconds(5)), 130);
-    EXPECT_LT(std::chrono::steady_clock::now() - start, milliseconds(1500));
-    EXPECT_THAT(probe.err, HasSubstr("Interrupted."));
-    EXPECT_EQ(probe.err.find("Could not stop"), std::string::npos);
+    for (const int stop : {SIGINT, SIGHUP}) {
+        ChildProcess probe({PROBE_PROGRAM, "search"});
+        std::this_thread::sleep_for(milliseconds(500));
+        kill(probe.Pid(), SIGUSR1);
+        std::this_thread::sleep_for(milliseconds(200));
+        kill(probe.Pid(), stop);
+        const auto start = std::chrono::steady_clock::now();
+        EXPECT_EQ(probe.Wait(seconds(5)), 128 + stop);
+        EXPECT_LT(std::chrono::steady_clock::now() - start, milliseconds(1500));
+        EXPECT_THAT(probe.err, HasSubstr("Interrupted."));
+        EXPECT_EQ(probe.err.find("Could not stop"), std::string::npos);
+    }
+}
+
+// Names can hold any bytes; the JSON stays valid (the bytes that are not UTF-8 replaced)
+// and a found instrument's result is not lost over it.
+TEST_F(ProbeCliTest, JsonOfNamesThatAreNotUtf8) {
+    StartSimulator({SimulatedLine::AtRate(9600)});
+    char folder[] = "/tmp/brinevane-utf8-XXXXXX";
+    ASSERT_NE(mkdtemp(folder), nullptr);
+    const std::string link = std::string(folder) + "/line\xff\xfe";
+    ASSERT_EQ(symlink(simulator->SlavePath(0).c_str(), link.c_str()), 0);
+    setenv(PortMap::kEnvironmentVariable, ("COM1=" + link).c_str(), 1);
+    EXPECT_EQ(Probe({"--json", "search"}), 0);
+    const auto found = nlohmann::json::parse(out);
+    EXPECT_EQ(found["port"], "COM1");
+    EXPECT_THAT(found["device"].get<std::string>(), HasSubstr("line\xef\xbf\xbd"));
+    EXPECT_EQ(Probe({"--json", "connect", "/dev/\xff", "9600"}), 1);
+    EXPECT_EQ(nlohmann::json::parse(out)["ok"], false);
+    unlink(link.c_str());
+    rmdir(folder);
+}
+
+// A result that cannot be written is no success.
+TEST_F(ProbeCliTest, AResultThatCannotBeWrittenFails) {
+    StartSimulator({SimulatedLine::AtRate(9600)});
+    const std::string probe = PROBE_PROGRAM;
+    for (const std::string redirect : {" >/dev/full", " >&-"}) {
+        ChildProcess shell(
+            {"/bin/sh", "-c", "exec " + probe + " --json connect COM1 9600" + redirect});
+        EXPECT_EQ(shell.Wait(seconds(10)), 1) << redirect;
+        EXPECT_THAT(shell.err, HasSubstr("brinevane-probe: cannot write the result: ")) << redirect;
+    }
 }
 
 }  // namespace

@@ -1,14 +1,19 @@
 // brinevane-probe: the instrument jobs from a terminal.
+#include <poll.h>
 #include <pthread.h>
 #include <signal.h>
+#include <sys/eventfd.h>
+#include <sys/signalfd.h>
 #include <unistd.h>
 
 #include <CLI/CLI.hpp>
 #include <algorithm>
 #include <atomic>
+#include <cerrno>
+#include <csignal>
 #include <cstdio>
+#include <cstring>
 #include <iostream>
-#include <nlohmann/json.hpp>
 #include <string>
 #include <thread>
 
@@ -20,6 +25,7 @@
 #include "serial/CSerial.h"
 #include "serial/PortMap.h"
 #include "tools/probe/ConsoleJobHost.h"
+#include "tools/probe/ProbeOutput.h"
 
 #ifndef BRINEVANE_VERSION
 #define BRINEVANE_VERSION "0.0.0"
@@ -37,18 +43,32 @@ int UsageError(const std::string& text) {
     return kExitUsage;
 }
 
-// SIGINT and SIGTERM are taken by a thread of their own (sigwait), which can stop the job
-// through the host's lock-taking Interrupt; a signal handler could not.
+// SIGINT, SIGTERM and SIGHUP (a terminal that went) are taken by a thread of their own
+// through a signalfd, and stop the job through the host's lock-taking Interrupt, which a
+// signal handler could not call. The thread wakes to end through an eventfd, which no
+// one outside can write: no signal can end the watch.
 class SignalWatcher {
   public:
     explicit SignalWatcher(ConsoleJobHost& host) : m_host(host) {
-        sigset_t set = Signals();
+        const sigset_t set = Signals();
         pthread_sigmask(SIG_BLOCK, &set, nullptr);
-        m_thread = std::thread([this] { Watch(); });
+        m_signals = signalfd(-1, &set, SFD_CLOEXEC);
+        m_wake = eventfd(0, EFD_CLOEXEC);
+        if (m_signals >= 0 && m_wake >= 0) {
+            m_thread = std::thread([this] { Watch(); });
+        }
     }
     ~SignalWatcher() {
-        pthread_kill(m_thread.native_handle(), SIGUSR1);
-        m_thread.join();
+        if (m_thread.joinable()) {
+            const std::uint64_t one = 1;
+            [[maybe_unused]] const ssize_t n = ::write(m_wake, &one, sizeof one);
+            m_thread.join();
+        }
+        for (const int fd : {m_signals, m_wake}) {
+            if (fd >= 0) {
+                ::close(fd);
+            }
+        }
     }
     // 0 when no signal came; else the signal that stopped the run.
     int Caught() const { return m_caught; }
@@ -59,22 +79,32 @@ class SignalWatcher {
         sigemptyset(&set);
         sigaddset(&set, SIGINT);
         sigaddset(&set, SIGTERM);
-        sigaddset(&set, SIGUSR1);  // our own wake-up at the end
+        sigaddset(&set, SIGHUP);
         return set;
     }
     void Watch() {
-        const sigset_t set = Signals();
         for (;;) {
-            int signal = 0;
-            if (sigwait(&set, &signal) != 0 || signal == SIGUSR1) {
+            pollfd fds[2] = {{m_signals, POLLIN, 0}, {m_wake, POLLIN, 0}};
+            if (poll(fds, 2, -1) < 0) {
+                if (errno == EINTR) {
+                    continue;
+                }
                 return;
             }
-            m_caught = signal;
-            m_host.Interrupt();
+            if ((fds[1].revents & POLLIN) != 0) {
+                return;
+            }
+            signalfd_siginfo info{};
+            if (::read(m_signals, &info, sizeof info) == static_cast<ssize_t>(sizeof info)) {
+                m_caught = static_cast<int>(info.ssi_signo);
+                m_host.Interrupt();
+            }
         }
     }
 
     ConsoleJobHost& m_host;
+    int m_signals = -1;
+    int m_wake = -1;
     std::thread m_thread;
     std::atomic<int> m_caught{0};
 };
@@ -96,8 +126,13 @@ void ClearProgressLine() {
     std::fflush(stderr);
 }
 
-void PrintJson(const nlohmann::json& object) {
-    std::cout << object.dump() << std::endl;
+// Why the result could not be written, for the message at the end (0: it could).
+int g_writeError = 0;
+
+void PrintLine(const std::string& text) {
+    if (std::printf("%s\n", text.c_str()) < 0 && g_writeError == 0) {
+        g_writeError = errno;
+    }
 }
 
 int ListPorts(bool json) {
@@ -109,17 +144,7 @@ int ListPorts(bool json) {
                                }),
                 ports.end());
     if (json) {
-        nlohmann::json list = nlohmann::json::array();
-        for (const PortInfo& port : ports) {
-            list.push_back({{"name", port.name},
-                            {"device", port.path},
-                            {"description", port.Description()},
-                            {"byId", port.byIdPath},
-                            {"vendor", port.vendor},
-                            {"product", port.product},
-                            {"serialNumber", port.serialNumber}});
-        }
-        PrintJson({{"ports", list}});
+        PrintLine(ProbeOutput::PortsJson(ports));
         return kExitSuccess;
     }
     for (const PortInfo& port : ports) {
@@ -128,7 +153,7 @@ int ListPorts(bool json) {
         if (!description.empty()) {
             line += "  " + description;
         }
-        std::printf("%s\n", line.c_str());
+        PrintLine(line);
     }
     if (ports.empty()) {
         std::fprintf(stderr, "No serial ports were found.\n");
@@ -144,13 +169,10 @@ int Report(const ConsoleJobHost::Outcome& outcome, int signal, bool json, bool v
     if (outcome.status == Status::Success) {
         if (json) {
             const PortInfo* info = PortMap::Current()->FindByName(outcome.portName);
-            PrintJson({{"ok", true},
-                       {"port", outcome.portName},
-                       {"baud", outcome.baud},
-                       {"device", info != nullptr ? info->path : outcome.portName},
-                       {"banner", outcome.banner}});
+            PrintLine(
+                ProbeOutput::OutcomeJson(outcome, info != nullptr ? info->path : outcome.portName));
         } else {
-            std::printf("%s %d\n", outcome.portName.c_str(), static_cast<int>(outcome.baud));
+            PrintLine(outcome.portName + " " + std::to_string(outcome.baud));
         }
         // Which instrument answered; the result line stays the same for scripts.
         if (verbose && !outcome.banner.empty()) {
@@ -161,7 +183,7 @@ int Report(const ConsoleJobHost::Outcome& outcome, int signal, bool json, bool v
     if (outcome.status == Status::Interrupted) {
         std::fprintf(stderr, "Interrupted.\n");
         if (json) {
-            PrintJson({{"ok", false}, {"error", "Interrupted."}});
+            PrintLine(ProbeOutput::OutcomeJson(outcome, std::string()));
         }
         return 128 + (signal != 0 ? signal : SIGINT);
     }
@@ -170,19 +192,14 @@ int Report(const ConsoleJobHost::Outcome& outcome, int signal, bool json, bool v
         std::fprintf(stderr, "%s\n", outcome.reason.c_str());
     }
     if (json) {
-        nlohmann::json object = {{"ok", false}, {"error", outcome.message}};
-        if (!outcome.reason.empty()) {
-            object["reason"] = outcome.reason;
-            object["reason_code"] = outcome.reasonCode;
-        }
-        PrintJson(object);
+        PrintLine(ProbeOutput::OutcomeJson(outcome, std::string()));
     }
     return kExitFailure;
 }
 
 }  // namespace
 
-int main(int argc, char** argv) {
+int Run(int argc, char** argv) {
     CLI::App app{"Finds a Brinevane ADCP on a serial port and checks that it answers.",
                  "brinevane-probe"};
     app.set_version_flag("--version", std::string("brinevane-probe ") + BRINEVANE_VERSION);
@@ -266,4 +283,30 @@ int main(int argc, char** argv) {
         ClearProgressLine();
     }
     return Report(outcome, signals.Caught(), json, verbose);
+}
+
+int main(int argc, char** argv) {
+    // A reader that has gone makes a write fail (EPIPE), reported as any failed write; the
+    // user signals mean nothing to this program and must not end a search half done.
+    std::signal(SIGPIPE, SIG_IGN);
+    std::signal(SIGUSR1, SIG_IGN);
+    std::signal(SIGUSR2, SIG_IGN);
+    int status = kExitFailure;
+    try {
+        status = Run(argc, argv);
+    } catch (const std::exception& e) {
+        std::fprintf(stderr, "brinevane-probe: %s\n", e.what());
+    } catch (...) {
+        std::fprintf(stderr, "brinevane-probe: an unexpected error\n");
+    }
+    // The result counts only once it has been written out.
+    if (std::fflush(stdout) != 0 && g_writeError == 0) {
+        g_writeError = errno;
+    }
+    if (g_writeError != 0 || std::ferror(stdout) != 0) {
+        std::fprintf(stderr, "brinevane-probe: cannot write the result: %s\n",
+                     std::strerror(g_writeError != 0 ? g_writeError : EIO));
+        return status == kExitSuccess ? kExitFailure : status;
+    }
+    return status;
 }

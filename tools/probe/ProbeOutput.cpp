@@ -1,0 +1,46 @@
+#include "tools/probe/ProbeOutput.h"
+
+#include <nlohmann/json.hpp>
+
+namespace {
+
+std::string Text(const nlohmann::json& object) {
+    return object.dump(-1, ' ', false, nlohmann::json::error_handler_t::replace);
+}
+
+}  // namespace
+
+std::string ProbeOutput::PortsJson(const std::vector<PortInfo>& ports) {
+    nlohmann::json list = nlohmann::json::array();
+    for (const PortInfo& port : ports) {
+        list.push_back({{"name", port.name},
+                        {"device", port.path},
+                        {"description", port.Description()},
+                        {"byId", port.byIdPath},
+                        {"vendor", port.vendor},
+                        {"product", port.product},
+                        {"serialNumber", port.serialNumber}});
+    }
+    return Text({{"ports", list}});
+}
+
+std::string ProbeOutput::OutcomeJson(const ConsoleJobHost::Outcome& outcome,
+                                     const std::string& device) {
+    using Status = ConsoleJobHost::Status;
+    if (outcome.status == Status::Success) {
+        return Text({{"ok", true},
+                     {"port", outcome.portName},
+                     {"baud", outcome.baud},
+                     {"device", device},
+                     {"banner", outcome.banner}});
+    }
+    if (outcome.status == Status::Interrupted) {
+        return Text({{"ok", false}, {"error", "Interrupted."}});
+    }
+    nlohmann::json object = {{"ok", false}, {"error", outcome.message}};
+    if (!outcome.reason.empty()) {
+        object["reason"] = outcome.reason;
+        object["reason_code"] = outcome.reasonCode;
+    }
+    return Text(object);
+}

@@ -1,0 +1,16 @@
+#pragma once
+#include <string>
+#include <vector>
+
+#include "serial/PortMap.h"
+#include "tools/probe/ConsoleJobHost.h"
+
+// The command line's JSON, one object per run. Names and paths can hold any bytes, and
+// JSON text must be UTF-8: what is not is replaced (U+FFFD), never a reason to fail.
+class ProbeOutput {
+  public:
+    static std::string PortsJson(const std::vector<PortInfo>& ports);
+    // The outcome of a search or a connection; device is the path behind the port found.
+    static std::string OutcomeJson(const ConsoleJobHost::Outcome& outcome,
+                                   const std::string& device);
+};
