@@ -158,6 +158,9 @@ TEST(BadInputTest, MappedPathsThatAreNoSerialLineAreNeverOpened) {
     EXPECT_LT(MsSince(start), 2000);  // nothing to probe
     EXPECT_EQ(search.status, 1);
     EXPECT_THAT(search.err, HasSubstr("No Brinevane ADCPs were detected!"));
+    // Said of the device itself, not of the processes that happen to hold /dev/null open.
+    EXPECT_THAT(search.err, HasSubstr("COM1 (" + folder.dir + "/" + folder.entries[0] +
+                                      ") is not a serial device"));
     EXPECT_FALSE(folder.SomethingOpened());
 
     for (std::size_t i = 0; i < folder.entries.size(); ++i) {
