@@ -171,6 +171,20 @@ bool CSerial::kbhit() {
     return status.inQueue != 0;
 }
 
+platform::InputWait CSerial::WaitForInput(platform::Event& stop,
+                                          std::chrono::steady_clock::time_point deadline) {
+    if (m_hPort == nullptr) {
+        SetLastError(SERIAL_E_NOT_OPEN);
+        return platform::InputWait::Failed;
+    }
+    const platform::InputWait result = m_hPort->WaitForInput(stop, deadline);
+    if (result == platform::InputWait::Failed) {
+        TRACE("CSerial::WaitForInput: Can't wait on the port; Error=0x%08lX\n",
+              LastErrorForTrace());
+    }
+    return result;
+}
+
 std::uint32_t CSerial::ReadPort(void* buffer, std::uint32_t count) {
     if (m_ovRead.hEvent == nullptr || m_hPort == nullptr) {
         SetLastError(SERIAL_E_NOT_OPEN);
