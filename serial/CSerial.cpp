@@ -6,7 +6,7 @@
 #include <new>
 #include <thread>
 
-#include "platform/CommDriver.h"
+#include "platform/CommDriverRegistry.h"
 #include "platform/LastError.h"
 #include "platform/Trace.h"
 #include "serial/PortMap.h"
@@ -40,7 +40,7 @@ std::unique_ptr<platform::CommPort> CSerial::OpenDevice(const std::string& portN
         SetLastError(ENOENT);  // a name no port has is a missing port
         return nullptr;
     }
-    return platform::CommDriver::Current().Open(path);
+    return platform::CommDriverRegistry::Process().Open(path);
 }
 
 bool CSerial::Open(const std::string& portName, std::uint32_t baud, int parity, int stopBits,
@@ -310,7 +310,8 @@ void CSerial::EnumeratePorts() {
         // A name counts only where its device is there (in use or not): a map entry left
         // behind by a device that has gone must not be offered.
         const PortInfo* info = map->Find(i + 1);
-        const bool present = info != nullptr && platform::CommDriver::Current().Exists(info->path);
+        const bool present =
+            info != nullptr && platform::CommDriverRegistry::Process().Exists(info->path);
         m_bAvailable[i] = present ? 1 : 0;
         if (present) {
             TRACE("%s found\n", info->name.c_str());

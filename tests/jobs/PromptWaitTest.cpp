@@ -6,8 +6,8 @@
 #include <thread>
 
 #include "jobs/CThread.h"
-#include "platform/FakeCommDriver.h"
 #include "serial/CSerial.h"
+#include "tests/support/FakeCommDriver.h"
 
 namespace {
 
@@ -24,8 +24,8 @@ class StoppableJob : public CThread {
 class PromptWaitTest : public ::testing::Test {
   protected:
     void SetUp() override {
-        line = fake.driver.AddLine("/dev/ttyFAKE0");
-        ASSERT_TRUE(serial.Open("/dev/ttyFAKE0", 9600, 0, 0, 8, 4096, 4096));
+        line = fake.driver->AddLine("fake://ttyFAKE0");
+        ASSERT_TRUE(serial.Open("fake://ttyFAKE0", 9600, 0, 0, 8, 4096, 4096));
     }
 
     // Runs the wait and returns its result and how long it took.
@@ -35,8 +35,8 @@ class PromptWaitTest : public ::testing::Test {
         return {result, std::chrono::duration_cast<milliseconds>(Clock::now() - start)};
     }
 
-    platform::ScopedFakeCommDriver fake;
-    std::shared_ptr<platform::FakeLine> line;
+    support::ScopedFakeCommDriver fake;
+    std::shared_ptr<support::FakeLine> line;
     CSerial serial;
     CThread::EventPtr stop = std::make_shared<platform::Event>();
     StoppableJob job{stop};
@@ -79,7 +79,7 @@ TEST_F(PromptWaitTest, StopDuringTheWaitEndsItQuicklyWithTrue) {
 
 TEST_F(PromptWaitTest, PortThatReportsBytesItCannotDeliverStaysBoundedAndSeesAStop) {
     line->ReportWaiting(10);
-    line->Fail(platform::FakeCall::Read);
+    line->Fail(support::FakeCall::Read);
     const auto [found, took] = Wait(50);
     EXPECT_FALSE(found);
     EXPECT_LT(took.count(), 2000);

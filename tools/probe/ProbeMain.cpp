@@ -14,7 +14,7 @@
 
 #include "jobs/CSearchThread.h"
 #include "jobs/JobMessages.h"
-#include "platform/CommDriver.h"
+#include "platform/CommDriverRegistry.h"
 #include "platform/Trace.h"
 #include "serial/CSerial.h"
 #include "serial/PortMap.h"
@@ -128,11 +128,12 @@ void PrintJson(const nlohmann::json& object) {
 int ListPorts(bool json) {
     // The ports that exist: a map entry whose device has gone is not a port any more.
     std::vector<PortInfo> ports = PortMap::Refresh()->Ports();
-    ports.erase(std::remove_if(ports.begin(), ports.end(),
-                               [](const PortInfo& port) {
-                                   return !platform::CommDriver::Current().Exists(port.path);
-                               }),
-                ports.end());
+    ports.erase(
+        std::remove_if(ports.begin(), ports.end(),
+                       [](const PortInfo& port) {
+                           return !platform::CommDriverRegistry::Process().Exists(port.path);
+                       }),
+        ports.end());
     if (json) {
         nlohmann::json list = nlohmann::json::array();
         for (const PortInfo& port : ports) {
