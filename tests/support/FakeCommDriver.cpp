@@ -83,6 +83,12 @@ class FakeCommPort final : public CommPort {
         m_line->m_written.append(static_cast<const char*>(buffer), done);
         return true;
     }
+    platform::InputWait WaitForInput(platform::Event&,
+                                     std::chrono::steady_clock::time_point) override {
+        std::lock_guard<std::mutex> lock(m_line->m_mutex);
+        return m_line->Fails(FakeCall::WaitForInput) ? platform::InputWait::Failed
+                                                     : m_line->m_waitAnswer;
+    }
     bool PurgeInput() override {
         std::lock_guard<std::mutex> lock(m_line->m_mutex);
         if (m_line->Fails(FakeCall::PurgeInput)) {
@@ -157,6 +163,11 @@ void FakeLine::Clear(FakeCall call) {
 void FakeLine::ReportWaiting(std::uint32_t count) {
     std::lock_guard<std::mutex> lock(m_mutex);
     m_reportWaiting = count;
+}
+
+void FakeLine::AnswerWaits(platform::InputWait answer) {
+    std::lock_guard<std::mutex> lock(m_mutex);
+    m_waitAnswer = answer;
 }
 
 void FakeLine::LimitWrites(std::uint32_t count) {

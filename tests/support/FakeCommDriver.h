@@ -28,6 +28,7 @@ enum class FakeCall {
     PurgeInput,
     SetBreak,
     ClearBreak,
+    WaitForInput,
     Close
 };
 
@@ -47,6 +48,9 @@ class FakeLine {
     void ReportWaiting(std::uint32_t count);
     // Each write takes at most this many bytes and still reports success (0: no limit).
     void LimitWrites(std::uint32_t count);
+    // What every wait for input answers at once; by default a fake cannot block, as a
+    // driver without a descriptor (Unsupported), and its waits poll in passes.
+    void AnswerWaits(platform::InputWait answer);
     int Count(FakeCall call);
     bool IsOpen();
     LineState State();
@@ -63,6 +67,7 @@ class FakeLine {
     std::uint32_t m_outQueue = 0;
     std::uint32_t m_reportWaiting = 0;
     std::uint32_t m_writeLimit = 0;
+    platform::InputWait m_waitAnswer = platform::InputWait::Unsupported;
     std::map<FakeCall, std::uint32_t> m_failures;
     std::map<FakeCall, int> m_counts;
     bool m_open = false;
