@@ -215,8 +215,13 @@ class TermiosCommPort final : public CommPort {
         }
         pollfd watched[2] = {{m_fd, POLLIN, 0}, {stopFd, POLLIN, 0}};
         for (;;) {
-            const auto left = std::max(std::chrono::steady_clock::duration::zero(),
-                                       deadline - std::chrono::steady_clock::now());
+            auto left = std::max(std::chrono::steady_clock::duration::zero(),
+                                 deadline - std::chrono::steady_clock::now());
+            // The kernel lets poll wake up to a thousandth of its timeout late (2 ms of a
+            // 2 s wait): a long wait sleeps to just short of the deadline, then the rest.
+            if (left > std::chrono::milliseconds(10)) {
+                left -= left / 500;
+            }
             const auto seconds = std::chrono::duration_cast<std::chrono::seconds>(left);
             const timespec timeout{
                 static_cast<time_t>(seconds.count()),
@@ -231,6 +236,9 @@ class TermiosCommPort final : public CommPort {
                 return InputWait::Failed;
             }
             if (ready == 0) {
+                if (std::chrono::steady_clock::now() < deadline) {
+                    continue;
+                }
                 return InputWait::Timeout;
             }
             if (watched[1].revents != 0) {
