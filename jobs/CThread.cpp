@@ -73,11 +73,7 @@ bool CThread::IsStopRequested() {
 }
 
 bool CThread::SleepOrStop(std::uint32_t ms) {
-    return SleepOrStopUntil(std::chrono::steady_clock::now() + std::chrono::milliseconds(ms));
-}
-
-bool CThread::SleepOrStopUntil(std::chrono::steady_clock::time_point deadline) {
-    switch (m_pStopEvent->WaitUntil(deadline)) {
+    switch (m_pStopEvent->Wait(ms)) {
         case platform::WaitResult::Signaled:
             return false;
         case platform::WaitResult::Timeout:

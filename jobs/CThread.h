@@ -1,6 +1,5 @@
 #pragma once
 #include <atomic>
-#include <chrono>
 #include <cstdint>
 #include <memory>
 #include <mutex>
@@ -45,10 +44,9 @@ class CThread : public CObject {
     bool IsStopRequested();
     // Waits up to ms for a stop request: false when one woke the wait, true otherwise.
     bool SleepOrStop(std::uint32_t ms);
-    // The same, waiting until a point in time rather than for a span.
-    bool SleepOrStopUntil(std::chrono::steady_clock::time_point deadline);
     void StopRunning() { m_bRunning = false; }
     const char* GetName() const { return m_strName.c_str(); }
+    const EventPtr& GetStopEvent() const { return m_pStopEvent; }
     bool SignalStopped();
     // From any thread, until the host has stopped the job.
     Probing GetProbing() const;

@@ -3,6 +3,7 @@
 #include <algorithm>
 
 #include "jobs/CThread.h"
+#include "platform/CommTypes.h"
 #include "serial/CSerial.h"
 
 namespace {
@@ -20,40 +21,74 @@ void Keep(std::string* heard, unsigned char byte) {
 
 enum class Heard { Enough, PassesOver, Stop };
 
-// Up to passes polling passes: each drains the line byte by byte into take (true when the
-// wait has what it wanted), then asks enough whether the wait is over, then sleeps through
-// the stop event to its 1 ms tick. The pass that ends the wait sleeps too.
-template <typename Take, typename Enough>
-Heard Listen(CSerial& serial, CThread& job, unsigned passes, Take take, Enough enough) {
-    // Each pass sleeps to its own tick counted from the start, so the few tens of
-    // microseconds every wake-up runs late do not add up over 2000 passes; the passes
-    // together still take at least passes milliseconds.
-    const Clock::time_point start = Clock::now();
-    for (unsigned pass = 0; pass < passes; ++pass) {
-        const Clock::time_point tick = start + (pass + 1) * kPass;
-        // A line that floods faster than bytes can be read one by one would keep a pass
-        // draining for ever: what is left after a pass's time waits for the next pass.
+// Listens for passes milliseconds, the time that many passes of exactly 1 ms would take.
+// Each round drains the line byte by byte into take (true when the wait has what it
+// wanted) and asks enough whether the wait is over; otherwise it sleeps until bytes come,
+// a stop comes, wakeAt() or the end. A line that cannot be slept on is polled in 1 ms
+// passes through the stop event instead.
+template <typename Take, typename Enough, typename WakeAt>
+Heard Listen(CSerial& serial, CThread& job, unsigned passes, Take take, Enough enough,
+             WakeAt wakeAt) {
+    if (passes == 0) {
+        return Heard::PassesOver;
+    }
+    const Clock::time_point end = Clock::now() + passes * kPass;
+    bool blocking = true;
+    bool woken = false;  // the last sleep ended because input was waiting
+    for (;;) {
+        // A line that floods faster than bytes can be read one by one would keep the
+        // drain going for ever: what is left after 1 ms waits for the next round.
         const Clock::time_point drainUntil = Clock::now() + kPass;
         bool taken = false;
+        bool read = false;
         while (!taken && serial.kbhit()) {
             unsigned char byte = 0;
             if (serial.ReadPort(&byte, 1) != 1) {
-                break;  // a port that reports bytes it cannot deliver must not hold the pass
+                break;  // a port that reports bytes it cannot deliver must not hold the wait
             }
+            read = true;
             taken = take(byte);
             if (Clock::now() >= drainUntil) {
                 break;
             }
         }
-        const bool over = taken || enough();
-        if (!job.SleepOrStopUntil(tick)) {
-            return Heard::Stop;
-        }
-        if (over) {
+        if (taken || enough()) {
             return Heard::Enough;
         }
+        // Also catches a stop event whose waits fail, which the descriptor cannot show.
+        if (job.IsStopRequested()) {
+            return Heard::Stop;
+        }
+        if (Clock::now() >= end) {
+            return Heard::PassesOver;
+        }
+        // A line that wakes the sleep for input it then does not give would wake it at
+        // once for ever: such a round takes a 1 ms pass instead.
+        const bool sleepOnLine = blocking && (read || !woken);
+        woken = false;
+        if (sleepOnLine) {
+            switch (serial.WaitForInput(*job.GetStopEvent(), std::min(end, wakeAt()))) {
+                case platform::InputWait::Input:
+                    woken = true;
+                    continue;
+                case platform::InputWait::Stop:
+                    return Heard::Stop;
+                case platform::InputWait::Timeout:
+                    continue;
+                case platform::InputWait::Unsupported:
+                case platform::InputWait::Failed:
+                    blocking = false;
+                    break;
+            }
+        }
+        if (!job.SleepOrStop(1)) {
+            return Heard::Stop;
+        }
     }
-    return Heard::PassesOver;
+}
+
+constexpr Clock::time_point Never() {
+    return Clock::time_point::max();
 }
 
 }  // namespace
@@ -68,7 +103,7 @@ bool WaitForChar(CSerial& serial, CThread& job, unsigned char target, unsigned p
             found = byte == target;
             return found;
         },
-        [] { return false; });
+        [] { return false; }, Never);
     // A stop makes the answer true whatever the line said.
     return job.IsStopRequested() || found;
 }
@@ -94,7 +129,8 @@ bool WaitForRest(CSerial& serial, CThread& job, unsigned passes, std::chrono::mi
             lastByte = Clock::now();
             return false;
         },
-        [&] { return onPrompt && Clock::now() - lastByte >= rest; });
+        [&] { return onPrompt && Clock::now() - lastByte >= rest; },
+        [&] { return onPrompt ? lastByte + rest : Never(); });
     return outcome != Heard::PassesOver || job.IsStopRequested();
 }
 

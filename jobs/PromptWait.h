@@ -10,12 +10,13 @@ class CThread;
 constexpr unsigned char kPrompt = '>';
 constexpr unsigned kPromptPasses = 2000;
 
-// Waits for the target byte on the line, for at most the given number of polling passes.
-// Each pass drains what has arrived (up to the target), then sleeps through the job's
-// stop event to its 1 ms tick. A stop ends the wait at once. True when the target came or a stop
-// was requested; false when the passes ran out. A read that returns nothing ends the pass early, so
-// a port that reports waiting bytes it cannot deliver still sleeps and sees a stop. Every byte
-// read, the target included, is appended to heard when it is given (up to a bound).
+// Waits for the target byte on the line for as long as the given number of 1 ms polling
+// passes would take. What has arrived is read byte by byte (up to the target); otherwise
+// the wait sleeps until bytes come, the job's stop event is set or the time is up, and a
+// line that cannot be slept on is polled in 1 ms passes through the stop event. A stop
+// ends the wait at once. True when the target came or a stop was requested; false when the
+// time ran out. Every byte read, the target included, is appended to heard when it is
+// given (up to a bound).
 bool WaitForChar(CSerial& serial, CThread& job, unsigned char target, unsigned passes,
                  std::string* heard = nullptr);
 
@@ -25,7 +26,8 @@ bool WaitForChar(CSerial& serial, CThread& job, unsigned char target, unsigned p
 std::chrono::milliseconds RestTime(std::uint32_t baud);
 
 // Called just after a prompt came: reads on until the line has been quiet for the rest time
-// with a prompt as the last byte received (true), or the passes run out (false). Bytes that
+// with a prompt as the last byte received (true, seen when the rest time ends), or the
+// passes run out (false). Bytes that
 // follow a prompt (a '>' inside a banner, garbage, a stream) put the wait back to looking for
 // the next one. True on a stop. Bytes read are appended to heard as by WaitForChar.
 bool WaitForRest(CSerial& serial, CThread& job, unsigned passes, std::chrono::milliseconds rest,

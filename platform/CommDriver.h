@@ -6,8 +6,8 @@
 
 namespace platform {
 
-// Opens serial ports by device path. The process has one current driver: the termios
-// one, or a fake that a test installs.
+// Opens serial ports by device name. Each driver serves the names of its own prefix
+// (CommDriverRegistry): tty paths, or a scheme of its own.
 class CommDriver {
   public:
     virtual ~CommDriver() = default;
@@ -16,12 +16,8 @@ class CommDriver {
     // another, fails while this one is open. Null on failure, with the last error set.
     virtual std::unique_ptr<CommPort> Open(const std::string& path) = 0;
 
-    // Whether a serial device of that path exists, whether or not it is in use.
+    // Whether a serial device of that name exists, whether or not it is in use.
     virtual bool Exists(const std::string& path) = 0;
-
-    static CommDriver& Current();
-    // Installs a driver (null puts the termios driver back). Not for use while ports open.
-    static void Install(CommDriver* driver);
 };
 
 }  // namespace platform

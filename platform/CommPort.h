@@ -1,7 +1,9 @@
 #pragma once
+#include <chrono>
 #include <cstdint>
 
 #include "platform/CommTypes.h"
+#include "platform/Event.h"
 
 namespace platform {
 
@@ -25,6 +27,13 @@ class CommPort {
     virtual bool PurgeInput() = 0;
     virtual bool SetBreak() = 0;
     virtual bool ClearBreak() = 0;
+    // Sleeps until input is waiting, the stop event is set or the deadline passes, and
+    // says which. A driver that cannot block on its line keeps this default, and its
+    // caller polls in short passes instead.
+    virtual InputWait WaitForInput(Event& /*stop*/,
+                                   std::chrono::steady_clock::time_point /*deadline*/) {
+        return InputWait::Unsupported;
+    }
     // Releases the port at once, discarding unsent output. The object is spent afterwards.
     virtual bool Close() = 0;
 };

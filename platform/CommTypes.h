@@ -39,4 +39,13 @@ struct CommStatus {
     std::uint32_t outQueue = 0;
 };
 
+// How a wait for input on a line ended.
+enum class InputWait {
+    Input,        // bytes are waiting to be read (or the line has something to report)
+    Stop,         // the stop event was set
+    Timeout,      // the deadline passed
+    Unsupported,  // the driver cannot block on its line: poll it in short passes instead
+    Failed,       // the wait itself failed; the last error says why
+};
+
 }  // namespace platform

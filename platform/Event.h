@@ -15,7 +15,7 @@ class Event {
     Event() = default;
     Event(const Event&) = delete;
     Event& operator=(const Event&) = delete;
-    virtual ~Event() = default;
+    virtual ~Event();
 
     virtual bool Set();
     virtual bool Reset();
@@ -26,10 +26,16 @@ class Event {
         return WaitUntil(std::chrono::steady_clock::now() + std::chrono::milliseconds(timeoutMs));
     }
 
+    // A descriptor that is readable exactly while the event is set, for a wait that also
+    // watches a line (poll). Made on first use, so events nobody waits on that way hold
+    // none; -1 when the system has none to give (the last error says why).
+    int Descriptor();
+
   private:
     std::mutex m_mutex;
     std::condition_variable m_changed;
     bool m_bSignaled = false;
+    int m_fd = -1;
 };
 
 }  // namespace platform

@@ -1,7 +1,6 @@
 #include "platform/WorkerThread.h"
 
 #include <pthread.h>
-#include <sys/prctl.h>
 
 #include <atomic>
 #include <cerrno>
@@ -27,7 +26,6 @@ void* Trampoline(void* raw) {
     const ThreadProcFn proc = args->proc;
     void* const param = args->param;
     delete args;
-    prctl(PR_SET_TIMERSLACK, 1UL, 0UL, 0UL, 0UL);
     proc(param);
     return nullptr;
 }

@@ -15,7 +15,6 @@ struct WorkerThread {
 // beforeRun, when given, runs on the starting thread after the thread exists and before
 // proc begins: the starter can record the thread in an object that proc may delete.
 // Returns false, with the last error set, when no thread could be started.
-// The thread asks for a 1 us timer slack, so its 1 ms polling sleeps end close to 1 ms.
 bool StartWorkerThread(ThreadProcFn proc, void* param,
                        const std::function<void(const WorkerThread&)>& beforeRun = {});
 

@@ -6,7 +6,7 @@
 #include <new>
 #include <thread>
 
-#include "platform/CommDriver.h"
+#include "platform/CommDriverRegistry.h"
 #include "platform/LastError.h"
 #include "platform/Trace.h"
 #include "serial/BaudRates.h"
@@ -48,7 +48,7 @@ std::unique_ptr<platform::CommPort> CSerial::OpenDevice(const std::string& portN
         SetLastError(SERIAL_E_DEVICE_CHANGED);
         return nullptr;
     }
-    return platform::CommDriver::Current().Open(path);
+    return platform::CommDriverRegistry::Process().Open(path);
 }
 
 bool CSerial::Open(const std::string& portName, std::uint32_t baud, int parity, int stopBits,
@@ -157,6 +157,20 @@ bool CSerial::kbhit() {
         return false;
     }
     return status.inQueue != 0;
+}
+
+platform::InputWait CSerial::WaitForInput(platform::Event& stop,
+                                          std::chrono::steady_clock::time_point deadline) {
+    if (m_hPort == nullptr) {
+        SetLastError(SERIAL_E_NOT_OPEN);
+        return platform::InputWait::Failed;
+    }
+    const platform::InputWait result = m_hPort->WaitForInput(stop, deadline);
+    if (result == platform::InputWait::Failed) {
+        TRACE("CSerial::WaitForInput: Can't wait on the port; Error=0x%08lX\n",
+              LastErrorForTrace());
+    }
+    return result;
 }
 
 std::uint32_t CSerial::ReadPort(void* buffer, std::uint32_t count) {
@@ -284,7 +298,8 @@ void CSerial::EnumeratePorts() {
         // A name counts only where its device is there (in use or not): a map entry left
         // behind by a device that has gone must not be offered.
         const PortInfo* info = map->Find(i + 1);
-        const bool present = info != nullptr && platform::CommDriver::Current().Exists(info->path);
+        const bool present =
+            info != nullptr && platform::CommDriverRegistry::Process().Exists(info->path);
         m_bAvailable[i] = present ? 1 : 0;
         if (present) {
             TRACE("%s found\n", info->name.c_str());

@@ -1,4 +1,5 @@
 #pragma once
+#include <chrono>
 #include <cstdint>
 #include <memory>
 #include <string>
@@ -44,6 +45,10 @@ class CSerial : public CObject {
     static std::uint32_t ValidateBaud(std::uint32_t baud);
 
     bool kbhit();
+    // Sleeps until bytes wait to be read, the stop event is set or the deadline passes.
+    // Unsupported where the driver cannot block on its line: poll kbhit in passes then.
+    platform::InputWait WaitForInput(platform::Event& stop,
+                                     std::chrono::steady_clock::time_point deadline);
     std::uint32_t ReadPort(void* buffer, std::uint32_t count);
     std::uint32_t WritePort(const void* buffer, std::uint32_t count);
     std::uint32_t WritePort(const std::string& text);

@@ -14,6 +14,8 @@
 #include <set>
 #include <sstream>
 
+#include "platform/CommDriverRegistry.h"
+
 namespace {
 
 std::string Trim(const std::string& text) {
@@ -164,6 +166,33 @@ std::string DeviceText(const PortInfo& info) {
     return description.empty() ? info.path : description + " on " + info.path;
 }
 
+// The scheme that a name begins with among those a driver is registered for, or empty.
+std::string SchemeOf(const std::string& name) {
+    for (const std::string& scheme : platform::CommDriverRegistry::Process().Schemes()) {
+        if (name.size() > scheme.size() && name.compare(0, scheme.size(), scheme) == 0) {
+            return scheme;
+        }
+    }
+    return {};
+}
+
+// Why a map entry's device cannot be used, or empty when it can: a tty path, or a name
+// under a scheme that a driver serves.
+std::string DeviceProblem(const std::string& device) {
+    if (!device.empty() && device[0] == '/') {
+        return {};
+    }
+    if (!SchemeOf(device).empty()) {
+        return {};
+    }
+    std::string problem = "the device must be an absolute path";
+    const std::vector<std::string> schemes = platform::CommDriverRegistry::Process().Schemes();
+    for (std::size_t i = 0; i < schemes.size(); ++i) {
+        problem += (i == 0 ? " or a name under " : ", ") + schemes[i];
+    }
+    return problem;
+}
+
 std::mutex g_currentMutex;
 std::shared_ptr<const PortMap> g_current;
 
@@ -221,8 +250,8 @@ PortMap PortMap::Parse(const std::string& text, std::vector<std::string>* proble
         const int number = PortNumber(name);
         if (number == 0) {
             complain("'" + entry + "': the port name must be COM1 to COM32");
-        } else if (path.empty() || path[0] != '/') {
-            complain("'" + entry + "': the device must be an absolute path");
+        } else if (const std::string problem = DeviceProblem(path); !problem.empty()) {
+            complain("'" + entry + "': " + problem);
         } else if (map.m_slots[number - 1]) {
             complain("'" + entry + "': " + name + " is given twice; the first one is kept");
         } else {
@@ -374,11 +403,14 @@ std::string PortMap::Resolve(const std::string& name) const {
     if (const PortInfo* info = FindByName(name)) {
         return info->path;
     }
-    if (name.compare(0, 5, "/dev/") == 0 && name.find("..") == std::string::npos &&
-        name.find('\0') == std::string::npos) {
+    if (name.find('\0') != std::string::npos) {
+        return {};
+    }
+    if (name.compare(0, 5, "/dev/") == 0 && name.find("..") == std::string::npos) {
         return name;
     }
-    return {};
+    // A name its scheme's driver serves is a device of its own ("socket://host:4001").
+    return SchemeOf(name).empty() ? std::string() : name;
 }
 
 std::string PortMap::Confirm(const std::string& name, std::string* path) const {

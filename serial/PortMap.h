@@ -35,8 +35,9 @@ class PortMap {
     static int PortNumber(const std::string& name);
     static std::string PortName(int number);
 
-    // Reads a "COM1=/dev/pts/3,COM4=/dev/ttyUSB0" text. Each malformed entry is skipped
-    // and described in problems.
+    // Reads a "COM1=/dev/pts/3,COM4=/dev/ttyUSB0" text; a device is an absolute path or a
+    // name under a registered scheme. Each malformed entry is skipped and described in
+    // problems.
     static PortMap Parse(const std::string& text, std::vector<std::string>* problems);
 
     // The host's serial ttys found under sysRoot/class/tty (never opened): ttyS ports only
@@ -61,8 +62,9 @@ class PortMap {
     const PortInfo* FindByName(const std::string& name) const;
     std::vector<PortInfo> Ports() const;
 
-    // The device path for a port name: the mapped device for COM1..COM32, or the name
-    // itself for an absolute path under /dev/ without "..". Empty when there is none.
+    // The device for a port name: the mapped device for COM1..COM32, or the name itself
+    // for an absolute path under /dev/ without ".." or a name under a scheme that a
+    // driver is registered for (CommDriverRegistry). Empty when there is none.
     std::string Resolve(const std::string& name) const;
 
     // Checks that a discovered port's name still stands for the device this map saw under

@@ -10,11 +10,11 @@
 #include "jobs/CProgramThread.h"
 #include "jobs/CSearchThread.h"
 #include "jobs/PromptWait.h"
-#include "platform/FakeCommDriver.h"
 #include "serial/CSerial.h"
 #include "tests/faults/FaultSupport.h"
 #include "tests/jobs/JobRecorder.h"
 #include "tests/platform/PtyPair.h"
+#include "tests/support/FakeCommDriver.h"
 #include "tests/tools/ChildProcess.h"
 #include "tools/sim/InstrumentSimulator.h"
 
@@ -130,7 +130,7 @@ TEST(LineFaultTest, ANoiseFloodEndsTheWaitOnTime) {
 // A job on COM1, a fake line that the test makes misbehave.
 class FakeLineJobTest : public ::testing::Test {
   protected:
-    void SetUp() override { UsePorts("COM1=/dev/ttyFAKE0"); }
+    void SetUp() override { UsePorts("COM1=fake://ttyFAKE0"); }
 
     // Starts the job and waits for its failure; the time from the start to it.
     long FailureAfter(CThread* job, std::uint32_t message) {
@@ -143,8 +143,8 @@ class FakeLineJobTest : public ::testing::Test {
         return MsSince(start);
     }
 
-    platform::ScopedFakeCommDriver fake;
-    std::shared_ptr<platform::FakeLine> line = fake.driver.AddLine("/dev/ttyFAKE0");
+    support::ScopedFakeCommDriver fake;
+    std::shared_ptr<support::FakeLine> line = fake.driver->AddLine("fake://ttyFAKE0");
     JobRecorder host;
     RunSettings settings{"COM1", 9600};
 };
@@ -154,12 +154,12 @@ class FakeLineJobTest : public ::testing::Test {
 // a device that has gone, and are explained so.
 TEST_F(FakeLineJobTest, APortThatReportsBytesItCannotDeliverFailsTheConnectionOnTime) {
     line->ReportWaiting(10);
-    line->Fail(platform::FakeCall::Read);
+    line->Fail(support::FakeCall::Read);
     auto* job = new CProgramThread(settings);
     const long took = FailureAfter(job, WM_PROGRAM_NOTIFY);
     EXPECT_GE(took, 2000);
     EXPECT_LT(took, 3500);
-    EXPECT_THAT(job->GetFailure().Explain(), HasSubstr("COM1 (/dev/ttyFAKE0) has gone"));
+    EXPECT_THAT(job->GetFailure().Explain(), HasSubstr("COM1 (fake://ttyFAKE0) has gone"));
     EXPECT_TRUE(host.Stop());
     EXPECT_EQ(host.Posted(), kConnectionFailed);
     EXPECT_FALSE(line->IsOpen());  // the job's port went with the job
@@ -168,17 +168,17 @@ TEST_F(FakeLineJobTest, APortThatReportsBytesItCannotDeliverFailsTheConnectionOn
 // A break that cannot be cleared may leave the line held in break, where no byte crosses:
 // each rate's probe is given up at once instead of reporting on a line it cannot trust.
 TEST_F(FakeLineJobTest, ABreakThatCannotBeClearedFailsItsProbe) {
-    line->Fail(platform::FakeCall::ClearBreak);
+    line->Fail(support::FakeCall::ClearBreak);
     // Eight 300 ms breaks, and no wait after any of them.
     EXPECT_LT(FailureAfter(new CSearchThread(), WM_SEARCH_NOTIFY), 4000);
-    EXPECT_EQ(line->Count(platform::FakeCall::SetBreak), 8);
+    EXPECT_EQ(line->Count(support::FakeCall::SetBreak), 8);
     EXPECT_TRUE(host.Stop());
 }
 
 // The connection's line feed cannot be written: that is what the user is told, not that
 // the instrument did not answer.
 TEST_F(FakeLineJobTest, ALineFeedThatCannotBeWrittenIsExplainedAsSuch) {
-    line->Fail(platform::FakeCall::Write, EPERM);
+    line->Fail(support::FakeCall::Write, EPERM);
     auto* job = new CProgramThread(settings);
     EXPECT_LT(FailureAfter(job, WM_PROGRAM_NOTIFY), 1000);  // no wait for an answer
     EXPECT_THAT(job->GetFailure().Explain(), HasSubstr("could not write to COM1: "));

@@ -8,10 +8,10 @@
 
 #include "jobs/CProgramThread.h"
 #include "jobs/CSearchThread.h"
-#include "platform/FakeCommDriver.h"
 #include "serial/CSerial.h"
 #include "tests/faults/FaultSupport.h"
 #include "tests/jobs/JobRecorder.h"
+#include "tests/support/FakeCommDriver.h"
 #include "tools/sim/InstrumentSimulator.h"
 
 namespace {
@@ -81,13 +81,13 @@ TEST_F(StopTest, SearchDuringTheWaitForThePrompt) {
 }
 
 TEST_F(StopTest, SearchWaitingOnAPortThatReportsBytesItCannotDeliver) {
-    platform::ScopedFakeCommDriver fake;
-    auto line = fake.driver.AddLine("/dev/ttyFAKE0");
+    support::ScopedFakeCommDriver fake;
+    auto line = fake.driver->AddLine("fake://ttyFAKE0");
     line->ReportWaiting(10);
-    line->Fail(platform::FakeCall::Read);
-    UsePorts("COM1=/dev/ttyFAKE0");
+    line->Fail(support::FakeCall::Read);
+    UsePorts("COM1=fake://ttyFAKE0");
     StartSearch();
-    ASSERT_TRUE(HoldsWithin([&] { return line->Count(platform::FakeCall::Read) > 0; }));
+    ASSERT_TRUE(HoldsWithin([&] { return line->Count(support::FakeCall::Read) > 0; }));
     std::this_thread::sleep_for(milliseconds(200));
     EXPECT_LT(StopAndMeasure(), kPollingStopMs);
     EXPECT_FALSE(line->IsOpen());

@@ -7,9 +7,9 @@
 
 #include "jobs/CThread.h"
 #include "jobs/PromptWait.h"
-#include "platform/FakeCommDriver.h"
 #include "serial/CSerial.h"
 #include "serial/PortMap.h"
+#include "tests/support/FakeCommDriver.h"
 
 namespace {
 
@@ -22,12 +22,14 @@ class IdleJob : public CThread {
 }  // namespace
 
 extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size) {
-    static platform::ScopedFakeCommDriver* fake = [] {
-        setenv("BRINEVANE_PORTS", "COM1=/dev/fuzz", 1);
+    // The scheme is registered before the map is read, or the map would refuse the name.
+    static support::ScopedFakeCommDriver* fake = [] {
+        auto* registered = new support::ScopedFakeCommDriver();
+        setenv("BRINEVANE_PORTS", "COM1=fake://fuzz", 1);
         PortMap::Refresh();
-        return new platform::ScopedFakeCommDriver();
+        return registered;
     }();
-    auto line = fake->driver.AddLine("/dev/fuzz");
+    auto line = fake->driver->AddLine("fake://fuzz");
     const std::string bytes(reinterpret_cast<const char*>(data), size);
     line->Feed(bytes);
 

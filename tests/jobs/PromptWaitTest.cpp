@@ -1,13 +1,19 @@
 #include "jobs/PromptWait.h"
 
 #include <gtest/gtest.h>
+#include <sys/resource.h>
 
 #include <chrono>
+#include <cstdlib>
+#include <functional>
 #include <thread>
+#include <tuple>
 
 #include "jobs/CThread.h"
-#include "platform/FakeCommDriver.h"
 #include "serial/CSerial.h"
+#include "serial/PortMap.h"
+#include "tests/platform/PtyPair.h"
+#include "tests/support/FakeCommDriver.h"
 
 namespace {
 
@@ -24,8 +30,8 @@ class StoppableJob : public CThread {
 class PromptWaitTest : public ::testing::Test {
   protected:
     void SetUp() override {
-        line = fake.driver.AddLine("/dev/ttyFAKE0");
-        ASSERT_TRUE(serial.Open("/dev/ttyFAKE0", 9600, 0, 0, 8, 4096, 4096));
+        line = fake.driver->AddLine("fake://ttyFAKE0");
+        ASSERT_TRUE(serial.Open("fake://ttyFAKE0", 9600, 0, 0, 8, 4096, 4096));
     }
 
     // Runs the wait and returns its result and how long it took.
@@ -35,8 +41,8 @@ class PromptWaitTest : public ::testing::Test {
         return {result, std::chrono::duration_cast<milliseconds>(Clock::now() - start)};
     }
 
-    platform::ScopedFakeCommDriver fake;
-    std::shared_ptr<platform::FakeLine> line;
+    support::ScopedFakeCommDriver fake;
+    std::shared_ptr<support::FakeLine> line;
     CSerial serial;
     CThread::EventPtr stop = std::make_shared<platform::Event>();
     StoppableJob job{stop};
@@ -79,7 +85,7 @@ TEST_F(PromptWaitTest, StopDuringTheWaitEndsItQuicklyWithTrue) {
 
 TEST_F(PromptWaitTest, PortThatReportsBytesItCannotDeliverStaysBoundedAndSeesAStop) {
     line->ReportWaiting(10);
-    line->Fail(platform::FakeCall::Read);
+    line->Fail(support::FakeCall::Read);
     const auto [found, took] = Wait(50);
     EXPECT_FALSE(found);
     EXPECT_LT(took.count(), 2000);
@@ -91,6 +97,109 @@ TEST_F(PromptWaitTest, PortThatReportsBytesItCannotDeliverStaysBoundedAndSeesASt
     stopper.join();
     EXPECT_TRUE(stopped);
     EXPECT_LT(tookStopped.count(), 1000);
+}
+
+// A driver whose wait keeps saying input waits while none can be read would wake the wait
+// at once for ever; one whose wait fails cannot be slept on at all. Both get 1 ms passes.
+TEST_F(PromptWaitTest, ALineThatCannotBeSleptOnIsPolledInPassesWithinTheBudget) {
+    line->AnswerWaits(platform::InputWait::Input);
+    auto [found, took] = Wait(100);
+    EXPECT_FALSE(found);
+    EXPECT_GE(took.count(), 100);
+    EXPECT_LE(line->Count(support::FakeCall::WaitForInput), 101);
+
+    line->Fail(support::FakeCall::WaitForInput);
+    const int before = line->Count(support::FakeCall::WaitForInput);
+    std::tie(found, took) = Wait(100);
+    EXPECT_FALSE(found);
+    EXPECT_GE(took.count(), 100);
+    EXPECT_EQ(line->Count(support::FakeCall::WaitForInput), before + 1);
+}
+
+// The waits on a real tty, which they sleep on together with the stop event.
+class PromptWaitOnATtyTest : public ::testing::Test {
+  protected:
+    void SetUp() override {
+        ASSERT_TRUE(pty.Ok());
+        setenv("BRINEVANE_PORTS", ("COM1=" + pty.Path()).c_str(), 1);
+        PortMap::Refresh();
+        ASSERT_TRUE(serial.Open("COM1", 9600, 0, 0, 8, 4096, 4096));
+    }
+
+    // How often this thread went to sleep: polling every 1 ms shows there.
+    static rusage Usage() {
+        rusage usage{};
+        getrusage(RUSAGE_THREAD, &usage);
+        return usage;
+    }
+    static long Sleeps(const rusage& since) { return Usage().ru_nvcsw - since.ru_nvcsw; }
+
+    // Runs action on another thread after delay; returns when it ran.
+    std::thread After(milliseconds delay, std::function<void()> action, Clock::time_point& when) {
+        return std::thread([=, &when] {
+            std::this_thread::sleep_for(delay);
+            when = Clock::now();
+            action();
+        });
+    }
+
+    PtyPair pty;
+    CSerial serial;
+    CThread::EventPtr stop = std::make_shared<platform::Event>();
+    StoppableJob job{stop};
+};
+
+TEST_F(PromptWaitOnATtyTest, SilenceIsSleptThroughAndEndsWhenThePassesWould) {
+    const rusage before = Usage();
+    const auto start = Clock::now();
+    EXPECT_FALSE(WaitForChar(serial, job, kPrompt, 300));
+    const auto took = std::chrono::duration_cast<milliseconds>(Clock::now() - start).count();
+    EXPECT_GE(took, 300);
+    EXPECT_LT(took, 1500);
+    EXPECT_LT(Sleeps(before), 30);  // 1 ms passes would sleep 300 times
+}
+
+TEST_F(PromptWaitOnATtyTest, APromptOrAStopWakesTheWaitAtOnce) {
+    Clock::time_point sent;
+    std::thread writer = After(
+        milliseconds(100), [this] { pty.MasterWrite("banner>"); }, sent);
+    EXPECT_TRUE(WaitForChar(serial, job, kPrompt, kPromptPasses));
+    const auto seen = Clock::now();
+    writer.join();
+    EXPECT_LT(std::chrono::duration_cast<milliseconds>(seen - sent).count(), 50);
+
+    Clock::time_point set;
+    std::thread stopper = After(
+        milliseconds(100), [this] { stop->Set(); }, set);
+    EXPECT_TRUE(WaitForChar(serial, job, kPrompt, kPromptPasses));
+    const auto stopped = Clock::now();
+    stopper.join();
+    EXPECT_LT(std::chrono::duration_cast<milliseconds>(stopped - set).count(), 50);
+}
+
+TEST_F(PromptWaitOnATtyTest, TheRestIsCountedFromTheLastByteAndWakesTheWaitWhenItEnds) {
+    const milliseconds rest(100);
+    ASSERT_TRUE(pty.MasterWrite(">"));
+    Clock::time_point sent;
+    std::thread writer = After(
+        milliseconds(60), [this] { pty.MasterWrite("x>"); }, sent);
+    const rusage before = Usage();
+    EXPECT_TRUE(WaitForRest(serial, job, kPromptPasses, rest));
+    const auto done = Clock::now();
+    writer.join();
+    const auto afterLast = std::chrono::duration_cast<milliseconds>(done - sent).count();
+    EXPECT_GE(afterLast, 100);
+    EXPECT_LT(afterLast, 600);
+    EXPECT_LT(Sleeps(before), 30);
+}
+
+TEST_F(PromptWaitOnATtyTest, ALineThatHungUpStillEndsOnTime) {
+    pty.CloseMaster();
+    const auto start = Clock::now();
+    EXPECT_FALSE(WaitForChar(serial, job, kPrompt, 200));
+    const auto took = std::chrono::duration_cast<milliseconds>(Clock::now() - start).count();
+    EXPECT_GE(took, 200);
+    EXPECT_LT(took, 2000);
 }
 
 }  // namespace

@@ -1,6 +1,7 @@
 #include "platform/Event.h"
 
 #include <gtest/gtest.h>
+#include <poll.h>
 
 #include <chrono>
 #include <thread>
@@ -45,6 +46,30 @@ TEST(EventTest, SetWakesAllWaitersAtOnce) {
     for (const WaitResult result : results) {
         EXPECT_EQ(result, WaitResult::Signaled);
     }
+}
+
+// What a wait on a line together with the event relies on.
+TEST(EventTest, ItsDescriptorIsReadableExactlyWhileItIsSet) {
+    auto readable = [](int fd) {
+        pollfd watched{fd, POLLIN, 0};
+        return poll(&watched, 1, 0) == 1 && (watched.revents & POLLIN) != 0;
+    };
+    platform::Event event;
+    const int fd = event.Descriptor();
+    ASSERT_GE(fd, 0);
+    EXPECT_EQ(event.Descriptor(), fd);
+    EXPECT_FALSE(readable(fd));
+    event.Set();
+    event.Set();
+    EXPECT_TRUE(readable(fd));
+    EXPECT_TRUE(readable(fd));  // a wait does not consume it
+    event.Reset();
+    EXPECT_FALSE(readable(fd));
+    EXPECT_EQ(event.Wait(0), WaitResult::Timeout);
+
+    platform::Event setFirst;
+    setFirst.Set();
+    EXPECT_TRUE(readable(setFirst.Descriptor()));
 }
 
 }  // namespace

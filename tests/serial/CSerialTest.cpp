@@ -7,15 +7,15 @@
 #include <cstdlib>
 #include <string>
 
-#include "platform/FakeCommDriver.h"
 #include "platform/LastError.h"
 #include "serial/PortMap.h"
+#include "tests/support/FakeCommDriver.h"
 
 namespace {
 
-using platform::FakeCall;
 using platform::GetLastError;
 using platform::SetLastError;
+using support::FakeCall;
 using Clock = std::chrono::steady_clock;
 
 constexpr std::uint32_t kUntouched = 0x1234;
@@ -29,19 +29,19 @@ long MsSince(Clock::time_point start) {
 class CSerialTest : public ::testing::Test {
   protected:
     void SetUp() override {
-        setenv("BRINEVANE_PORTS", "COM1=/dev/fake1,COM2=/dev/gone,COM3=/dev/fake3", 1);
+        setenv("BRINEVANE_PORTS", "COM1=fake://com1,COM2=fake://gone,COM3=fake://com3", 1);
         PortMap::Refresh();
-        m_com1 = m_fake.driver.AddLine("/dev/fake1");
-        m_com3 = m_fake.driver.AddLine("/dev/fake3");
+        m_com1 = m_fake.driver->AddLine("fake://com1");
+        m_com3 = m_fake.driver->AddLine("fake://com3");
     }
 
     bool OpenCom1(std::uint32_t baud = 9600, std::uint32_t in = 4096, std::uint32_t out = 4096) {
         return m_serial.Open("COM1", baud, 0, 0, 8, in, out);
     }
 
-    platform::ScopedFakeCommDriver m_fake;
-    std::shared_ptr<platform::FakeLine> m_com1;
-    std::shared_ptr<platform::FakeLine> m_com3;
+    support::ScopedFakeCommDriver m_fake;
+    std::shared_ptr<support::FakeLine> m_com1;
+    std::shared_ptr<support::FakeLine> m_com3;
     CSerial m_serial;
 };
 
@@ -315,7 +315,7 @@ TEST_F(CSerialTest, PortsAreHandedOutInOrderFromTheLastEnumeration) {
     EXPECT_EQ(m_serial.NextAvailablePort(), 1);
 
     // Nothing changes until the next enumeration.
-    setenv("BRINEVANE_PORTS", "COM3=/dev/fake3", 1);
+    setenv("BRINEVANE_PORTS", "COM3=fake://com3", 1);
     EXPECT_EQ(m_serial.NextAvailablePort(), 3);
     m_serial.EnumeratePorts();
     EXPECT_EQ(m_serial.NextAvailablePort(), 3);
@@ -327,8 +327,8 @@ TEST_F(CSerialTest, PortsAreHandedOutInOrderFromTheLastEnumeration) {
 }
 
 TEST_F(CSerialTest, TheLastPortIsCom32AndTheCursorStopsThere) {
-    m_fake.driver.AddLine("/dev/fake32");
-    setenv("BRINEVANE_PORTS", "COM32=/dev/fake32,COM33=/dev/fake1", 1);
+    m_fake.driver->AddLine("fake://com32");
+    setenv("BRINEVANE_PORTS", "COM32=fake://com32,COM33=fake://com1", 1);
     m_serial.EnumeratePorts();
     int handedOut = 0;
     int last = 0;

@@ -19,7 +19,7 @@
 
 #include "jobs/CSearchThread.h"
 #include "jobs/JobMessages.h"
-#include "platform/CommDriver.h"
+#include "platform/CommDriverRegistry.h"
 #include "platform/Trace.h"
 #include "serial/BaudRates.h"
 #include "serial/CSerial.h"
@@ -138,11 +138,12 @@ void PrintLine(const std::string& text) {
 int ListPorts(bool json) {
     // The ports that exist: a map entry whose device has gone is not a port any more.
     std::vector<PortInfo> ports = PortMap::Refresh()->Ports();
-    ports.erase(std::remove_if(ports.begin(), ports.end(),
-                               [](const PortInfo& port) {
-                                   return !platform::CommDriver::Current().Exists(port.path);
-                               }),
-                ports.end());
+    ports.erase(
+        std::remove_if(ports.begin(), ports.end(),
+                       [](const PortInfo& port) {
+                           return !platform::CommDriverRegistry::Process().Exists(port.path);
+                       }),
+        ports.end());
     if (json) {
         PrintLine(ProbeOutput::PortsJson(ports));
         return kExitSuccess;

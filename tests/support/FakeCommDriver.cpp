@@ -1,11 +1,18 @@
-#include "platform/FakeCommDriver.h"
+#include "tests/support/FakeCommDriver.h"
 
 #include <cerrno>
+#include <cstdio>
+#include <cstdlib>
 #include <cstring>
 
+#include "platform/CommDriverRegistry.h"
 #include "platform/LastError.h"
 
-namespace platform {
+namespace support {
+
+using platform::CommStatus;
+using platform::CommTimeouts;
+using platform::SetLastError;
 
 class FakeCommPort final : public CommPort {
   public:
@@ -75,6 +82,12 @@ class FakeCommPort final : public CommPort {
         done = (limit != 0 && limit < count) ? limit : count;
         m_line->m_written.append(static_cast<const char*>(buffer), done);
         return true;
+    }
+    platform::InputWait WaitForInput(platform::Event&,
+                                     std::chrono::steady_clock::time_point) override {
+        std::lock_guard<std::mutex> lock(m_line->m_mutex);
+        return m_line->Fails(FakeCall::WaitForInput) ? platform::InputWait::Failed
+                                                     : m_line->m_waitAnswer;
     }
     bool PurgeInput() override {
         std::lock_guard<std::mutex> lock(m_line->m_mutex);
@@ -152,6 +165,11 @@ void FakeLine::ReportWaiting(std::uint32_t count) {
     m_reportWaiting = count;
 }
 
+void FakeLine::AnswerWaits(platform::InputWait answer) {
+    std::lock_guard<std::mutex> lock(m_mutex);
+    m_waitAnswer = answer;
+}
+
 void FakeLine::LimitWrites(std::uint32_t count) {
     std::lock_guard<std::mutex> lock(m_mutex);
     m_writeLimit = count;
@@ -177,10 +195,10 @@ std::pair<std::uint32_t, std::uint32_t> FakeLine::QueueSizes() {
     return m_queueSizes;
 }
 
-std::shared_ptr<FakeLine> FakeCommDriver::AddLine(const std::string& path) {
+std::shared_ptr<FakeLine> FakeCommDriver::AddLine(const std::string& name) {
     std::lock_guard<std::mutex> lock(m_mutex);
     auto line = std::make_shared<FakeLine>();
-    m_lines[path] = line;
+    m_lines[name] = line;
     return line;
 }
 
@@ -212,4 +230,17 @@ bool FakeCommDriver::Exists(const std::string& path) {
     return m_lines.count(path) != 0;
 }
 
-}  // namespace platform
+ScopedFakeCommDriver::ScopedFakeCommDriver() {
+    if (!platform::CommDriverRegistry::Process().Register(FakeCommDriver::kScheme, driver)) {
+        // Two fakes at once would leave a test talking to lines it never set up.
+        std::fprintf(stderr, "ScopedFakeCommDriver: %s is already registered\n",
+                     FakeCommDriver::kScheme);
+        std::abort();
+    }
+}
+
+ScopedFakeCommDriver::~ScopedFakeCommDriver() {
+    platform::CommDriverRegistry::Process().Unregister(FakeCommDriver::kScheme);
+}
+
+}  // namespace support

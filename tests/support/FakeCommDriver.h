@@ -10,7 +10,10 @@
 
 #include "platform/CommDriver.h"
 
-namespace platform {
+namespace support {
+
+using platform::CommPort;
+using platform::LineState;
 
 // The operations of a fake line that a test can make fail.
 enum class FakeCall {
@@ -25,6 +28,7 @@ enum class FakeCall {
     PurgeInput,
     SetBreak,
     ClearBreak,
+    WaitForInput,
     Close
 };
 
@@ -44,6 +48,9 @@ class FakeLine {
     void ReportWaiting(std::uint32_t count);
     // Each write takes at most this many bytes and still reports success (0: no limit).
     void LimitWrites(std::uint32_t count);
+    // What every wait for input answers at once; by default a fake cannot block, as a
+    // driver without a descriptor (Unsupported), and its waits poll in passes.
+    void AnswerWaits(platform::InputWait answer);
     int Count(FakeCall call);
     bool IsOpen();
     LineState State();
@@ -60,6 +67,7 @@ class FakeLine {
     std::uint32_t m_outQueue = 0;
     std::uint32_t m_reportWaiting = 0;
     std::uint32_t m_writeLimit = 0;
+    platform::InputWait m_waitAnswer = platform::InputWait::Unsupported;
     std::map<FakeCall, std::uint32_t> m_failures;
     std::map<FakeCall, int> m_counts;
     bool m_open = false;
@@ -67,10 +75,14 @@ class FakeLine {
     std::pair<std::uint32_t, std::uint32_t> m_queueSizes{0, 0};
 };
 
-// A driver of fake lines keyed by path, exclusive like the real one.
-class FakeCommDriver : public CommDriver {
+// A driver of fake lines keyed by name, exclusive like the real one. It serves its own
+// scheme, so that real ttys stay with their own driver while a test runs.
+class FakeCommDriver : public platform::CommDriver {
   public:
-    std::shared_ptr<FakeLine> AddLine(const std::string& path);
+    static constexpr const char* kScheme = "fake://";
+
+    // The name is the scheme and a word: "fake://com1".
+    std::shared_ptr<FakeLine> AddLine(const std::string& name);
     std::unique_ptr<CommPort> Open(const std::string& path) override;
     bool Exists(const std::string& path) override;
 
@@ -79,12 +91,15 @@ class FakeCommDriver : public CommDriver {
     std::map<std::string, std::shared_ptr<FakeLine>> m_lines;
 };
 
-// Installs a fake driver for the scope of a test.
+// Registers a fake driver under its scheme for the scope of a test.
 class ScopedFakeCommDriver {
   public:
-    ScopedFakeCommDriver() { CommDriver::Install(&driver); }
-    ~ScopedFakeCommDriver() { CommDriver::Install(nullptr); }
-    FakeCommDriver driver;
+    ScopedFakeCommDriver();
+    ~ScopedFakeCommDriver();
+    ScopedFakeCommDriver(const ScopedFakeCommDriver&) = delete;
+    ScopedFakeCommDriver& operator=(const ScopedFakeCommDriver&) = delete;
+
+    const std::shared_ptr<FakeCommDriver> driver = std::make_shared<FakeCommDriver>();
 };
 
-}  // namespace platform
+}  // namespace support

@@ -1,0 +1,95 @@
+#include "platform/CommDriverRegistry.h"
+
+#include <algorithm>
+#include <cctype>
+#include <cerrno>
+
+#include "platform/LastError.h"
+#include "platform/TermiosCommDriver.h"
+
+namespace platform {
+namespace {
+
+constexpr const char* kPathPrefix = "/";
+constexpr const char* kSchemeEnd = "://";
+
+// "/" or a scheme in the URI sense ("rfc2217://", "socket://").
+bool IsPrefix(const std::string& prefix) {
+    if (prefix == kPathPrefix) {
+        return true;
+    }
+    const std::size_t end = prefix.find(kSchemeEnd);
+    if (end == 0 || end == std::string::npos || end + 3 != prefix.size() ||
+        std::isalpha(static_cast<unsigned char>(prefix[0])) == 0) {
+        return false;
+    }
+    return std::all_of(prefix.begin(), prefix.begin() + static_cast<std::ptrdiff_t>(end),
+                       [](char c) {
+                           return std::isalnum(static_cast<unsigned char>(c)) != 0 || c == '+' ||
+                                  c == '-' || c == '.';
+                       });
+}
+
+}  // namespace
+
+CommDriverRegistry& CommDriverRegistry::Process() {
+    static CommDriverRegistry* const registry = [] {
+        auto* made = new CommDriverRegistry();
+        made->Register(kPathPrefix, std::make_shared<TermiosCommDriver>());
+        return made;
+    }();
+    return *registry;
+}
+
+bool CommDriverRegistry::Register(const std::string& prefix, std::shared_ptr<CommDriver> driver) {
+    if (!driver || !IsPrefix(prefix)) {
+        return false;
+    }
+    std::lock_guard<std::mutex> lock(m_mutex);
+    return m_drivers.emplace(prefix, std::move(driver)).second;
+}
+
+void CommDriverRegistry::Unregister(const std::string& prefix) {
+    std::lock_guard<std::mutex> lock(m_mutex);
+    m_drivers.erase(prefix);
+}
+
+std::shared_ptr<CommDriver> CommDriverRegistry::Find(const std::string& device) const {
+    std::lock_guard<std::mutex> lock(m_mutex);
+    std::shared_ptr<CommDriver> found;
+    std::size_t longest = 0;
+    for (const auto& [prefix, driver] : m_drivers) {
+        if (prefix.size() > longest && device.compare(0, prefix.size(), prefix) == 0) {
+            found = driver;
+            longest = prefix.size();
+        }
+    }
+    return found;
+}
+
+std::vector<std::string> CommDriverRegistry::Schemes() const {
+    std::lock_guard<std::mutex> lock(m_mutex);
+    std::vector<std::string> schemes;
+    for (const auto& entry : m_drivers) {
+        if (entry.first != kPathPrefix) {
+            schemes.push_back(entry.first);
+        }
+    }
+    return schemes;
+}
+
+std::unique_ptr<CommPort> CommDriverRegistry::Open(const std::string& device) const {
+    const std::shared_ptr<CommDriver> driver = Find(device);
+    if (!driver) {
+        SetLastError(ENOENT);
+        return nullptr;
+    }
+    return driver->Open(device);
+}
+
+bool CommDriverRegistry::Exists(const std::string& device) const {
+    const std::shared_ptr<CommDriver> driver = Find(device);
+    return driver && driver->Exists(device);
+}
+
+}  // namespace platform
