@@ -6,10 +6,15 @@
 //   brinevane-bench stop-idle N        N stops of a connection job idling after success
 //   brinevane-bench stop-wait N        N stops in the middle of a prompt wait (silent line)
 //   brinevane-bench sleep-loop SECS    CPU of a bare loop of 1 ms sleeps on a worker thread
+//   brinevane-bench prompt N           N prompt waits on a pty: seconds from the prompt's
+//                                      write to the wait's return
 //   brinevane-bench verdicts N         the rate a search reports for N random banners at
 //                                      each search rate, through the wire model (no ptys)
+#include <pty.h>
 #include <sys/resource.h>
+#include <termios.h>
 #include <time.h>
+#include <unistd.h>
 
 #include <atomic>
 #include <chrono>
@@ -28,8 +33,10 @@
 #include "jobs/CSearchThread.h"
 #include "jobs/JobHost.h"
 #include "jobs/JobMessages.h"
+#include "jobs/PromptWait.h"
 #include "platform/Trace.h"
 #include "platform/WorkerThread.h"
+#include "serial/CSerial.h"
 #include "serial/PortMap.h"
 
 using nlohmann::json;
@@ -145,6 +152,55 @@ json StopWait(int trials, const RunSettings& settings) {
     return StopLatencies(trials, settings, PR_INIT, NOTIFY_BEGIN, 50, 400, 54321);
 }
 
+// A job whose stop event the bench holds, waiting on the bench's own thread.
+class WaitingJob : public CThread {
+  public:
+    WaitingJob() { m_pStopEvent = std::make_shared<platform::Event>(); }
+};
+
+// How soon a prompt wait sees a prompt: a writer puts '>' on a pty's master at a random
+// moment of the wait, and the wait on the slave returns.
+json PromptLatency(int trials) {
+    int master = -1;
+    int slave = -1;
+    char name[128];
+    termios raw{};
+    cfmakeraw(&raw);
+    if (openpty(&master, &slave, name, &raw, nullptr) != 0) {
+        Fail("cannot make a pty");
+    }
+    CSerial serial;
+    if (!serial.Open(name, 9600, 0, 0, 8, 4096, 4096)) {
+        Fail(std::string("cannot open ") + name);
+    }
+    WaitingJob job;
+    std::mt19937 random(777);
+    std::uniform_int_distribution<int> pause(5, 30);
+    std::vector<double> latencies;
+    for (int i = 0; i < trials; ++i) {
+        Clock::time_point written;
+        const int pauseMs = pause(random);
+        std::thread writer([&] {
+            std::this_thread::sleep_for(std::chrono::milliseconds(pauseMs));
+            written = Clock::now();
+            if (::write(master, ">", 1) != 1) {
+                Fail("cannot write the prompt");
+            }
+        });
+        const bool found = WaitForChar(serial, job, kPrompt, kPromptPasses);
+        const auto returned = Clock::now();
+        writer.join();
+        if (!found) {
+            Fail("the wait did not see the prompt");
+        }
+        latencies.push_back(Seconds(returned - written));
+    }
+    serial.Close();
+    ::close(slave);
+    ::close(master);
+    return {{"seconds", latencies}};
+}
+
 struct SleepLoop {
     double seconds;
     std::atomic<bool> done{false};
@@ -203,7 +259,7 @@ int main(int argc, char** argv) {
     if (argc < 2) {
         std::fprintf(stderr,
                      "usage: brinevane-bench search | connect N | stop-idle N | stop-wait N | "
-                     "sleep-loop SECONDS | verdicts N  (port and rate from BENCH_PORT, "
+                     "sleep-loop SECONDS | prompt N | verdicts N  (port and rate from BENCH_PORT, "
                      "BENCH_BAUD)\n");
         return 2;
     }
@@ -225,6 +281,8 @@ int main(int argc, char** argv) {
         result = StopWait(Argument(argc, argv, 2, 100), settings);
     } else if (command == "sleep-loop") {
         result = BareSleepLoop(Argument(argc, argv, 2, 5));
+    } else if (command == "prompt") {
+        result = PromptLatency(Argument(argc, argv, 2, 200));
     } else if (command == "verdicts") {
         result = Verdicts(Argument(argc, argv, 2, 300));
     } else {

@@ -11,8 +11,7 @@ constexpr double kSilentProbeSeconds = 2.3;
 }  // namespace
 
 JobHost::JobHost(platform::NotifyTarget& target)
-    : m_target(target),
-      m_window(platform::NotifyWindow::Create(&target)),
+    : m_window(platform::NotifyWindow::Create(&target)),
       m_stop(std::make_shared<platform::Event>()),
       m_stopped(std::make_shared<platform::Event>()) {}
 

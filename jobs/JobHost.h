@@ -75,7 +75,6 @@ class JobHost {
     void TakeResult();
     void TakeFailure();
 
-    platform::NotifyTarget& m_target;
     std::shared_ptr<platform::NotifyWindow> m_window;
     CThread::EventPtr m_stop;
     CThread::EventPtr m_stopped;
