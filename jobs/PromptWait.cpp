@@ -160,8 +160,9 @@ bool IsPromptAnswer(const std::string& heard) {
 
 LineFeedAnswer AnswerToLineFeed(CSerial& serial, CThread& job, std::string& heard) {
     heard.clear();
-    if (serial.WritePort("\n") != 1) {
-        return LineFeedAnswer::WriteFailed;
+    // A stop ends a write stuck on a line that takes no output as promptly as a wait.
+    if (serial.WritePort("\n", job.GetStopEvent().get()) != 1) {
+        return job.IsStopRequested() ? LineFeedAnswer::Prompt : LineFeedAnswer::WriteFailed;
     }
     if (!WaitForChar(serial, job, kPrompt, kPromptPasses, &heard)) {
         return LineFeedAnswer::NoPrompt;

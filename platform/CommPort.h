@@ -23,6 +23,12 @@ class CommPort {
     virtual bool ClearError(CommStatus& status) = 0;
     virtual bool Read(void* buffer, std::uint32_t count, std::uint32_t& done) = 0;
     virtual bool Write(const void* buffer, std::uint32_t count, std::uint32_t& done) = 0;
+    // Writes as Write does, but a stop event set while the write waits for room ends it at
+    // once, short, with ECANCELED. A driver whose writes never wait keeps this default.
+    virtual bool WriteOrStop(const void* buffer, std::uint32_t count, std::uint32_t& done,
+                             Event& /*stop*/) {
+        return Write(buffer, count, done);
+    }
     // Discards what waits in the input queue; the output side is left alone.
     virtual bool PurgeInput() = 0;
     virtual bool SetBreak() = 0;

@@ -36,6 +36,8 @@ std::string LastErrorText(std::uint32_t code) {
             return "Not enough room in the output queue";
         case 0x20000005:
             return "Write ended short";
+        case kOwnTerminal:
+            return "This program's own terminal";
         default:
             break;
     }

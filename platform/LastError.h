@@ -7,6 +7,10 @@
 // application codes, which have bit 29 set and never collide with an errno.
 namespace platform {
 
+// The port is the terminal this program runs in (its controlling terminal, or its
+// standard input, output or error): configuring it would wreck the user's session.
+constexpr std::uint32_t kOwnTerminal = 0x20000007;
+
 std::uint32_t GetLastError();
 void SetLastError(std::uint32_t code);
 

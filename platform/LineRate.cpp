@@ -4,6 +4,7 @@
 #include <asm/termbits.h>
 
 #include <cerrno>
+#include <cstring>
 
 #include "platform/LastError.h"
 
@@ -115,6 +116,23 @@ bool GetLineRates(int fd, std::uint32_t& inputRate, std::uint32_t& outputRate) {
     inputRate = tio.c_ispeed;
     outputRate = tio.c_ospeed;
     return true;
+}
+
+static_assert(sizeof(struct termios2) <= sizeof(SavedLine::bytes), "SavedLine too small");
+
+bool SaveLine(int fd, SavedLine& line) {
+    struct termios2 tio {};
+    if (ioctl(fd, TCGETS2, &tio) != 0) {
+        return FailWithErrno();
+    }
+    std::memcpy(line.bytes, &tio, sizeof tio);
+    return true;
+}
+
+bool RestoreLine(int fd, const SavedLine& line) {
+    struct termios2 tio {};
+    std::memcpy(&tio, line.bytes, sizeof tio);
+    return ioctl(fd, TCSETS2, &tio) == 0 || FailWithErrno();
 }
 
 }  // namespace platform

@@ -23,4 +23,12 @@ bool GetRawLine(int fd, RawLine& line);
 // The input and output rates as the kernel holds them.
 bool GetLineRates(int fd, std::uint32_t& inputRate, std::uint32_t& outputRate);
 
+// A tty's whole settings as the kernel holds them (custom rates included), kept at open
+// to be put back at close, as a line's other users expect to find it.
+struct SavedLine {
+    alignas(8) unsigned char bytes[64];
+};
+bool SaveLine(int fd, SavedLine& line);
+bool RestoreLine(int fd, const SavedLine& line);
+
 }  // namespace platform

@@ -1,10 +1,13 @@
 #include "platform/TermiosCommDriver.h"
 
 #include <fcntl.h>
+#include <limits.h>
+#include <linux/openat2.h>
 #include <poll.h>
 #include <sys/file.h>
 #include <sys/ioctl.h>
 #include <sys/stat.h>
+#include <sys/syscall.h>
 #include <sys/sysmacros.h>
 #include <termios.h>
 #include <unistd.h>
@@ -14,6 +17,7 @@
 #include <chrono>
 #include <ctime>
 #include <fstream>
+#include <iterator>
 #include <sstream>
 
 #include "platform/LastError.h"
@@ -80,13 +84,20 @@ bool IsSerialLineDevice(dev_t device) {
     return InTtyClass(device) && !IsActiveConsole(device);
 }
 
-// Stats the path and checks it names a serial line; sets the last error when not.
-bool CheckSerialPath(const std::string& path, struct stat& info) {
+// Resolves the name once to its final path (through every link) and checks that file,
+// without following links again, names a serial line; sets the last error when not. The
+// open then uses exactly that path, so a link swapped meanwhile cannot change the file.
+bool ResolveSerialPath(const std::string& path, std::string& device, struct stat& info) {
     if (path.empty() || path[0] != '/') {
         SetLastError(ENOENT);
         return false;
     }
-    if (stat(path.c_str(), &info) != 0) {
+    char resolved[PATH_MAX];
+    if (realpath(path.c_str(), resolved) == nullptr) {
+        return FailWithErrno();
+    }
+    device = resolved;
+    if (lstat(resolved, &info) != 0) {
         return FailWithErrno();
     }
     if (!S_ISCHR(info.st_mode) || !IsSerialLineDevice(info.st_rdev)) {
@@ -94,6 +105,50 @@ bool CheckSerialPath(const std::string& path, struct stat& info) {
         return false;
     }
     return true;
+}
+
+// The controlling terminal's device number from /proc/self/stat (0 when there is none).
+dev_t ControllingTerminal() {
+    std::ifstream stat("/proc/self/stat");
+    std::string text((std::istreambuf_iterator<char>(stat)), std::istreambuf_iterator<char>());
+    const auto name = text.rfind(')');  // the command name may hold spaces and parentheses
+    if (name == std::string::npos) {
+        return 0;
+    }
+    std::istringstream fields(text.substr(name + 1));
+    std::string state;
+    long parent = 0, group = 0, session = 0;
+    unsigned long tty = 0;
+    if (!(fields >> state >> parent >> group >> session >> tty)) {
+        return 0;
+    }
+    return makedev((tty >> 8) & 0xfff, (tty & 0xff) | ((tty >> 12) & 0xfff00));
+}
+
+// Whether the device is the terminal this program runs in: configuring it would leave the
+// user's own session raw and without echo.
+bool IsOwnTerminal(dev_t device) {
+    for (int fd = 0; fd <= 2; ++fd) {
+        struct stat info {};
+        if (fstat(fd, &info) == 0 && S_ISCHR(info.st_mode) && info.st_rdev == device) {
+            return true;
+        }
+    }
+    const dev_t controlling = ControllingTerminal();
+    return controlling != 0 && controlling == device;
+}
+
+// Opens exactly the checked path: no link is followed anywhere on it.
+int OpenNoLinks(const std::string& device) {
+    const int flags = O_RDWR | O_NOCTTY | O_NONBLOCK | O_CLOEXEC | O_NOFOLLOW;
+    open_how how{};
+    how.flags = static_cast<std::uint64_t>(flags);
+    how.resolve = RESOLVE_NO_SYMLINKS;
+    const long fd = syscall(SYS_openat2, AT_FDCWD, device.c_str(), &how, sizeof how);
+    if (fd >= 0 || errno != ENOSYS) {
+        return static_cast<int>(fd);
+    }
+    return ::open(device.c_str(), flags);  // a kernel before 5.6: the last part at least
 }
 
 // A port opens with an empty input queue, as a line nobody held does. A tty that stayed
@@ -107,7 +162,7 @@ void DiscardStaleInput(int fd) {
 
 class TermiosCommPort final : public CommPort {
   public:
-    explicit TermiosCommPort(int fd) : m_fd(fd) {}
+    TermiosCommPort(int fd, const SavedLine& original) : m_fd(fd), m_original(original) {}
     ~TermiosCommPort() override { Close(); }
 
     bool GetState(LineState& state) override {
@@ -182,30 +237,13 @@ class TermiosCommPort final : public CommPort {
     }
 
     bool Write(const void* buffer, std::uint32_t count, std::uint32_t& done) override {
-        // The driver normally takes the bytes at once; when it cannot, wait for room, but
-        // never for ever: a line that stays blocked ends the write short.
-        const auto deadline = std::chrono::steady_clock::now() + WriteLimit(count);
-        const char* bytes = static_cast<const char*>(buffer);
-        done = 0;
-        while (done < count) {
-            const ssize_t n = ::write(m_fd, bytes + done, count - done);
-            if (n > 0) {
-                done += static_cast<std::uint32_t>(n);
-                continue;
-            }
-            if (n < 0 && errno != EAGAIN && errno != EINTR) {
-                return FailWithErrno();
-            }
-            const auto left = std::chrono::duration_cast<std::chrono::milliseconds>(
-                deadline - std::chrono::steady_clock::now());
-            if (left.count() <= 0) {
-                SetLastError(ETIMEDOUT);
-                return false;
-            }
-            pollfd room{m_fd, POLLOUT, 0};
-            poll(&room, 1, static_cast<int>(left.count()));
-        }
-        return true;
+        return WriteWatching(buffer, count, done, -1);
+    }
+
+    bool WriteOrStop(const void* buffer, std::uint32_t count, std::uint32_t& done,
+                     Event& stop) override {
+        // An event without a descriptor leaves the write bounded by its time limit alone.
+        return WriteWatching(buffer, count, done, stop.Descriptor());
     }
 
     InputWait WaitForInput(Event& stop, std::chrono::steady_clock::time_point deadline) override {
@@ -268,8 +306,12 @@ class TermiosCommPort final : public CommPort {
         }
         // Unsent output would make a USB adapter's close wait up to 30 s to drain it.
         tcflush(m_fd, TCOFLUSH);
+        // The line's next user finds it as it was before us. A line that has gone has no
+        // settings to take back.
+        RestoreLine(m_fd, m_original);
         // The exclusive flag lives on the tty, not on this descriptor: it would outlast
         // us wherever another descriptor keeps the tty alive (a simulator's own slave).
+        // Open refused a tty that was already exclusive, so the flag is ours to clear.
         ioctl(m_fd, TIOCNXCL);
         const int fd = m_fd;
         m_fd = -1;
@@ -277,6 +319,38 @@ class TermiosCommPort final : public CommPort {
     }
 
   private:
+    // The driver normally takes the bytes at once; when it cannot, wait for room, but never
+    // for ever (a line that stays blocked ends the write short), and never past a stop
+    // (stopFd readable) when one is watched.
+    bool WriteWatching(const void* buffer, std::uint32_t count, std::uint32_t& done, int stopFd) {
+        const auto deadline = std::chrono::steady_clock::now() + WriteLimit(count);
+        const char* bytes = static_cast<const char*>(buffer);
+        done = 0;
+        while (done < count) {
+            const ssize_t n = ::write(m_fd, bytes + done, count - done);
+            if (n > 0) {
+                done += static_cast<std::uint32_t>(n);
+                continue;
+            }
+            if (n < 0 && errno != EAGAIN && errno != EINTR) {
+                return FailWithErrno();
+            }
+            const auto left = std::chrono::duration_cast<std::chrono::milliseconds>(
+                deadline - std::chrono::steady_clock::now());
+            if (left.count() <= 0) {
+                SetLastError(ETIMEDOUT);
+                return false;
+            }
+            pollfd watched[2] = {{m_fd, POLLOUT, 0}, {stopFd, POLLIN, 0}};
+            const int ready = poll(watched, stopFd >= 0 ? 2 : 1, static_cast<int>(left.count()));
+            if (ready > 0 && stopFd >= 0 && watched[1].revents != 0) {
+                SetLastError(ECANCELED);
+                return false;
+            }
+        }
+        return true;
+    }
+
     bool SetModemLine(int bit, bool on) {
         if (ioctl(m_fd, on ? TIOCMBIS : TIOCMBIC, &bit) == 0) {
             return true;
@@ -292,6 +366,7 @@ class TermiosCommPort final : public CommPort {
     }
 
     int m_fd;
+    SavedLine m_original;
     LineState m_state;
     CommTimeouts m_timeouts;
 };
@@ -299,22 +374,36 @@ class TermiosCommPort final : public CommPort {
 }  // namespace
 
 std::unique_ptr<CommPort> TermiosCommDriver::Open(const std::string& path) {
-    struct stat before {};
-    if (!CheckSerialPath(path, before)) {
+    std::string device;
+    struct stat checked {};
+    if (!ResolveSerialPath(path, device, checked)) {
         return nullptr;
     }
-    const int fd = ::open(path.c_str(), O_RDWR | O_NOCTTY | O_NONBLOCK | O_CLOEXEC);
+    if (IsOwnTerminal(checked.st_rdev)) {
+        SetLastError(kOwnTerminal);
+        return nullptr;
+    }
+    const int fd = OpenNoLinks(device);
     if (fd < 0) {
-        FailWithErrno();
+        // A link put in place of the checked file since is refused, not followed.
+        SetLastError(static_cast<std::uint32_t>(errno == ELOOP ? ENOTTY : errno));
         return nullptr;
     }
-    struct stat after {};
+    // Nothing touches the descriptor before it is known to be the file that was checked.
+    struct stat opened {};
     int error = 0;
-    if (fstat(fd, &after) != 0 || after.st_rdev != before.st_rdev || !isatty(fd)) {
+    int exclusive = 0;
+    SavedLine original{};
+    if (fstat(fd, &opened) != 0 || !S_ISCHR(opened.st_mode) || opened.st_dev != checked.st_dev ||
+        opened.st_ino != checked.st_ino || opened.st_rdev != checked.st_rdev || !isatty(fd)) {
         error = ENOTTY;  // the path changed under us
     } else if (flock(fd, LOCK_EX | LOCK_NB) != 0) {
         error = (errno == EWOULDBLOCK) ? EBUSY : errno;
-    } else if (ioctl(fd, TIOCEXCL) != 0) {
+    } else if (ioctl(fd, TIOCGEXCL, &exclusive) == 0 && exclusive != 0) {
+        // Another program holds the line exclusively; root got past that, but must
+        // neither use the line nor, at close, clear the other program's protection.
+        error = EBUSY;
+    } else if (ioctl(fd, TIOCEXCL) != 0 || !SaveLine(fd, original)) {
         error = errno;
     }
     if (error != 0) {
@@ -323,12 +412,13 @@ std::unique_ptr<CommPort> TermiosCommDriver::Open(const std::string& path) {
         return nullptr;
     }
     DiscardStaleInput(fd);
-    return std::make_unique<TermiosCommPort>(fd);
+    return std::make_unique<TermiosCommPort>(fd, original);
 }
 
 bool TermiosCommDriver::Exists(const std::string& path) {
+    std::string device;
     struct stat info {};
-    return CheckSerialPath(path, info);
+    return ResolveSerialPath(path, device, info);
 }
 
 }  // namespace platform

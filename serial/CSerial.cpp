@@ -201,7 +201,7 @@ std::uint32_t CSerial::ReadPort(void* buffer, std::uint32_t count) {
     return done;
 }
 
-std::uint32_t CSerial::WritePort(const void* buffer, std::uint32_t count) {
+std::uint32_t CSerial::WritePort(const void* buffer, std::uint32_t count, platform::Event* stop) {
     if (count == 0) {
         SetLastError(SERIAL_E_ZERO_WRITE);
         TRACE("CSerial::WritePort called with empty string!\n");
@@ -230,7 +230,9 @@ std::uint32_t CSerial::WritePort(const void* buffer, std::uint32_t count) {
     }
     SetLastError(0);
     std::uint32_t done = 0;
-    if (!m_hPort->Write(buffer, count, done)) {
+    const bool written = stop != nullptr ? m_hPort->WriteOrStop(buffer, count, done, *stop)
+                                         : m_hPort->Write(buffer, count, done);
+    if (!written) {
         TRACE("CSerial::WritePort: Can't write to port; Error=0x%08lX\n", LastErrorForTrace());
         return 0;
     }
@@ -244,8 +246,8 @@ std::uint32_t CSerial::WritePort(const void* buffer, std::uint32_t count) {
     return 0;
 }
 
-std::uint32_t CSerial::WritePort(const std::string& text) {
-    return WritePort(text.data(), static_cast<std::uint32_t>(text.size()));
+std::uint32_t CSerial::WritePort(const std::string& text, platform::Event* stop) {
+    return WritePort(text.data(), static_cast<std::uint32_t>(text.size()), stop);
 }
 
 bool CSerial::SendBreak(std::uint32_t durationMs) {

@@ -50,8 +50,11 @@ class CSerial : public CObject {
     platform::InputWait WaitForInput(platform::Event& stop,
                                      std::chrono::steady_clock::time_point deadline);
     std::uint32_t ReadPort(void* buffer, std::uint32_t count);
-    std::uint32_t WritePort(const void* buffer, std::uint32_t count);
-    std::uint32_t WritePort(const std::string& text);
+    // With a stop event, a write that waits for room on a stuck line ends as soon as the
+    // event is set (0, last error ECANCELED).
+    std::uint32_t WritePort(const void* buffer, std::uint32_t count,
+                            platform::Event* stop = nullptr);
+    std::uint32_t WritePort(const std::string& text, platform::Event* stop = nullptr);
     bool SendBreak(std::uint32_t durationMs);
     void Close();
 

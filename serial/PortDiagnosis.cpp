@@ -195,6 +195,10 @@ std::string PortDiagnosis::ExplainOpenFailure(const std::string& portName, std::
         }
         case ENOTTY:
             return port + " is not a serial device";
+        case platform::kOwnTerminal:
+            return port +
+                   " is this program's own terminal: choose the port the instrument is on, "
+                   "or run the program from another terminal";
         case SERIAL_E_DEVICE_CHANGED: {
             std::string unused;
             const std::string change = PortMap::Current()->Confirm(portName, &unused);
@@ -248,6 +252,8 @@ const char* PortDiagnosis::OpenFailureCode(const std::string& portName, std::uin
             return "device-changed";
         case ENOTTY:
             return "not-serial";
+        case platform::kOwnTerminal:
+            return "own-terminal";
         case EIO:
         case ENXIO:
         case ENODEV:

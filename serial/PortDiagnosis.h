@@ -9,7 +9,8 @@ class PortDiagnosis {
     // The open of portName (a COM name or a /dev path) failed with the given last error:
     // the port is not there, permission is denied (naming the device's group), the device
     // is in use (naming the program that holds it, where /proc shows it), it is not a
-    // serial device, it has gone, or whatever else the system said.
+    // serial device, it is this program's own terminal, it has gone, or whatever else the
+    // system said.
     static std::string ExplainOpenFailure(const std::string& portName, std::uint32_t error);
 
     // The port opened but no prompt came at that rate; heardData when bytes came all the
@@ -22,7 +23,7 @@ class PortDiagnosis {
 
     // A stable, machine-readable name for why the open failed, for scripts: "not-a-port",
     // "no-port-chosen", "not-there", "permission-denied", "in-use", "not-serial", "gone",
-    // "device-changed" or "open-failed".
+    // "own-terminal", "device-changed" or "open-failed".
     static const char* OpenFailureCode(const std::string& portName, std::uint32_t error);
 
     // The program that holds a device open: "ModemManager (pid 812)", or empty when /proc

@@ -4,6 +4,7 @@
 #include <sys/inotify.h>
 #include <sys/ioctl.h>
 #include <sys/stat.h>
+#include <termios.h>
 #include <unistd.h>
 
 #include <cerrno>
@@ -139,6 +140,51 @@ TEST_F(TermiosCommDriverTest, ALineWithoutModemLinesIsStillConfigured) {
     parity.parity = 7;
     EXPECT_FALSE(port->SetState(parity));
     EXPECT_EQ(GetLastError(), static_cast<std::uint32_t>(EINVAL));
+}
+
+TEST_F(TermiosCommDriverTest, LeavesOtherPeoplesTerminalsAndLinesAsItFoundThem) {
+    PtyPair pty;
+    ASSERT_TRUE(pty.Ok());
+
+    // This program's own terminal (here its standard input) is refused untouched.
+    const int savedInput = dup(0);
+    ASSERT_EQ(dup2(pty.Slave(), 0), 0);
+    EXPECT_EQ(m_driver.Open(pty.Path()), nullptr);
+    const std::uint32_t ownError = GetLastError();
+    dup2(savedInput, 0);
+    close(savedInput);
+    EXPECT_EQ(ownError, platform::kOwnTerminal);
+
+    // Another program's exclusive hold keeps root out, and survives our attempt.
+    ASSERT_EQ(ioctl(pty.Slave(), TIOCEXCL), 0);
+    EXPECT_EQ(m_driver.Open(pty.Path()), nullptr);
+    EXPECT_EQ(GetLastError(), static_cast<std::uint32_t>(EBUSY));
+    int exclusive = 0;
+    ASSERT_EQ(ioctl(pty.Slave(), TIOCGEXCL, &exclusive), 0);
+    EXPECT_EQ(exclusive, 1);
+    ASSERT_EQ(ioctl(pty.Slave(), TIOCNXCL), 0);
+
+    // A line we configured gets its settings back at close: a cooked 2400 baud line.
+    termios before{};
+    ASSERT_EQ(tcgetattr(pty.Slave(), &before), 0);
+    before.c_lflag |= ECHO | ICANON;
+    before.c_oflag |= OPOST | ONLCR;
+    cfsetspeed(&before, B2400);
+    ASSERT_EQ(tcsetattr(pty.Slave(), TCSANOW, &before), 0);
+    auto port = m_driver.Open(pty.Path());
+    ASSERT_NE(port, nullptr);
+    platform::LineState state;
+    ASSERT_TRUE(port->GetState(state));
+    state.baudRate = 115200;
+    ASSERT_TRUE(port->SetState(state));
+    EXPECT_TRUE(port->Close());
+    termios after{};
+    ASSERT_EQ(tcgetattr(pty.Slave(), &after), 0);
+    EXPECT_EQ(after.c_lflag, before.c_lflag);
+    EXPECT_EQ(after.c_oflag, before.c_oflag);
+    EXPECT_EQ(after.c_iflag, before.c_iflag);
+    EXPECT_EQ(after.c_cflag, before.c_cflag);
+    EXPECT_EQ(cfgetospeed(&after), static_cast<speed_t>(B2400));
 }
 
 }  // namespace

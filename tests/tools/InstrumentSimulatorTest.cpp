@@ -2,7 +2,12 @@
 
 #include <dirent.h>
 #include <fcntl.h>
+#include <signal.h>
+#include <sys/file.h>
+#include <sys/ioctl.h>
 #include <sys/stat.h>
+#include <sys/wait.h>
+#include <unistd.h>
 
 #include <gmock/gmock.h>
 #include <gtest/gtest.h>
@@ -150,6 +155,49 @@ TEST(InstrumentSimulatorTest, LeavesNoDescriptorOrThreadBehind) {
     }
     EXPECT_EQ(CountEntries("/proc/self/fd"), fds);
     EXPECT_EQ(CountEntries("/proc/self/task"), threads);
+}
+
+TEST(InstrumentSimulatorTest, AHostKilledHoldingTheLineLeavesItFree) {
+    InstrumentSimulator simulator({SimulatedLine::Silent()});
+    ASSERT_TRUE(simulator.Start());
+    const std::string path = simulator.SlavePath(0);
+    int ready[2];
+    ASSERT_EQ(pipe(ready), 0);
+    const pid_t host = fork();
+    ASSERT_GE(host, 0);
+    if (host == 0) {
+        // Holds the line as a careful serial program does, until killed.
+        const int fd = open(path.c_str(), O_RDWR | O_NOCTTY);
+        if (fd < 0 || ioctl(fd, TIOCEXCL) != 0 || flock(fd, LOCK_EX | LOCK_NB) != 0) {
+            _exit(1);
+        }
+        [[maybe_unused]] const ssize_t n = write(ready[1], "r", 1);
+        pause();
+        _exit(0);
+    }
+    close(ready[1]);
+    char byte = 0;
+    ASSERT_EQ(read(ready[0], &byte, 1), 1);
+    close(ready[0]);
+    kill(host, SIGKILL);
+    waitpid(host, nullptr, 0);
+
+    // As on a real line, the mode went with its last holder. Each look is a brief open
+    // (root gets past the mode), so that the look itself is no holder.
+    auto exclusive = [&] {
+        int mode = -1;
+        const int fd = open(path.c_str(), O_RDWR | O_NOCTTY | O_NONBLOCK);
+        if (fd >= 0 && ioctl(fd, TIOCGEXCL, &mode) != 0) {
+            mode = -1;
+        }
+        close(fd);
+        return mode;
+    };
+    const auto deadline = std::chrono::steady_clock::now() + std::chrono::seconds(2);
+    while (exclusive() != 0 && std::chrono::steady_clock::now() < deadline) {
+        std::this_thread::sleep_for(std::chrono::milliseconds(50));
+    }
+    EXPECT_EQ(exclusive(), 0);
 }
 
 TEST(SimToolTest, PrintsThePortsAndEndsOnSigterm) {

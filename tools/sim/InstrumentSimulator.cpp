@@ -1,9 +1,12 @@
 #include "tools/sim/InstrumentSimulator.h"
 
+#include <dirent.h>
 #include <fcntl.h>
 #include <poll.h>
 #include <sys/eventfd.h>
 #include <sys/ioctl.h>
+#include <sys/stat.h>
+#include <sys/sysmacros.h>
 #include <termios.h>
 #include <unistd.h>
 
@@ -14,8 +17,10 @@
 #include <cstdlib>
 #include <cstring>
 #include <deque>
+#include <fstream>
 #include <optional>
 #include <random>
+#include <sstream>
 
 #include "platform/LineRate.h"
 #include "tools/sim/UartWire.h"
@@ -26,6 +31,67 @@ using Clock = std::chrono::steady_clock;
 
 std::string ErrnoText(const char* what) {
     return std::string(what) + ": " + std::strerror(errno);
+}
+
+// How often an exclusive line is checked for a host that still holds it.
+constexpr auto kHolderCheck = std::chrono::milliseconds(100);
+
+// Whether a process holds a flock on the file: our hosts' way of holding a line, found
+// in one small read, before the costly search of every process's descriptors.
+bool Flocked(const struct stat& file) {
+    std::ifstream locks("/proc/locks");
+    std::string line;
+    while (std::getline(locks, line)) {
+        std::istringstream fields(line);
+        std::string id, kind, mode, access, pid, where;
+        fields >> id >> kind >> mode >> access >> pid >> where;
+        unsigned lockMajor = 0, lockMinor = 0;
+        unsigned long inode = 0;
+        char colon1 = 0, colon2 = 0;
+        std::istringstream parts(where);
+        parts >> std::hex >> lockMajor >> colon1 >> lockMinor >> colon2 >> std::dec >> inode;
+        if (kind == "FLOCK" && parts && lockMajor == major(file.st_dev) &&
+            lockMinor == minor(file.st_dev) && inode == file.st_ino) {
+            return true;
+        }
+    }
+    return false;
+}
+
+// Whether any descriptor other than ours (ownFd) is open on the device at path.
+bool OthersHold(const std::string& path, int ownFd) {
+    const std::string self = std::to_string(getpid());
+    DIR* proc = opendir("/proc");
+    if (proc == nullptr) {
+        return true;  // cannot tell: leave the line as it is
+    }
+    bool held = false;
+    while (const dirent* entry = readdir(proc)) {
+        const std::string pid = entry->d_name;
+        if (held || pid.empty() || !std::all_of(pid.begin(), pid.end(), ::isdigit)) {
+            continue;
+        }
+        const std::string fdDir = "/proc/" + pid + "/fd";
+        DIR* fds = opendir(fdDir.c_str());
+        if (fds == nullptr) {
+            continue;
+        }
+        while (const dirent* fd = readdir(fds)) {
+            if (pid == self && std::atoi(fd->d_name) == ownFd) {
+                continue;
+            }
+            char target[256];
+            const ssize_t n = readlink((fdDir + "/" + fd->d_name).c_str(), target, sizeof target);
+            if (n > 0 &&
+                path.compare(0, std::string::npos, target, static_cast<std::size_t>(n)) == 0) {
+                held = true;
+                break;
+            }
+        }
+        closedir(fds);
+    }
+    closedir(proc);
+    return held;
 }
 
 bool WriteAll(int fd, const std::string& bytes) {
@@ -79,6 +145,7 @@ struct InstrumentSimulator::Line {
     Clock::time_point wireFreeAt;  // when the instrument's last byte has left it
     // The next stream record, or the next byte of a noise line; unset for neither.
     std::optional<Clock::time_point> emitAt;
+    Clock::time_point holderCheckAt;
     std::minstd_rand random;
     std::atomic<int> breaks{0};
     std::atomic<int> lineFeeds{0};
@@ -314,6 +381,7 @@ void InstrumentSimulator::Serve() {
             if (line->emitAt) {
                 dueBy(*line->emitAt);
             }
+            dueBy(line->holderCheckAt);
         }
         timespec timeout{};
         if (due) {
@@ -347,12 +415,34 @@ void InstrumentSimulator::Serve() {
             if (line->emitAt && *line->emitAt <= after) {
                 Emit(*line);
             }
+            if (line->holderCheckAt <= after) {
+                line->holderCheckAt = after + kHolderCheck;
+                DropDeadExclusive(*line);
+            }
             Flush(*line);
         }
     }
     std::lock_guard<std::mutex> lock(m_mutex);
     m_serving = false;
     m_closed.notify_all();
+}
+
+// A real tty drops its exclusive mode on its last close. Our own slave keeps the pty
+// alive, so a host that died holding the line would leave it exclusive for every other
+// user: clear the mode once no host holds the line any more.
+void InstrumentSimulator::DropDeadExclusive(Line& line) {
+    int exclusive = 0;
+    if (line.slaveFd < 0 || ioctl(line.slaveFd, TIOCGEXCL, &exclusive) != 0 || exclusive == 0) {
+        return;
+    }
+    struct stat device {};
+    if (stat(line.slavePath.c_str(), &device) != 0 || Flocked(device) ||
+        OthersHold(line.slavePath, line.slaveFd)) {
+        return;
+    }
+    if (ioctl(line.slaveFd, TIOCNXCL) == 0) {
+        Log(line, "the host that held the line exclusively has gone: exclusive mode cleared");
+    }
 }
 
 void InstrumentSimulator::ServeLine(Line& line) {

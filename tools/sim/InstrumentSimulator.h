@@ -59,7 +59,8 @@ struct SimulatorOptions {
 //
 // One worker thread serves all lines (poll on the masters). The simulator keeps a slave
 // descriptor of its own open on each line so that the master stays readable whether or
-// not a host has the line open.
+// not a host has the line open; like a real line, it drops a host's exclusive mode once
+// that host has closed the line (or died).
 class InstrumentSimulator {
   public:
     explicit InstrumentSimulator(std::vector<SimulatedLine> lines,
@@ -102,6 +103,7 @@ class InstrumentSimulator {
     void Transmit(Line& line, const std::string& bytes);
     void Emit(Line& line);
     void Flush(Line& line);
+    void DropDeadExclusive(Line& line);
     void CloseLineNow(Line& line);
     void Log(const Line& line, const std::string& text);
     void Wake();
