@@ -46,6 +46,12 @@ bool Event::Reset() {
 
 WaitResult Event::WaitUntil(std::chrono::steady_clock::time_point deadline) {
     std::unique_lock<std::mutex> lock(m_mutex);
+    // A poll (a deadline already past) must not reach the kernel: a timed wait that has
+    // already expired still costs tens of microseconds here, and the prompt wait polls
+    // the stop event after every byte.
+    if (m_bSignaled || deadline <= std::chrono::steady_clock::now()) {
+        return m_bSignaled ? WaitResult::Signaled : WaitResult::Timeout;
+    }
     const bool signaled = m_changed.wait_until(lock, deadline, [this] { return m_bSignaled; });
     return signaled ? WaitResult::Signaled : WaitResult::Timeout;
 }
