@@ -38,9 +38,9 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size
     outcome.reason = text(3);
     outcome.reasonCode = text(4);
     outcome.baud = static_cast<std::int32_t>(size);
-    for (const auto status : {ConsoleJobHost::Status::Success, ConsoleJobHost::Status::Failure,
-                              ConsoleJobHost::Status::Interrupted,
-                              ConsoleJobHost::Status::NotStarted}) {
+    for (const auto status :
+         {ConsoleJobHost::Status::Success, ConsoleJobHost::Status::Failure,
+          ConsoleJobHost::Status::Interrupted, ConsoleJobHost::Status::NotStarted}) {
         outcome.status = status;
         MustParse(ProbeOutput::OutcomeJson(outcome, text(5)));
     }
