@@ -1,5 +1,7 @@
 #include "jobs/JobHost.h"
 
+#include <cmath>
+
 #include "jobs/CProgramThread.h"
 #include "jobs/CSearchThread.h"
 #include "jobs/JobMessages.h"
@@ -142,7 +144,7 @@ std::string JobHost::Remaining(const CThread::Probing& probing) {
         return std::string();
     }
     const int left = probing.probes - probing.probe + 1;
-    const int seconds = static_cast<int>(left * kSilentProbeSeconds + 0.5);
+    const long seconds = std::lround(left * kSilentProbeSeconds);
     return "probe " + std::to_string(probing.probe) + " of " + std::to_string(probing.probes) +
            ", about " + std::to_string(seconds) + " s left";
 }
