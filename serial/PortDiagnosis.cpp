@@ -165,54 +165,95 @@ std::string PortDiagnosis::FindHolder(const std::string& devicePath) {
     return holders;
 }
 
-std::string PortDiagnosis::ExplainOpenFailure(const std::string& portName, std::uint32_t error) {
+namespace {
+
+// What kind of failure an open met, decided once for both its text and its code.
+enum class OpenFailure {
+    NoPortChosen,
+    NotAPort,
+    NotThere,
+    PermissionDenied,
+    InUse,
+    NotSerial,
+    OwnTerminal,
+    DeviceChanged,
+    Gone,
+    Other
+};
+
+OpenFailure Classify(const std::string& portName, std::uint32_t error) {
     if (portName.empty()) {
-        // The wizard's connection after a search that found nothing, with no port chosen.
-        return "No serial port was chosen: choose one from the list of ports";
+        return OpenFailure::NoPortChosen;
     }
-    const std::string path = PortMap::Current()->Resolve(portName);
-    const std::string port = PortAndDevice(portName, path);
-    if (path.empty()) {
-        return portName + " is not a serial port on this computer";
+    if (PortMap::Current()->Resolve(portName).empty()) {
+        return OpenFailure::NotAPort;
     }
     switch (error) {
         case ENOENT:
-            if (IsDevicePath(portName)) {
-                return portName + " is not a serial port on this computer";
-            }
-            return port + " is not there: is the adapter plugged in?";
+            return IsDevicePath(portName) ? OpenFailure::NotAPort : OpenFailure::NotThere;
         case EACCES:
         case EPERM:
+            return OpenFailure::PermissionDenied;
+        case EBUSY:
+        case EAGAIN:
+            return OpenFailure::InUse;
+        case ENOTTY:
+            return OpenFailure::NotSerial;
+        case platform::kOwnTerminal:
+            return OpenFailure::OwnTerminal;
+        case SERIAL_E_DEVICE_CHANGED:
+            return OpenFailure::DeviceChanged;
+        case EIO:
+        case ENXIO:
+        case ENODEV:
+            return OpenFailure::Gone;
+        default:
+            return OpenFailure::Other;
+    }
+}
+
+}  // namespace
+
+std::string PortDiagnosis::ExplainOpenFailure(const std::string& portName, std::uint32_t error) {
+    const std::string path = PortMap::Current()->Resolve(portName);
+    const std::string port = PortAndDevice(portName, path);
+    switch (Classify(portName, error)) {
+        case OpenFailure::NoPortChosen:
+            // The wizard's connection after a search that found nothing, with no port chosen.
+            return "No serial port was chosen: choose one from the list of ports";
+        case OpenFailure::NotAPort:
+            return portName + " is not a serial port on this computer";
+        case OpenFailure::NotThere:
+            return port + " is not there: is the adapter plugged in?";
+        case OpenFailure::PermissionDenied:
             return "Permission denied on " + path +
                    (path == portName ? "" : " (" + portName + ")") + ": " + PermissionAdvice(path);
-        case EBUSY:
-        case EAGAIN: {
+        case OpenFailure::InUse: {
             const std::string holder = FindHolder(path);
             if (holder.empty()) {
                 return port + " is in use by another program: close it and try again";
             }
             return port + " is in use by " + holder + ": close it and try again";
         }
-        case ENOTTY:
+        case OpenFailure::NotSerial:
             return port + " is not a serial device";
-        case platform::kOwnTerminal:
+        case OpenFailure::OwnTerminal:
             return port +
                    " is this program's own terminal: choose the port the instrument is on, "
                    "or run the program from another terminal";
-        case SERIAL_E_DEVICE_CHANGED: {
+        case OpenFailure::DeviceChanged: {
             std::string unused;
             const std::string change = PortMap::Current()->Confirm(portName, &unused);
             return "the device under " + portName + " has changed since the ports were listed" +
                    (change.empty() ? "" : ": " + change) +
                    "; choose the port again from a new list of ports";
         }
-        case EIO:
-        case ENXIO:
-        case ENODEV:
+        case OpenFailure::Gone:
             return port + " has gone: check that the device is plugged in and switched on";
-        default:
-            return port + " could not be opened: " + platform::LastErrorText(error);
+        case OpenFailure::Other:
+            break;
     }
+    return port + " could not be opened: " + platform::LastErrorText(error);
 }
 
 std::string PortDiagnosis::ExplainNoPrompt(const std::string& portName, std::int32_t baud,
@@ -233,32 +274,27 @@ std::string PortDiagnosis::ExplainWriteFailure(const std::string& portName, std:
 }
 
 const char* PortDiagnosis::OpenFailureCode(const std::string& portName, std::uint32_t error) {
-    if (portName.empty()) {
-        return "no-port-chosen";
-    }
-    if (PortMap::Current()->Resolve(portName).empty()) {
-        return "not-a-port";
-    }
-    switch (error) {
-        case ENOENT:
-            return IsDevicePath(portName) ? "not-a-port" : "not-there";
-        case EACCES:
-        case EPERM:
+    switch (Classify(portName, error)) {
+        case OpenFailure::NoPortChosen:
+            return "no-port-chosen";
+        case OpenFailure::NotAPort:
+            return "not-a-port";
+        case OpenFailure::NotThere:
+            return "not-there";
+        case OpenFailure::PermissionDenied:
             return "permission-denied";
-        case EBUSY:
-        case EAGAIN:
+        case OpenFailure::InUse:
             return "in-use";
-        case SERIAL_E_DEVICE_CHANGED:
-            return "device-changed";
-        case ENOTTY:
+        case OpenFailure::NotSerial:
             return "not-serial";
-        case platform::kOwnTerminal:
+        case OpenFailure::OwnTerminal:
             return "own-terminal";
-        case EIO:
-        case ENXIO:
-        case ENODEV:
+        case OpenFailure::DeviceChanged:
+            return "device-changed";
+        case OpenFailure::Gone:
             return "gone";
-        default:
-            return "open-failed";
+        case OpenFailure::Other:
+            break;
     }
+    return "open-failed";
 }
