@@ -126,9 +126,13 @@ bool CSearchThread::Probe(const char* portName, std::string& heard) {
     return false;
 }
 
-void CSearchThread::PassOver(const std::string& portName, std::uint32_t error) {
+void CSearchThread::RecordFailure(const std::string& portName, std::uint32_t error) {
     m_failure.ports.push_back({portName, PortDiagnosis::OpenFailureCode(portName, error),
                                PortDiagnosis::ExplainOpenFailure(portName, error)});
+}
+
+void CSearchThread::PassOver(const std::string& portName, std::uint32_t error) {
+    RecordFailure(portName, error);
     m_probing.probes -= static_cast<int>(kSearchRateCount);  // none of its rates is probed
     SetProbing(m_probing);
 }
@@ -139,8 +143,7 @@ void CSearchThread::PassOverMissing(int belowPort) {
         if (info.number > m_nRecordedUpTo && (belowPort == 0 || info.number < belowPort)) {
             struct stat device {};
             const std::uint32_t error = stat(info.path.c_str(), &device) == 0 ? ENOTTY : ENOENT;
-            m_failure.ports.push_back({info.name, PortDiagnosis::OpenFailureCode(info.name, error),
-                                       PortDiagnosis::ExplainOpenFailure(info.name, error)});
+            RecordFailure(info.name, error);
         }
     }
     m_nRecordedUpTo = belowPort == 0 ? PortMap::kMaxPorts : belowPort;
@@ -176,8 +179,7 @@ bool CSearchThread::ProbeRates(const std::string& portName, int& rateIndex) {
         }
     }
     if (lineError != 0) {
-        m_failure.ports.push_back({portName, PortDiagnosis::OpenFailureCode(portName, lineError),
-                                   PortDiagnosis::ExplainOpenFailure(portName, lineError)});
+        RecordFailure(portName, lineError);
     } else {
         m_failure.ports.push_back(
             {portName, kSilent, "no prompt from " + portName + " at any baud rate"});

@@ -63,6 +63,8 @@ class CSearchThread : public CThread {
     // Probes the open port at each rate until one answers; true when one did. When none
     // did, records whether the line went or stayed silent.
     bool ProbeRates(const std::string& portName, int& rateIndex);
+    // Records what the error did to the port: its code and the line that explains it.
+    void RecordFailure(const std::string& portName, std::uint32_t error);
     // Records the port as passed over because it could not be opened.
     void PassOver(const std::string& portName, std::uint32_t error);
     // Records the ports of the map below the given number that the enumeration did not
