@@ -490,14 +490,19 @@ void InstrumentSimulator::ServeLine(Line& line) {
     }
 }
 
-void InstrumentSimulator::Hear(Line& line, const std::string& sent) {
-    if (!line.instrument) {
-        return;
+bool InstrumentSimulator::HostRates(Line& line, std::uint32_t& inputRate,
+                                    std::uint32_t& outputRate) {
+    if (platform::GetLineRates(line.masterFd, inputRate, outputRate)) {
+        return true;
     }
+    Log(line, ErrnoText("cannot read the host's line rate"));
+    return false;
+}
+
+void InstrumentSimulator::Hear(Line& line, const std::string& sent) {
     std::uint32_t inputRate = 0;
     std::uint32_t outputRate = 0;
-    if (!platform::GetLineRates(line.masterFd, inputRate, outputRate)) {
-        Log(line, ErrnoText("cannot read the host's line rate"));
+    if (!line.instrument || !HostRates(line, inputRate, outputRate)) {
         return;
     }
     const std::string decoded = UartWire::ReceiveBytes(sent, outputRate, line.config.rate);
@@ -515,8 +520,7 @@ void InstrumentSimulator::Hear(Line& line, const std::string& sent) {
 void InstrumentSimulator::Answer(Line& line) {
     std::uint32_t inputRate = 0;
     std::uint32_t outputRate = 0;
-    if (!platform::GetLineRates(line.masterFd, inputRate, outputRate)) {
-        Log(line, ErrnoText("cannot read the host's line rate"));
+    if (!HostRates(line, inputRate, outputRate)) {
         line.reply.clear();
         return;
     }
@@ -527,18 +531,13 @@ void InstrumentSimulator::Answer(Line& line) {
                   (line.wakeCause == std::string("break") ? "banner and prompt" : "prompt") +
                   " at " + std::to_string(line.config.rate) + " baud, host at " +
                   std::to_string(inputRate) + (clean ? "" : ": the host decodes garbage"));
-    Transmit(line, line.reply);
+    Transmit(line, line.reply, inputRate);
     line.reply.clear();
 }
 
-void InstrumentSimulator::Transmit(Line& line, const std::string& bytes) {
-    std::uint32_t inputRate = 0;
-    std::uint32_t outputRate = 0;
-    if (!platform::GetLineRates(line.masterFd, inputRate, outputRate)) {
-        return;
-    }
+void InstrumentSimulator::Transmit(Line& line, const std::string& bytes, std::uint32_t hostRate) {
     const auto start = std::max(Clock::now(), line.wireFreeAt);
-    for (const DecodedByte& byte : UartWire::Receive(bytes, line.config.rate, inputRate)) {
+    for (const DecodedByte& byte : UartWire::Receive(bytes, line.config.rate, hostRate)) {
         line.wire.emplace_back(start + std::chrono::nanoseconds(byte.doneAtNs),
                                static_cast<char>(byte.value));
     }
@@ -557,8 +556,10 @@ void InstrumentSimulator::Emit(Line& line) {
         return;
     }
     // A stream does not queue up behind a wire that is slower than its records.
-    if (line.wireFreeAt <= now) {
-        Transmit(line, line.instrument->NextRecord());
+    std::uint32_t inputRate = 0;
+    std::uint32_t outputRate = 0;
+    if (line.wireFreeAt <= now && HostRates(line, inputRate, outputRate)) {
+        Transmit(line, line.instrument->NextRecord(), inputRate);
     }
     line.emitAt = std::max(now, line.wireFreeAt) + std::chrono::milliseconds(m_options.streamMs);
 }

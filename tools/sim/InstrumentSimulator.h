@@ -99,8 +99,12 @@ class InstrumentSimulator {
     void ServeLine(Line& line);
     void Hear(Line& line, const std::string& sent);
     void Answer(Line& line);
-    // Puts the instrument's bytes on the wire, after what is already on it.
-    void Transmit(Line& line, const std::string& bytes);
+    // The rates the host's line runs at, as the master sees them; false, logged, when
+    // they cannot be read.
+    bool HostRates(Line& line, std::uint32_t& inputRate, std::uint32_t& outputRate);
+    // Puts the instrument's bytes on the wire, after what is already on it, as a host
+    // receiving at hostRate decodes them.
+    void Transmit(Line& line, const std::string& bytes, std::uint32_t hostRate);
     void Emit(Line& line);
     void Flush(Line& line);
     void DropDeadExclusive(Line& line);
