@@ -26,11 +26,6 @@ void ConsoleJobHost::Interrupt() {
     m_posted.notify_all();
 }
 
-bool ConsoleJobHost::IsInterrupted() {
-    std::lock_guard<std::mutex> lock(m_mutex);
-    return m_interrupted;
-}
-
 CThread::Probing ConsoleJobHost::Probing() const {
     return m_host != nullptr ? m_host->GetProbing() : CThread::Probing();
 }
@@ -83,15 +78,20 @@ ConsoleJobHost::Outcome ConsoleJobHost::Drive(JobHost& host) {
     return outcome;
 }
 
+bool ConsoleJobHost::BeginRun(Outcome& outcome) {
+    std::lock_guard<std::mutex> lock(m_mutex);
+    if (m_interrupted) {
+        outcome.status = Status::Interrupted;
+        return false;
+    }
+    m_queue.clear();
+    return true;
+}
+
 ConsoleJobHost::Outcome ConsoleJobHost::RunSearch() {
     Outcome outcome;
-    if (IsInterrupted()) {
-        outcome.status = Status::Interrupted;
+    if (!BeginRun(outcome)) {
         return outcome;
-    }
-    {
-        std::lock_guard<std::mutex> lock(m_mutex);
-        m_queue.clear();
     }
     JobHost host(*this);
     if (!host.StartSearch(new (std::nothrow) CSearchThread())) {
@@ -105,13 +105,8 @@ ConsoleJobHost::Outcome ConsoleJobHost::RunSearch() {
 ConsoleJobHost::Outcome ConsoleJobHost::RunConnection(const std::string& portName,
                                                       std::int32_t baud) {
     Outcome outcome;
-    if (IsInterrupted()) {
-        outcome.status = Status::Interrupted;
+    if (!BeginRun(outcome)) {
         return outcome;
-    }
-    {
-        std::lock_guard<std::mutex> lock(m_mutex);
-        m_queue.clear();
     }
     // The job holds on to the settings; one that fails to stop may still read them, so
     // they must outlive this call then.

@@ -64,7 +64,9 @@ class ConsoleJobHost : public platform::NotifyTarget {
     Outcome Drive(JobHost& host);
     // The next notification, or false when an interrupt came first.
     bool NextNotification(Notification& notification);
-    bool IsInterrupted();
+    // Empties the queue for a new run; false, with the outcome Interrupted, once an
+    // interrupt has come.
+    bool BeginRun(Outcome& outcome);
 
     Observer m_observer;
     std::function<void()> m_refresh;
