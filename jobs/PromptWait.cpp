@@ -164,15 +164,9 @@ LineFeedAnswer AnswerToLineFeed(CSerial& serial, CThread& job, std::string& hear
     if (serial.WritePort("\n", job.GetStopEvent().get()) != 1) {
         return job.IsStopRequested() ? LineFeedAnswer::Prompt : LineFeedAnswer::WriteFailed;
     }
-    if (!WaitForChar(serial, job, kPrompt, kPromptPasses, &heard)) {
-        return LineFeedAnswer::NoPrompt;
-    }
-    if (job.IsStopRequested()) {
-        return LineFeedAnswer::Prompt;
-    }
-    // Why each step: a prompt that more bytes follow is garbage or a stream that happened
-    // to hold a '>'; an answer that is not text is line garbage or binary records.
-    const bool atRest = WaitForRest(serial, job, kPromptPasses, RestTime(serial.GetBaud()), &heard);
+    // A '>' that more bytes follow is garbage or a stream that happened to hold one; an
+    // answer that is not text is line garbage or binary records.
+    const bool atRest = WaitForPromptAtRest(serial, job, kPromptPasses, &heard);
     return job.IsStopRequested() || (atRest && IsPromptAnswer(heard)) ? LineFeedAnswer::Prompt
                                                                       : LineFeedAnswer::NoPrompt;
 }
