@@ -65,11 +65,4 @@ TEST(CommDriverRegistryTest, APrefixIsAPathOrASchemeAndIsNeverTakenOver) {
     EXPECT_TRUE(registry.Register("rfc2217+tls.v1-x://", first));
 }
 
-TEST(CommDriverRegistryTest, TheProcessServesTtyPathsFromTheStart) {
-    CommDriverRegistry& registry = CommDriverRegistry::Process();
-    EXPECT_NE(registry.Find("/dev/ttyS0"), nullptr);
-    EXPECT_FALSE(registry.Exists("/dev/no-such-tty"));
-    EXPECT_FALSE(registry.Register("/", std::make_shared<StubDriver>()));
-}
-
 }  // namespace
