@@ -3,7 +3,6 @@
 // The console calls only: the window messages' names are the jobs' own here.
 #define NOUSER
 #define WIN32_LEAN_AND_MEAN
-#include <io.h>
 #include <windows.h>
 #else
 #include <poll.h>
@@ -149,6 +148,19 @@ class SignalWatcher {
     std::atomic<int> m_caught{0};
 };
 #endif
+
+// Whether stderr is a terminal that shows the progress line's escape sequences (a Windows
+// console shows them only when asked to).
+bool ShowsProgress() {
+#ifdef _WIN32
+    const HANDLE console = GetStdHandle(STD_ERROR_HANDLE);
+    DWORD mode = 0;
+    return GetConsoleMode(console, &mode) != 0 &&
+           SetConsoleMode(console, mode | ENABLE_VIRTUAL_TERMINAL_PROCESSING) != 0;
+#else
+    return isatty(STDERR_FILENO) == 1;
+#endif
+}
 
 // Shows on a terminal what the job is probing, as the job says, and how far it has come.
 void ShowProgress(const CThread::Probing& probing, bool search) {
@@ -309,7 +321,7 @@ int Run(int argc, char** argv) {
 
     ConsoleJobHost host;
     SignalWatcher signals(host);
-    const bool showProgress = !verbose && isatty(fileno(stderr)) == 1;
+    const bool showProgress = !verbose && ShowsProgress();
     if (verbose) {
         host.SetObserver([](const ConsoleJobHost::Notification& n) {
             std::fprintf(stderr, "notify %d %d %s %s\n", static_cast<int>(n.state),
