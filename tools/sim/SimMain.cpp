@@ -62,6 +62,9 @@ sigset_t HandledSignals() {
     sigaddset(&set, SIGTERM);
     sigaddset(&set, SIGHUP);
     sigaddset(&set, SIGCHLD);
+    // A stray user signal is no reason to take the lines away: their default would end us.
+    sigaddset(&set, SIGUSR1);
+    sigaddset(&set, SIGUSR2);
     return set;
 }
 
@@ -222,7 +225,7 @@ int main(int argc, char** argv) {
     sigset_t stopSignals = signals;
     sigdelset(&stopSignals, SIGCHLD);
     int signal = 0;
-    while (sigwait(&stopSignals, &signal) != 0) {
+    while (sigwait(&stopSignals, &signal) != 0 || signal == SIGUSR1 || signal == SIGUSR2) {
     }
     simulator.Stop();
     return 0;
