@@ -74,22 +74,24 @@ TEST(PortMapTest, ANameUnderASchemeIsADeviceOnlyWhileADriverServesIt) {
     std::vector<std::string> problems;
     EXPECT_TRUE(PortMap::Parse("COM1=fake://a", &problems).Ports().empty());
     ASSERT_EQ(problems.size(), 1u);
-    EXPECT_EQ(problems[0], "'COM1=fake://a': the device must be an absolute path");
+    EXPECT_EQ(problems[0],
+              "'COM1=fake://a': the device must be an absolute path or a name under rfc2217://, "
+              "socket://");
     EXPECT_EQ(PortMap().Resolve("fake://a"), "");
 
     support::ScopedFakeCommDriver fake;
     problems.clear();
     const PortMap map =
-        PortMap::Parse("COM1=fake://a,COM2=socket://host:4001,COM3=fake://", &problems);
+        PortMap::Parse("COM1=fake://a,COM2=telnet://host:4001,COM3=fake://", &problems);
     ASSERT_EQ(map.Ports().size(), 1u);
     EXPECT_EQ(map.Resolve("COM1"), "fake://a");
     EXPECT_EQ(map.Resolve("fake://b"), "fake://b");
     EXPECT_EQ(map.Resolve("fake://"), "");
-    EXPECT_EQ(map.Resolve("socket://host:4001"), "");
+    EXPECT_EQ(map.Resolve("telnet://host:4001"), "");
     ASSERT_EQ(problems.size(), 2u);
     EXPECT_EQ(problems[0],
-              "'COM2=socket://host:4001': the device must be an absolute path or a name under "
-              "fake://");
+              "'COM2=telnet://host:4001': the device must be an absolute path or a name under "
+              "fake://, rfc2217://, socket://");
 }
 
 TEST(PortMapTest, AnEmptySettingMeansNoPortsAtAll) {
