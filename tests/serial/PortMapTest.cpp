@@ -306,3 +306,17 @@ TEST_F(IdentityTest, ARefreshKeepsEachDeviceItsNameAndGivesNoNameTwice) {
     EXPECT_EQ(third.Find(1)->serialNumber, "A1");
     EXPECT_EQ(third.Find(3)->serialNumber, "C3");
 }
+
+// The settings page's "Add network port...": the next free name, kept by every refresh.
+TEST(PortMapTest, ANetworkPortAddedForTheRunTakesTheNextFreeNameAndStays) {
+    setenv("BRINEVANE_PORTS", "COM1=/dev/pts/1,COM3=/dev/pts/3", 1);
+    PortMap::Refresh();
+    std::string problem;
+    EXPECT_EQ(PortMap::AddNetworkPort("rfc2217://portserver.example", &problem), "");
+    EXPECT_NE(problem.find("is not the address of a network port"), std::string::npos);
+    EXPECT_EQ(PortMap::AddNetworkPort("rfc2217://portserver.example:4001", &problem), "COM2");
+    EXPECT_EQ(PortMap::AddNetworkPort("socket://10.0.0.5:4002", &problem), "COM4");
+    const auto map = PortMap::Refresh();
+    EXPECT_EQ(map->Resolve("COM2"), "rfc2217://portserver.example:4001");
+    EXPECT_EQ(map->Resolve("COM4"), "socket://10.0.0.5:4002");
+}
