@@ -13,7 +13,7 @@
 
 namespace {
 bool DeviceGone(std::uint32_t error) {
-    return error == EIO || error == ENXIO || error == ENODEV;
+    return error == EIO || error == ENXIO || error == ENODEV || error == platform::kConnectionLost;
 }
 }  // namespace
 
@@ -84,6 +84,7 @@ void CProgramThread::Run() {
                     m_nState = PR_ERROR;
                 } else {
                     m_failure.opened = true;
+                    m_bRateApplied = m_pSerial->ControlsLine();
                     // The prompt must answer the line feed and the line must rest on it:
                     // noise or a stream of records can hold a '>' too.
                     std::string heard;

@@ -5,6 +5,8 @@
 #include <cerrno>
 
 #include "platform/LastError.h"
+#include "platform/Rfc2217CommDriver.h"
+#include "platform/SocketCommDriver.h"
 #include "platform/TermiosCommDriver.h"
 
 namespace platform {
@@ -36,6 +38,8 @@ CommDriverRegistry& CommDriverRegistry::Process() {
     static CommDriverRegistry* const registry = [] {
         auto* made = new CommDriverRegistry();
         made->Register(kPathPrefix, std::make_shared<TermiosCommDriver>());
+        made->Register(Rfc2217CommDriver::kScheme, std::make_shared<Rfc2217CommDriver>());
+        made->Register(SocketCommDriver::kScheme, std::make_shared<SocketCommDriver>());
         return made;
     }();
     return *registry;

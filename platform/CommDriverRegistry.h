@@ -16,7 +16,8 @@ namespace platform {
 // driver takes over another's names behind the back of ports already open.
 class CommDriverRegistry {
   public:
-    // The process's registry: the termios driver serves "/" from the start.
+    // The process's registry: the termios driver serves "/" from the start, and the
+    // network drivers "rfc2217://" and "socket://".
     static CommDriverRegistry& Process();
 
     // False when the prefix is neither "/" nor "scheme://", or is taken.

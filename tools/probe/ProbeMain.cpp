@@ -175,6 +175,12 @@ int Report(const ConsoleJobHost::Outcome& outcome, int signal, bool json, bool v
         } else {
             PrintLine(outcome.portName + " " + std::to_string(outcome.baud));
         }
+        if (!outcome.rateApplied) {
+            std::fprintf(stderr,
+                         "the rate %d was not applied: %s passes raw bytes, and its device "
+                         "server sets the line's rate\n",
+                         static_cast<int>(outcome.baud), outcome.portName.c_str());
+        }
         // Which instrument answered; the result line stays the same for scripts.
         if (verbose && !outcome.banner.empty()) {
             std::fprintf(stderr, "instrument: %s\n", outcome.banner.c_str());
@@ -217,7 +223,10 @@ int Run(int argc, char** argv) {
         app.add_subcommand("connect", "Check that the instrument answers on a port");
     std::string portName;
     std::string baudText;
-    connect->add_option("port", portName, "COM1 to COM32, or a device path such as /dev/ttyUSB0")
+    connect
+        ->add_option("port", portName,
+                     "COM1 to COM32, a device path such as /dev/ttyUSB0, or a network port: "
+                     "rfc2217://HOST:PORT or socket://HOST:PORT")
         ->required();
     connect->add_option("baud", baudText, "Baud rate, for example 9600")->required();
 
@@ -235,10 +244,11 @@ int Run(int argc, char** argv) {
 
     std::int32_t baud = 0;
     if (connect->parsed()) {
-        if (PortMap::PortNumber(portName) == 0 && portName.compare(0, 5, "/dev/") != 0) {
+        if (PortMap::PortNumber(portName) == 0 && portName.compare(0, 5, "/dev/") != 0 &&
+            !platform::CommDriverRegistry::Process().Exists(portName)) {
             return UsageError("'" + portName +
-                              "' is not a port name: use COM1 to COM32, or a device path such as "
-                              "/dev/ttyUSB0");
+                              "' is not a port name: use COM1 to COM32, a device path such as "
+                              "/dev/ttyUSB0, or a network port such as rfc2217://host:4001");
         }
         if (const int number = PortMap::PortNumber(portName)) {
             portName = PortMap::PortName(number);  // com1 is reported as COM1
