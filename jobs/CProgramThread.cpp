@@ -12,7 +12,8 @@
 
 namespace {
 bool DeviceGone(std::uint32_t error) {
-    return platform::KindOfError(error) == platform::ErrorKind::Gone;
+    return platform::KindOfError(error) == platform::ErrorKind::Gone ||
+           error == platform::kConnectionLost;
 }
 }  // namespace
 
@@ -83,6 +84,7 @@ void CProgramThread::Run() {
                     m_nState = PR_ERROR;
                 } else {
                     m_failure.opened = true;
+                    m_bRateApplied = m_pSerial->ControlsLine();
                     // The prompt must answer the line feed and the line must rest on it:
                     // noise or a stream of records can hold a '>' too.
                     std::string heard;

@@ -42,6 +42,9 @@ class CProgramThread : public CThread {
     ConnectionFailure GetFailure() const { return m_failure; }
     // What the instrument said before its prompt, as text; valid after (PR_DONE, NOTIFY_END).
     const std::string& GetBanner() const { return m_strBanner; }
+    // False when the port is a raw TCP one: the rate never reached the line, and the
+    // instrument answered at whatever rate its device server runs. Read as GetBanner is.
+    bool RateApplied() const { return m_bRateApplied; }
 
   protected:
     void Run() override;
@@ -53,4 +56,5 @@ class CProgramThread : public CThread {
     std::int32_t m_nState = PR_INIT;
     ConnectionFailure m_failure;
     std::string m_strBanner;
+    bool m_bRateApplied = true;
 };

@@ -235,6 +235,12 @@ void CSearchThread::Run() {
                     break;
                 }
                 TRACE("%s opened.\n", portName.c_str());
+                if (!m_pSerial->ControlsLine()) {
+                    // A raw TCP port: no break wakes the instrument and no rate is tried.
+                    m_pSerial->Close();
+                    PassOver(portName, platform::kNoLineControl);
+                    break;
+                }
                 if (ProbeRates(portName, rateIndex)) {
                     m_nState = SR_FOUND;
                 }

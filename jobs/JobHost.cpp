@@ -90,6 +90,7 @@ void JobHost::TakeResult() {
         m_outcome.portName = probing.portName;
         m_outcome.baud = probing.baud;
         m_outcome.banner = m_program->GetBanner();
+        m_outcome.rateApplied = m_program->RateApplied();
     }
     m_job->StopRunning();
 }

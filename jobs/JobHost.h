@@ -33,6 +33,7 @@ class JobHost {
         std::string portName;  // on success: "COM2"
         std::int32_t baud = 0;
         std::string banner;       // on success: what the instrument said before its prompt
+        bool rateApplied = true;  // false after a connection over a raw TCP port
         std::string message;      // "No Brinevane ADCPs were detected!", ...
         std::string reason;       // a failure: what happened and what to do, in one line
         std::string reasonCode;   // the same for scripts: "no-prompt", "in-use", ...

@@ -4,6 +4,7 @@
 
 #include "jobs/CThread.h"
 #include "platform/CommTypes.h"
+#include "platform/LastError.h"
 #include "serial/CSerial.h"
 
 namespace {
@@ -75,8 +76,15 @@ Heard Listen(CSerial& serial, CThread& job, unsigned passes, Take take, Enough e
                     return Heard::Stop;
                 case platform::InputWait::Timeout:
                     continue;
-                case platform::InputWait::Unsupported:
                 case platform::InputWait::Failed:
+                    // A connection that has ended brings nothing more: polling it for the
+                    // rest of the wait would only hold up the failure.
+                    if (platform::GetLastError() == platform::kConnectionLost) {
+                        return Heard::PassesOver;
+                    }
+                    blocking = false;
+                    break;
+                case platform::InputWait::Unsupported:
                     blocking = false;
                     break;
             }

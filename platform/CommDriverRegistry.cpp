@@ -7,6 +7,8 @@
 #ifdef _WIN32
 #include "platform/Win32CommDriver.h"
 #else
+#include "platform/Rfc2217CommDriver.h"
+#include "platform/SocketCommDriver.h"
 #include "platform/TermiosCommDriver.h"
 #endif
 
@@ -46,6 +48,11 @@ CommDriverRegistry& CommDriverRegistry::Process() {
     static CommDriverRegistry* const registry = [] {
         auto* made = new CommDriverRegistry();
         made->Register(kPathPrefix, std::make_shared<SystemCommDriver>());
+#ifndef _WIN32
+        // The network drivers' links are BSD sockets, not yet Winsock.
+        made->Register(Rfc2217CommDriver::kScheme, std::make_shared<Rfc2217CommDriver>());
+        made->Register(SocketCommDriver::kScheme, std::make_shared<SocketCommDriver>());
+#endif
         return made;
     }();
     return *registry;

@@ -16,7 +16,8 @@ namespace platform {
 // unregistered, so no driver takes over another's names behind the back of ports already open.
 class CommDriverRegistry {
   public:
-    // The process's registry: the system's serial driver serves its prefix from the start.
+    // The process's registry: the system's serial driver serves its prefix from the start,
+    // and (not yet on Windows) the network drivers "rfc2217://" and "socket://".
     static CommDriverRegistry& Process();
 
     // False when the prefix is neither the system's nor "scheme://", or is taken.

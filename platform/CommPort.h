@@ -40,6 +40,9 @@ class CommPort {
                                    std::chrono::steady_clock::time_point /*deadline*/) {
         return InputWait::Unsupported;
     }
+    // Whether the rate, the framing and the break reach the serial line: not over a raw
+    // TCP port, whose device server keeps its line as it was set up there.
+    virtual bool ControlsLine() const { return true; }
     // Releases the port at once, discarding unsent output. The object is spent afterwards.
     virtual bool Close() = 0;
 };

@@ -20,6 +20,16 @@ std::string LastErrorText(std::uint32_t code) {
             return "Write ended short";
         case kOwnTerminal:
             return "This program's own terminal";
+        case kHostNotFound:
+            return "The name does not resolve";
+        case kNoComPortOption:
+            return "The server did not negotiate RFC 2217";
+        case kSettingNotAcknowledged:
+            return "The server did not acknowledge a line setting";
+        case kConnectionLost:
+            return "The server closed the connection";
+        case kNoLineControl:
+            return "A raw TCP port carries no break and no line setting";
         default:
             break;
     }

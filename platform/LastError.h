@@ -12,6 +12,18 @@ namespace platform {
 // standard input, output or error): configuring it would wreck the user's session.
 constexpr std::uint32_t kOwnTerminal = 0x20000007;
 
+// Network serial ports (device servers), numbered apart from the serial link's own codes.
+// The device server's name does not resolve.
+constexpr std::uint32_t kHostNotFound = 0x20000010;
+// The server accepted the connection but did not agree to RFC 2217 in time.
+constexpr std::uint32_t kNoComPortOption = 0x20000011;
+// The server did not acknowledge a line setting (rate, framing, control, purge) in time.
+constexpr std::uint32_t kSettingNotAcknowledged = 0x20000012;
+// The server closed (or reset) the connection.
+constexpr std::uint32_t kConnectionLost = 0x20000013;
+// A raw TCP port: no break and no line setting reaches the serial line behind it.
+constexpr std::uint32_t kNoLineControl = 0x20000014;
+
 std::uint32_t GetLastError();
 void SetLastError(std::uint32_t code);
 

@@ -67,6 +67,8 @@ class CSerial : public CObject {
     bool PortAvailable(const std::string& portName) const;
 
     bool IsOpen() const { return m_hPort != nullptr; }
+    // Whether the rate and the break reach the line: not over a raw TCP port.
+    bool ControlsLine() const { return m_hPort == nullptr || m_hPort->ControlsLine(); }
     const std::string& GetPortName() const { return m_strPort; }
     std::uint32_t GetBaud() const { return m_nBaud; }
 

@@ -72,6 +72,7 @@ std::string DeviceProblem(const std::string& device) {
 
 std::mutex g_currentMutex;
 std::shared_ptr<const PortMap> g_current;
+std::vector<PortInfo> g_added;  // network ports added for this run; guarded by g_currentMutex
 
 }  // namespace
 
@@ -226,8 +227,47 @@ std::shared_ptr<const PortMap> PortMap::Refresh() {
         map = std::make_shared<PortMap>(before ? KeepNames(*before, Discover()) : Discover());
     }
     std::lock_guard<std::mutex> lock(g_currentMutex);
+    if (!g_added.empty()) {
+        auto merged = std::make_shared<PortMap>(*map);
+        for (const PortInfo& added : g_added) {
+            if (!merged->m_slots[added.number - 1]) {
+                merged->m_slots[added.number - 1] = added;
+            }
+        }
+        map = merged;
+    }
     g_current = map;
     return map;
+}
+
+std::string PortMap::AddNetworkPort(const std::string& device, std::string* problem) {
+    if (device.empty() || device[0] == '/' || SchemeOf(device).empty() ||
+        !platform::CommDriverRegistry::Process().Exists(device)) {
+        *problem = "'" + device +
+                   "' is not the address of a network port: give rfc2217://HOST:PORT or "
+                   "socket://HOST:PORT";
+        return {};
+    }
+    const auto map = Current();
+    std::lock_guard<std::mutex> lock(g_currentMutex);
+    for (int number = 1; number <= kMaxPorts; ++number) {
+        const bool added =
+            std::any_of(g_added.begin(), g_added.end(),
+                        [number](const PortInfo& info) { return info.number == number; });
+        if (map->Find(number) == nullptr && !added) {
+            PortInfo info;
+            info.number = number;
+            info.name = PortName(number);
+            info.path = device;
+            g_added.push_back(info);
+            auto grown = std::make_shared<PortMap>(*map);
+            grown->m_slots[number - 1] = info;
+            g_current = grown;
+            return info.name;
+        }
+    }
+    *problem = "every name from COM1 to COM32 is taken: the network port cannot be added";
+    return {};
 }
 
 std::shared_ptr<const PortMap> PortMap::Current() {

@@ -58,6 +58,12 @@ class PortMap {
     static std::shared_ptr<const PortMap> Current();
     static std::shared_ptr<const PortMap> Refresh();
 
+    // Adds the port of a device server ("rfc2217://host:4001") to the process's map for
+    // the rest of this run, under the lowest COM name free there, and returns that name;
+    // empty, with the problem described, for an address no driver serves or when every
+    // name is taken. Nothing is stored; a refresh keeps the port.
+    static std::string AddNetworkPort(const std::string& device, std::string* problem);
+
     const PortInfo* Find(int number) const;
     const PortInfo* FindByName(const std::string& name) const;
     std::vector<PortInfo> Ports() const;

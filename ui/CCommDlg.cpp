@@ -1,6 +1,9 @@
 #include "ui/CCommDlg.h"
 
+#include <QInputDialog>
 #include <QLineEdit>
+#include <QMessageBox>
+#include <QPushButton>
 #include <QStringList>
 
 #include "serial/BaudText.h"
@@ -16,6 +19,27 @@ CCommDlg::CCommDlg(QWidget* parent) : CWizardPage(parent), m_ui(new Ui::CCommDlg
     ConnectListChoice(m_ui->IDC_1006, &CCommDlg::OnPortSelChange);
     ConnectListChoice(m_ui->IDC_1007, &CCommDlg::OnBaudSelChange);
     connect(m_ui->IDC_1006, &QComboBox::currentIndexChanged, this, &CCommDlg::ShowPortDevice);
+    connect(m_ui->IDC_ADD_NETWORK_PORT, &QPushButton::clicked, this, &CCommDlg::OnAddNetworkPort);
+}
+
+void CCommDlg::OnAddNetworkPort() {
+    bool accepted = false;
+    const QString address = QInputDialog::getText(
+        this, tr("Add network port"),
+        tr("The port of the serial device server (rfc2217://HOST:PORT, or socket://HOST:PORT "
+           "for one that passes raw bytes):"),
+        QLineEdit::Normal, QStringLiteral("rfc2217://"), &accepted);
+    if (!accepted) {
+        return;
+    }
+    std::string problem;
+    const std::string name = PortMap::AddNetworkPort(address.trimmed().toStdString(), &problem);
+    if (name.empty()) {
+        QMessageBox::warning(this, windowTitle(), QString::fromStdString(problem));
+        return;
+    }
+    CWizardApp::Instance().Settings().m_strPortName = name;
+    FillPortList();
 }
 
 CCommDlg::~CCommDlg() = default;

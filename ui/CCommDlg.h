@@ -35,6 +35,8 @@ class CCommDlg : public CWizardPage {
     void OnPortSelChange(int index);
     void OnBaudSelChange(int index);
     void ShowPortDevice();
+    // Asks for a device server's address and adds its port to the list for this run.
+    void OnAddNetworkPort();
 
     std::unique_ptr<Ui::CCommDlg> m_ui;
     bool m_bEditingFinishing = false;

@@ -44,10 +44,10 @@ _brinevane_sim() {
     done
     case $prev in
     --log) COMPREPLY=($(compgen -f -- "$cur")); return ;;
-    --banner | --stream | --reply-delay | --break-ms) return ;;
+    --banner | --stream | --reply-delay | --break-ms | --listen) return ;;
     esac
     if [[ $cur == -* ]]; then
-        COMPREPLY=($(compgen -W '--help --version --banner --echo --stream --reply-delay --break-ms --log --' -- "$cur"))
+        COMPREPLY=($(compgen -W '--help --version --banner --echo --stream --reply-delay --break-ms --listen --log --' -- "$cur"))
     else
         COMPREPLY=($(compgen -W "silent noise $_brinevane_rates" -- "$cur"))
     fi

@@ -1,7 +1,10 @@
 // A stop asked for in every state of each job: the job's stopped event comes within the
 // host's 1000 ms wait (much sooner wherever the job is polling), the job has let go of
 // its port by then, and it posts nothing afterwards.
+#include <fcntl.h>
 #include <gtest/gtest.h>
+#include <termios.h>
+#include <unistd.h>
 
 #include <memory>
 #include <thread>
@@ -11,6 +14,7 @@
 #include "serial/CSerial.h"
 #include "tests/faults/FaultSupport.h"
 #include "tests/jobs/JobRecorder.h"
+#include "tests/platform/PtyPair.h"
 #include "tests/support/FakeCommDriver.h"
 #include "tools/sim/InstrumentSimulator.h"
 
@@ -130,6 +134,31 @@ TEST_F(StopTest, ConnectionDuringTheWaitForThePrompt) {
     // A stop ends the wait as a found prompt would; the job leaves before reporting it.
     EXPECT_EQ(host.Posted(),
               (JobRecorder::Sequence{{PR_INIT, NOTIFY_BEGIN}, {PR_DONE, NOTIFY_END}}));
+}
+
+// A line that takes no output (its far end holds it off, or a wedged adapter): the line
+// feed cannot leave, and a stop must end the write as promptly as it ends a wait.
+TEST_F(StopTest, ConnectionDuringALineFeedTheLineWillNotTake) {
+    PtyPair pty;
+    ASSERT_TRUE(pty.Ok());
+    // The far end never reads: fill the line's output queue through a descriptor of our own,
+    // raw as the job will make it (a cooked line would need room for "\r\n", not "\n").
+    termios raw{};
+    ASSERT_EQ(tcgetattr(pty.Slave(), &raw), 0);
+    cfmakeraw(&raw);
+    ASSERT_EQ(tcsetattr(pty.Slave(), TCSANOW, &raw), 0);
+    const int filler = ::open(pty.Path().c_str(), O_RDWR | O_NOCTTY | O_NONBLOCK | O_CLOEXEC);
+    ASSERT_GE(filler, 0);
+    const char byte = 'x';
+    while (::write(filler, &byte, 1) == 1) {
+    }
+    ::close(filler);
+    UsePorts("COM1=" + pty.Path());
+    StartConnection("COM1", 9600);
+    ASSERT_TRUE(host.WaitFor(PR_INIT, NOTIFY_BEGIN, seconds(2)));
+    std::this_thread::sleep_for(milliseconds(300));  // well into the write's 2 s limit
+    EXPECT_LT(StopAndMeasure(), kPollingStopMs);
+    ExpectPortFree();
 }
 
 TEST_F(StopTest, ConnectionIdleAfterSuccess) {

@@ -7,6 +7,7 @@
 #include <termios.h>
 #include <unistd.h>
 
+#include <atomic>
 #include <cerrno>
 #include <chrono>
 #include <filesystem>
@@ -185,6 +186,51 @@ TEST_F(TermiosCommDriverTest, LeavesOtherPeoplesTerminalsAndLinesAsItFoundThem) 
     EXPECT_EQ(after.c_iflag, before.c_iflag);
     EXPECT_EQ(after.c_cflag, before.c_cflag);
     EXPECT_EQ(cfgetospeed(&after), static_cast<speed_t>(B2400));
+}
+
+// A name swapped between two terminals while it is checked and opened: the line the open
+// ends up with must be the one the check passed, never this program's own terminal.
+TEST_F(TermiosCommDriverTest, ANameSwappedUnderTheOpenNeverReachesTheCheckedOutTerminal) {
+    PtyPair line;
+    PtyPair own;
+    ASSERT_TRUE(line.Ok() && own.Ok());
+    const int savedInput = dup(STDIN_FILENO);
+    ASSERT_GE(savedInput, 0);
+    ASSERT_EQ(dup2(own.Slave(), STDIN_FILENO), STDIN_FILENO);  // the terminal we run in
+
+    char pattern[] = "/tmp/termios-swap-XXXXXX";
+    ASSERT_NE(mkdtemp(pattern), nullptr);
+    const std::string dir = pattern;
+    const std::string name = dir + "/port";
+    std::atomic<bool> swapping{true};
+    std::thread swapper([&] {
+        for (bool toLine = true; swapping; toLine = !toLine) {
+            const std::string next = dir + "/next";
+            ::unlink(next.c_str());
+            if (::symlink((toLine ? line : own).Path().c_str(), next.c_str()) == 0) {
+                ::rename(next.c_str(), name.c_str());
+            }
+        }
+    });
+    // Enough opens of the line to have raced the swap many times, within a bounded time.
+    int opened = 0;
+    const auto deadline = std::chrono::steady_clock::now() + std::chrono::seconds(2);
+    while (opened < 1000 && std::chrono::steady_clock::now() < deadline) {
+        if (auto port = m_driver.Open(name)) {
+            std::uint32_t done = 0;
+            port->Write("!", 1, done);
+            ++opened;
+        }
+    }
+    swapping = false;
+    swapper.join();
+    dup2(savedInput, STDIN_FILENO);
+    ::close(savedInput);
+    fs::remove_all(dir);
+
+    EXPECT_GT(opened, 0) << "the swap never let the line through; the test saw nothing";
+    EXPECT_EQ(own.MasterReadAll(20).find('!'), std::string::npos)
+        << "a port was opened on the terminal the check had refused";
 }
 
 }  // namespace

@@ -74,22 +74,24 @@ TEST(PortMapTest, ANameUnderASchemeIsADeviceOnlyWhileADriverServesIt) {
     std::vector<std::string> problems;
     EXPECT_TRUE(PortMap::Parse("COM1=fake://a", &problems).Ports().empty());
     ASSERT_EQ(problems.size(), 1u);
-    EXPECT_EQ(problems[0], "'COM1=fake://a': the device must be an absolute path");
+    EXPECT_EQ(problems[0],
+              "'COM1=fake://a': the device must be an absolute path or a name under rfc2217://, "
+              "socket://");
     EXPECT_EQ(PortMap().Resolve("fake://a"), "");
 
     support::ScopedFakeCommDriver fake;
     problems.clear();
     const PortMap map =
-        PortMap::Parse("COM1=fake://a,COM2=socket://host:4001,COM3=fake://", &problems);
+        PortMap::Parse("COM1=fake://a,COM2=telnet://host:4001,COM3=fake://", &problems);
     ASSERT_EQ(map.Ports().size(), 1u);
     EXPECT_EQ(map.Resolve("COM1"), "fake://a");
     EXPECT_EQ(map.Resolve("fake://b"), "fake://b");
     EXPECT_EQ(map.Resolve("fake://"), "");
-    EXPECT_EQ(map.Resolve("socket://host:4001"), "");
+    EXPECT_EQ(map.Resolve("telnet://host:4001"), "");
     ASSERT_EQ(problems.size(), 2u);
     EXPECT_EQ(problems[0],
-              "'COM2=socket://host:4001': the device must be an absolute path or a name under "
-              "fake://");
+              "'COM2=telnet://host:4001': the device must be an absolute path or a name under "
+              "fake://, rfc2217://, socket://");
 }
 
 TEST(PortMapTest, AnEmptySettingMeansNoPortsAtAll) {
@@ -303,4 +305,18 @@ TEST_F(IdentityTest, ARefreshKeepsEachDeviceItsNameAndGivesNoNameTwice) {
     EXPECT_EQ(third.Ports().size(), 3u);
     EXPECT_EQ(third.Find(1)->serialNumber, "A1");
     EXPECT_EQ(third.Find(3)->serialNumber, "C3");
+}
+
+// The settings page's "Add network port...": the next free name, kept by every refresh.
+TEST(PortMapTest, ANetworkPortAddedForTheRunTakesTheNextFreeNameAndStays) {
+    setenv("BRINEVANE_PORTS", "COM1=/dev/pts/1,COM3=/dev/pts/3", 1);
+    PortMap::Refresh();
+    std::string problem;
+    EXPECT_EQ(PortMap::AddNetworkPort("rfc2217://portserver.example", &problem), "");
+    EXPECT_NE(problem.find("is not the address of a network port"), std::string::npos);
+    EXPECT_EQ(PortMap::AddNetworkPort("rfc2217://portserver.example:4001", &problem), "COM2");
+    EXPECT_EQ(PortMap::AddNetworkPort("socket://10.0.0.5:4002", &problem), "COM4");
+    const auto map = PortMap::Refresh();
+    EXPECT_EQ(map->Resolve("COM2"), "rfc2217://portserver.example:4001");
+    EXPECT_EQ(map->Resolve("COM4"), "socket://10.0.0.5:4002");
 }

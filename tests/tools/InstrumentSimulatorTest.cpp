@@ -200,7 +200,7 @@ TEST(InstrumentSimulatorTest, AHostKilledHoldingTheLineLeavesItFree) {
     EXPECT_EQ(exclusive(), 0);
 }
 
-TEST(SimToolTest, PrintsThePortsAndEndsOnSigterm) {
+TEST(SimToolTest, PrintsThePortsOutlivesStraySignalsAndEndsOnSigterm) {
     ChildProcess sim({SIM_PROGRAM, "9600", "silent"});
     const std::string line = sim.ReadLine(std::chrono::seconds(5));
     ASSERT_THAT(line, MatchesRegex("BRINEVANE_PORTS=COM1=/dev/pts/[0-9]+,COM2=/dev/pts/[0-9]+"));
@@ -209,6 +209,10 @@ TEST(SimToolTest, PrintsThePortsAndEndsOnSigterm) {
     ASSERT_GE(host, 0);
     char byte = 0;
     EXPECT_EQ(read(host, &byte, 1), -1);  // nothing yet, but the line is there
+    kill(sim.Pid(), SIGUSR1);
+    kill(sim.Pid(), SIGUSR2);
+    std::this_thread::sleep_for(std::chrono::milliseconds(100));
+    EXPECT_EQ(read(host, &byte, 1), -1);  // still there
     kill(sim.Pid(), SIGTERM);
     EXPECT_EQ(sim.Wait(std::chrono::seconds(5)), 0);
     EXPECT_EQ(read(host, &byte, 1), 0);  // end of file: the simulator closed its end

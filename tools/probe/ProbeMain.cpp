@@ -179,6 +179,21 @@ void ClearProgressLine() {
     std::fflush(stderr);
 }
 
+// What the connect command takes for a port, for its help and its usage errors: the
+// network ports only where their drivers are there.
+std::string PortChoices(bool example = false) {
+    const std::vector<std::string> schemes = platform::CommDriverRegistry::Process().Schemes();
+    std::string text = std::string("COM1 to COM32") + (schemes.empty() ? ", or" : ",") +
+                       " a device path such as " + platform::DevicePathExample();
+    if (example && !schemes.empty()) {
+        return text + ", or a network port such as " + schemes.front() + "host:4001";
+    }
+    for (std::size_t i = 0; i < schemes.size(); ++i) {
+        text += (i == 0 ? ", or a network port: " : " or ") + schemes[i] + "HOST:PORT";
+    }
+    return text;
+}
+
 // Why the result could not be written, for the message at the end (0: it could).
 int g_writeError = 0;
 
@@ -228,6 +243,12 @@ int Report(const ConsoleJobHost::Outcome& outcome, int signal, bool json, bool v
         } else {
             PrintLine(outcome.portName + " " + std::to_string(outcome.baud));
         }
+        if (!outcome.rateApplied) {
+            std::fprintf(stderr,
+                         "the rate %d was not applied: %s passes raw bytes, and its device "
+                         "server sets the line's rate\n",
+                         static_cast<int>(outcome.baud), outcome.portName.c_str());
+        }
         // Which instrument answered; the result line stays the same for scripts.
         if (verbose && !outcome.banner.empty()) {
             std::fprintf(stderr, "instrument: %s\n", outcome.banner.c_str());
@@ -270,11 +291,7 @@ int Run(int argc, char** argv) {
         app.add_subcommand("connect", "Check that the instrument answers on a port");
     std::string portName;
     std::string baudText;
-    connect
-        ->add_option(
-            "port", portName,
-            std::string("COM1 to COM32, or a device path such as ") + platform::DevicePathExample())
-        ->required();
+    connect->add_option("port", portName, PortChoices())->required();
     connect->add_option("baud", baudText, "Baud rate, for example 9600")->required();
 
     try {
@@ -291,10 +308,9 @@ int Run(int argc, char** argv) {
 
     std::int32_t baud = 0;
     if (connect->parsed()) {
-        if (PortMap::PortNumber(portName) == 0 && !platform::IsUserDevicePath(portName)) {
-            return UsageError("'" + portName +
-                              "' is not a port name: use COM1 to COM32, or a device path such as " +
-                              platform::DevicePathExample());
+        if (PortMap::PortNumber(portName) == 0 && !platform::IsUserDevicePath(portName) &&
+            !platform::CommDriverRegistry::Process().Exists(portName)) {
+            return UsageError("'" + portName + "' is not a port name: use " + PortChoices(true));
         }
         if (const int number = PortMap::PortNumber(portName)) {
             portName = PortMap::PortName(number);  // com1 is reported as COM1

@@ -28,11 +28,15 @@ std::string ProbeOutput::OutcomeJson(const ConsoleJobHost::Outcome& outcome,
                                      const std::string& device) {
     using Status = ConsoleJobHost::Status;
     if (outcome.status == Status::Success) {
-        return Text({{"ok", true},
-                     {"port", outcome.portName},
-                     {"baud", outcome.baud},
-                     {"device", device},
-                     {"banner", outcome.banner}});
+        nlohmann::json object = {{"ok", true},
+                                 {"port", outcome.portName},
+                                 {"baud", outcome.baud},
+                                 {"device", device},
+                                 {"banner", outcome.banner}};
+        if (!outcome.rateApplied) {
+            object["rate_applied"] = false;
+        }
+        return Text(object);
     }
     if (outcome.status == Status::Interrupted) {
         return Text({{"ok", false}, {"error", "Interrupted."}});

@@ -2,9 +2,13 @@
 
 #include <dirent.h>
 #include <fcntl.h>
+#include <netdb.h>
+#include <netinet/in.h>
+#include <netinet/tcp.h>
 #include <poll.h>
 #include <sys/eventfd.h>
 #include <sys/ioctl.h>
+#include <sys/socket.h>
 #include <sys/stat.h>
 #include <sys/sysmacros.h>
 #include <termios.h>
@@ -23,6 +27,8 @@
 #include <sstream>
 
 #include "platform/LineRate.h"
+#include "platform/TcpLink.h"
+#include "platform/TelnetCodec.h"
 #include "tools/sim/UartWire.h"
 
 namespace {
@@ -147,6 +153,13 @@ struct InstrumentSimulator::Line {
     std::optional<Clock::time_point> emitAt;
     Clock::time_point holderCheckAt;
     std::minstd_rand random;
+    // Served over RFC 2217: the listening socket, the one client, its Telnet stream, the
+    // rate it set, and a break it holds (the answer waits for its end).
+    int listenFd = -1;
+    int clientFd = -1;
+    platform::TelnetCodec codec;
+    std::uint32_t clientRate = 9600;
+    bool breakHeld = false;
     std::atomic<int> breaks{0};
     std::atomic<int> lineFeeds{0};
     std::atomic<int> prompts{0};
@@ -205,6 +218,13 @@ bool InstrumentSimulator::Start(std::string* error) {
         return fail(ErrnoText("eventfd"));
     }
     for (auto& line : m_lines) {
+        if (!m_options.listen.empty()) {
+            std::string why;
+            if (!Listen(*line, why)) {
+                return fail(why);
+            }
+            continue;
+        }
         line->masterFd = posix_openpt(O_RDWR | O_NOCTTY | O_NONBLOCK | O_CLOEXEC);
         if (line->masterFd < 0) {
             return fail(ErrnoText("posix_openpt"));
@@ -234,14 +254,7 @@ bool InstrumentSimulator::Start(std::string* error) {
             return fail(ErrnoText("TIOCPKT"));
         }
         line->slavePath = path;
-        if (line->config.noise || (line->instrument && line->instrument->Streaming())) {
-            line->emitAt = Clock::now();
-        }
-        Log(*line, (line->config.HasInstrument()
-                        ? "instrument at " + std::to_string(line->config.rate) + " baud"
-                    : line->config.noise ? std::string("noise")
-                                         : std::string("silent line")) +
-                       " on " + line->slavePath);
+        Begin(*line);
     }
     m_stopping = false;
     m_serving = true;
@@ -252,6 +265,60 @@ bool InstrumentSimulator::Start(std::string* error) {
         return fail(std::string("cannot start the simulator's thread: ") + e.what());
     }
     m_started = true;
+    return true;
+}
+
+void InstrumentSimulator::Begin(Line& line) {
+    if (line.config.noise || (line.instrument && line.instrument->Streaming())) {
+        line.emitAt = Clock::now();
+    }
+    Log(line,
+        (line.config.HasInstrument() ? "instrument at " + std::to_string(line.config.rate) + " baud"
+         : line.config.noise         ? std::string("noise")
+                                     : std::string("silent line")) +
+            " on " + line.slavePath);
+}
+
+bool InstrumentSimulator::Listen(Line& line, std::string& error) {
+    std::string host;
+    std::string port;
+    if (!platform::TcpLink::ParseAddress(m_options.listen, host, port)) {
+        error = "'" + m_options.listen + "' is not an address: give HOST:PORT, such as 127.0.0.1:0";
+        return false;
+    }
+    const unsigned long first = std::stoul(port);
+    if (first != 0) {
+        port = std::to_string(first + line.index);
+    }
+    addrinfo hints{};
+    hints.ai_socktype = SOCK_STREAM;
+    hints.ai_flags = AI_NUMERICSERV | AI_PASSIVE;
+    addrinfo* found = nullptr;
+    if (const int failed = getaddrinfo(host.c_str(), port.c_str(), &hints, &found)) {
+        error = host + ": " + gai_strerror(failed);
+        return false;
+    }
+    line.listenFd = socket(found->ai_family, SOCK_STREAM | SOCK_NONBLOCK | SOCK_CLOEXEC, 0);
+    const int on = 1;
+    sockaddr_storage bound{};
+    socklen_t size = sizeof bound;
+    const bool listening =
+        line.listenFd >= 0 &&
+        setsockopt(line.listenFd, SOL_SOCKET, SO_REUSEADDR, &on, sizeof on) == 0 &&
+        bind(line.listenFd, found->ai_addr, found->ai_addrlen) == 0 &&
+        listen(line.listenFd, 4) == 0 &&
+        getsockname(line.listenFd, reinterpret_cast<sockaddr*>(&bound), &size) == 0;
+    const bool v6 = found->ai_family == AF_INET6;
+    freeaddrinfo(found);
+    if (!listening) {
+        error = ErrnoText(("listen on " + host + ":" + port).c_str());
+        return false;
+    }
+    const unsigned boundPort = ntohs(v6 ? reinterpret_cast<sockaddr_in6*>(&bound)->sin6_port
+                                        : reinterpret_cast<sockaddr_in*>(&bound)->sin_port);
+    line.slavePath =
+        "rfc2217://" + (v6 ? "[" + host + "]" : host) + ":" + std::to_string(boundPort);
+    Begin(line);
     return true;
 }
 
@@ -331,6 +398,12 @@ void InstrumentSimulator::Wake() {
 
 // Called with m_mutex held, or before the thread runs, or after it has ended.
 void InstrumentSimulator::CloseLineNow(Line& line) {
+    for (int* fd : {&line.listenFd, &line.clientFd}) {
+        if (*fd >= 0) {
+            ::close(*fd);
+            *fd = -1;
+        }
+    }
     if (line.masterFd >= 0) {
         ::close(line.masterFd);
         line.masterFd = -1;
@@ -367,12 +440,16 @@ void InstrumentSimulator::Serve() {
         polled.assign(1, pollfd{m_wakeFd, POLLIN, 0});
         polledLines.assign(1, nullptr);
         for (auto& line : m_lines) {
-            if (line->masterFd < 0) {
+            if (line->masterFd < 0 && line->listenFd < 0) {
                 continue;
             }
-            polled.push_back(pollfd{line->masterFd, POLLIN, 0});
-            polledLines.push_back(line.get());
-            if (!line->reply.empty()) {
+            for (const int fd : {line->masterFd, line->listenFd, line->clientFd}) {
+                if (fd >= 0) {
+                    polled.push_back(pollfd{fd, POLLIN, 0});
+                    polledLines.push_back(line.get());
+                }
+            }
+            if (!line->reply.empty() && !line->breakHeld) {
                 dueBy(line->replyAt);
             }
             if (!line->wire.empty()) {
@@ -399,17 +476,19 @@ void InstrumentSimulator::Serve() {
             std::uint64_t count = 0;
             [[maybe_unused]] const ssize_t n = ::read(m_wakeFd, &count, sizeof count);
         }
+        Line* served = nullptr;  // a line polled on two sockets is served once
         for (std::size_t i = 1; ready > 0 && i < polled.size(); ++i) {
-            if (polled[i].revents != 0) {
-                ServeLine(*polledLines[i]);
+            if (polled[i].revents != 0 && polledLines[i] != served) {
+                served = polledLines[i];
+                ServeLine(*served);
             }
         }
         const auto after = Clock::now();
         for (auto& line : m_lines) {
-            if (line->masterFd < 0) {
+            if (line->masterFd < 0 && line->listenFd < 0) {
                 continue;
             }
-            if (!line->reply.empty() && line->replyAt <= after) {
+            if (!line->reply.empty() && !line->breakHeld && line->replyAt <= after) {
                 Answer(*line);
             }
             if (line->emitAt && *line->emitAt <= after) {
@@ -446,6 +525,10 @@ void InstrumentSimulator::DropDeadExclusive(Line& line) {
 }
 
 void InstrumentSimulator::ServeLine(Line& line) {
+    if (line.listenFd >= 0) {
+        ServeClient(line);
+        return;
+    }
     unsigned char buffer[4096];
     for (;;) {
         const ssize_t n = ::read(line.masterFd, buffer, sizeof buffer);
@@ -465,33 +548,156 @@ void InstrumentSimulator::ServeLine(Line& line) {
         }
         // Packet mode: the first byte says what follows.
         if (buffer[0] == TIOCPKT_DATA) {
-            const std::string sent(reinterpret_cast<const char*>(buffer + 1),
-                                   static_cast<std::size_t>(n - 1));
-            const int feeds = static_cast<int>(std::count(sent.begin(), sent.end(), '\n'));
-            line.lineFeeds += feeds;
-            Log(line, "received " + std::to_string(sent.size()) + " byte(s)" +
-                          (feeds > 0 ? ", " + std::to_string(feeds) + " line feed(s)" : ""));
-            Hear(line, sent);
+            HostSent(line, std::string(reinterpret_cast<const char*>(buffer + 1),
+                                       static_cast<std::size_t>(n - 1)));
         } else if ((buffer[0] & TIOCPKT_FLUSHREAD) != 0) {
-            // The host purges its input just before each break: on a pty, that is the break.
-            // Whatever the instrument was saying is cut off, and it answers when the break ends.
-            ++line.breaks;
-            Log(line, "break");
-            line.wire.clear();
-            line.reply.clear();
-            if (line.instrument) {
-                line.emitAt.reset();  // a break ends a stream
-                line.reply = line.instrument->Break();
-                line.replyAt = Clock::now() + std::chrono::milliseconds(m_options.breakMs +
-                                                                        m_options.replyDelayMs);
-                line.wakeCause = "break";
+            // The host purges its input just before each break: on a pty, that is the break,
+            // taken to last breakMs.
+            BeginBreak(line);
+            line.replyAt = Clock::now() +
+                           std::chrono::milliseconds(m_options.breakMs + m_options.replyDelayMs);
+        }
+    }
+}
+
+void InstrumentSimulator::HostSent(Line& line, const std::string& sent) {
+    const int feeds = static_cast<int>(std::count(sent.begin(), sent.end(), '\n'));
+    line.lineFeeds += feeds;
+    Log(line, "received " + std::to_string(sent.size()) + " byte(s)" +
+                  (feeds > 0 ? ", " + std::to_string(feeds) + " line feed(s)" : ""));
+    Hear(line, sent);
+}
+
+void InstrumentSimulator::BeginBreak(Line& line) {
+    // Whatever the instrument was saying is cut off, and it answers when the break ends.
+    ++line.breaks;
+    Log(line, "break");
+    line.wire.clear();
+    line.reply.clear();
+    if (line.instrument) {
+        line.emitAt.reset();  // a break ends a stream
+        line.reply = line.instrument->Break();
+        line.wakeCause = "break";
+    }
+}
+
+void InstrumentSimulator::ServeClient(Line& line) {
+    using Codec = platform::TelnetCodec;
+    // The client first: one that has gone frees the line for a connection waiting behind it.
+    char buffer[4096];
+    while (line.clientFd >= 0) {
+        const ssize_t n = recv(line.clientFd, buffer, sizeof buffer, 0);
+        if (n < 0 && errno == EINTR) {
+            continue;
+        }
+        if (n < 0 && (errno == EAGAIN || errno == EWOULDBLOCK)) {
+            break;
+        }
+        if (n <= 0) {
+            DropClient(line, "the client has gone");
+            break;
+        }
+        std::string data;
+        std::vector<Codec::Command> commands;
+        line.codec.Feed(buffer, static_cast<std::size_t>(n), data, commands);
+        if (!data.empty() && !line.breakHeld) {
+            HostSent(line, data);
+        }
+        for (const Codec::Command& command : commands) {
+            if (command.verb != Codec::kSb) {
+                const bool supported = command.option == Codec::kBinary ||
+                                       command.option == Codec::kSuppressGoAhead ||
+                                       command.option == Codec::kComPort;
+                SendToClient(line, line.codec.Answer(command.verb, command.option, supported));
+            } else if (command.option == Codec::kComPort && !command.body.empty()) {
+                ComPortCommand(line, command.body);
             }
+        }
+    }
+    for (;;) {
+        const int fd = accept4(line.listenFd, nullptr, nullptr, SOCK_NONBLOCK | SOCK_CLOEXEC);
+        if (fd < 0) {
+            return;
+        }
+        if (line.clientFd >= 0) {
+            // One client at a time, as a device server's port: the next is closed at once.
+            Log(line, "a second client was turned away: the line is in use");
+            ::close(fd);
+            continue;
+        }
+        const int on = 1;
+        setsockopt(fd, IPPROTO_TCP, TCP_NODELAY, &on, sizeof on);
+        line.clientFd = fd;
+        line.codec = Codec();
+        line.clientRate = 9600;
+        Log(line, "client connected");
+    }
+}
+
+void InstrumentSimulator::DropClient(Line& line, const char* why) {
+    Log(line, why);
+    ::close(line.clientFd);
+    line.clientFd = -1;
+    line.breakHeld = false;
+    line.reply.clear();
+    line.wire.clear();
+}
+
+void InstrumentSimulator::ComPortCommand(Line& line, const std::string& body) {
+    // The client's commands and the server's answers (the code plus 100), RFC 2217.
+    constexpr std::uint8_t kSetBaudRate = 1, kSetControl = 5, kLastCommand = 12;
+    constexpr std::uint8_t kBreakOn = 5, kBreakOff = 6;
+    const auto command = static_cast<std::uint8_t>(body[0]);
+    std::string value = body.substr(1);
+    if (command == 0 || command > kLastCommand) {
+        return;
+    }
+    if (command == kSetBaudRate && value.size() == 4) {
+        const auto byte = [&value](int i) { return static_cast<std::uint8_t>(value[i]); };
+        const std::uint32_t rate = static_cast<std::uint32_t>(byte(0)) << 24 |
+                                   static_cast<std::uint32_t>(byte(1)) << 16 |
+                                   static_cast<std::uint32_t>(byte(2)) << 8 | byte(3);
+        if (rate != 0 && rate != line.clientRate) {
+            line.clientRate = rate;
+            Log(line, "the host's line set to " + std::to_string(rate) + " baud");
+        }
+        value = {static_cast<char>(line.clientRate >> 24), static_cast<char>(line.clientRate >> 16),
+                 static_cast<char>(line.clientRate >> 8), static_cast<char>(line.clientRate)};
+    } else if (command == kSetControl && value.size() == 1 && value[0] == kBreakOn) {
+        BeginBreak(line);
+        line.breakHeld = true;
+    } else if (command == kSetControl && value.size() == 1 && value[0] == kBreakOff &&
+               line.breakHeld) {
+        line.breakHeld = false;
+        line.replyAt = Clock::now() + std::chrono::milliseconds(m_options.replyDelayMs);
+    }
+    // Every other setting is taken as asked: the wire model is 8N1 whatever the framing.
+    SendToClient(line, platform::TelnetCodec::Subnegotiation(
+                           platform::TelnetCodec::kComPort,
+                           std::string(1, static_cast<char>(command + 100)) + value));
+}
+
+void InstrumentSimulator::SendToClient(Line& line, const std::string& bytes) {
+    std::size_t done = 0;
+    while (line.clientFd >= 0 && done < bytes.size()) {
+        const ssize_t n =
+            send(line.clientFd, bytes.data() + done, bytes.size() - done, MSG_NOSIGNAL);
+        if (n > 0) {
+            done += static_cast<std::size_t>(n);
+        } else if (n < 0 && errno == EINTR) {
+            continue;
+        } else {
+            return;  // a client that never reads loses what does not fit, as on a pty
         }
     }
 }
 
 bool InstrumentSimulator::HostRates(Line& line, std::uint32_t& inputRate,
                                     std::uint32_t& outputRate) {
+    if (line.listenFd >= 0) {
+        inputRate = outputRate = line.clientRate;  // as the client's SET-BAUDRATE set it
+        return true;
+    }
     if (platform::GetLineRates(line.masterFd, inputRate, outputRate)) {
         return true;
     }
@@ -571,7 +777,12 @@ void InstrumentSimulator::Flush(Line& line) {
         due += line.wire.front().second;
         line.wire.pop_front();
     }
-    if (!due.empty()) {
+    if (due.empty()) {
+        return;
+    }
+    if (line.listenFd >= 0) {
+        SendToClient(line, platform::TelnetCodec::Escape(due.data(), due.size()));
+    } else {
         WriteAll(line.masterFd, due);  // a host that never reads loses what does not fit
     }
 }

@@ -43,6 +43,10 @@ struct SimulatorOptions {
     // How long the host's break is taken to last: the instrument answers when it ends,
     // and a pty shows only its start (the input purge before it).
     std::uint32_t breakMs = 300;
+    // Where to serve the lines over RFC 2217 instead of on ptys: "127.0.0.1:0" gives each
+    // line a free port of its own, "127.0.0.1:4001" puts line N on port 4001 + N. Empty:
+    // ptys. Nothing listens beyond the address given.
+    std::string listen;
     // What the simulator saw and did, one line per event; null for none. Written from the
     // simulator's thread only; the stream must outlive the simulator.
     std::ostream* log = nullptr;
@@ -76,9 +80,11 @@ class InstrumentSimulator {
     void Stop();
 
     std::size_t LineCount() const { return m_lines.size(); }
-    // "/dev/pts/3" for line 0 (COM1); empty before Start or for a line that is closed.
+    // "/dev/pts/3" (or "rfc2217://127.0.0.1:40321") for line 0 (COM1); empty before Start
+    // or for a line that is closed.
     std::string SlavePath(std::size_t index) const;
     // "COM1=/dev/pts/3,COM2=/dev/pts/4": the BRINEVANE_PORTS value for the lines.
+    // A line served over RFC 2217 takes one client at a time; a second is closed at once.
     std::string PortsVariable() const;
 
     // The device vanishes, as an adapter pulled out: closes the line's master and the
@@ -97,6 +103,18 @@ class InstrumentSimulator {
 
     void Serve();
     void ServeLine(Line& line);
+    // A line served over RFC 2217: its listening socket, and the client's bytes.
+    bool Listen(Line& line, std::string& error);
+    void ServeClient(Line& line);
+    void DropClient(Line& line, const char* why);
+    void ComPortCommand(Line& line, const std::string& body);
+    void SendToClient(Line& line, const std::string& bytes);
+    // What the host sent, and the start of its break (the answer comes at breakEnd, or
+    // when the host ends a break it holds).
+    void HostSent(Line& line, const std::string& sent);
+    void BeginBreak(Line& line);
+    // A line made: its first stream record or noise byte is due, and the log says what it is.
+    void Begin(Line& line);
     void Hear(Line& line, const std::string& sent);
     void Answer(Line& line);
     // The rates the host's line runs at, as the master sees them; false, logged, when

@@ -62,6 +62,9 @@ sigset_t HandledSignals() {
     sigaddset(&set, SIGTERM);
     sigaddset(&set, SIGHUP);
     sigaddset(&set, SIGCHLD);
+    // A stray user signal is no reason to take the lines away: their default would end us.
+    sigaddset(&set, SIGUSR1);
+    sigaddset(&set, SIGUSR2);
     return set;
 }
 
@@ -126,7 +129,9 @@ int main(int argc, char** argv) {
     CLI::App app{
         "Plays a Brinevane ADCP on pseudo-terminals: one line per LINE, an instrument at that "
         "rate, 'silent' for a line with nothing on it or 'noise' for one that carries random "
-        "bytes. The line behaves as a wire: at another rate each side decodes garbage. Prints "
+        "bytes. The line behaves as a wire: at another rate each side decodes garbage. With "
+        "--listen the lines are network ports (rfc2217://), where a break and a rate change "
+        "arrive as protocol messages. Prints "
         "BRINEVANE_PORTS=... and runs "
         "until interrupted, or runs COMMAND with BRINEVANE_PORTS set and exits with its status.",
         "brinevane-sim"};
@@ -139,6 +144,7 @@ int main(int argc, char** argv) {
     bool echo = false;
     std::uint32_t streamMs = 0;
     std::string logPath;
+    std::string listen;
     app.add_option("lines", lineTexts, "A baud rate (19200), 'silent' or 'noise', one per line")
         ->required();
     app.add_option("--banner", banner,
@@ -152,6 +158,9 @@ int main(int argc, char** argv) {
         ->check(CLI::Range(0, 60000));
     app.add_option("--break-ms", breakMs, "How long a host's break is taken to last")
         ->check(CLI::Range(0, 60000));
+    app.add_option("--listen", listen,
+                   "Serve the lines over RFC 2217 at HOST:PORT instead of on ptys (127.0.0.1:0: a "
+                   "free loopback port for each line; a PORT above 0: line N on PORT+N-1)");
     app.add_option("--log", logPath, "Write what the instrument sees to this file ('-': stderr)");
     try {
         app.parse(ownArgs, argv);
@@ -185,6 +194,7 @@ int main(int argc, char** argv) {
     options.breakMs = breakMs;
     options.echo = echo;
     options.streamMs = streamMs;
+    options.listen = listen;
     std::ofstream logFile;
     if (logPath == "-") {
         options.log = &std::cerr;
@@ -222,7 +232,7 @@ int main(int argc, char** argv) {
     sigset_t stopSignals = signals;
     sigdelset(&stopSignals, SIGCHLD);
     int signal = 0;
-    while (sigwait(&stopSignals, &signal) != 0) {
+    while (sigwait(&stopSignals, &signal) != 0 || signal == SIGUSR1 || signal == SIGUSR2) {
     }
     simulator.Stop();
     return 0;

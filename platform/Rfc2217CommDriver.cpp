@@ -1,0 +1,238 @@
+#include "platform/Rfc2217CommDriver.h"
+
+#include <cerrno>
+#include <optional>
+#include <vector>
+
+#include "platform/LastError.h"
+#include "platform/NetworkCommPort.h"
+#include "platform/TelnetCodec.h"
+
+namespace platform {
+namespace {
+
+using Codec = TelnetCodec;
+
+// The client's COM-PORT-OPTION commands; the server answers each with the code plus 100.
+enum : std::uint8_t {
+    kSetBaudRate = 1,
+    kSetDataSize = 2,
+    kSetParity = 3,
+    kSetStopSize = 4,
+    kSetControl = 5,
+    kPurgeData = 12,
+    kServerOffset = 100,
+};
+// SET-CONTROL values.
+enum : std::uint8_t {
+    kNoFlowControl = 1,
+    kBreakOn = 5,
+    kBreakOff = 6,
+    kDtrOn = 8,
+    kDtrOff = 9,
+    kRtsOn = 11,
+    kRtsOff = 12,
+};
+constexpr std::uint8_t kPurgeReceive = 1;
+
+std::string Byte(std::uint8_t value) {
+    return std::string(1, static_cast<char>(value));
+}
+
+std::string BigEndian(std::uint32_t value) {
+    return {static_cast<char>(value >> 24), static_cast<char>(value >> 16),
+            static_cast<char>(value >> 8), static_cast<char>(value)};
+}
+
+class Rfc2217CommPort final : public NetworkCommPort {
+  public:
+    explicit Rfc2217CommPort(Rfc2217CommDriver::Limits limits) : m_limits(limits) {}
+
+    bool Connect(const std::string& address) {
+        return m_link.Connect(address, m_limits.connect) && Negotiate();
+    }
+
+    bool SetState(const LineState& state) override {
+        if (state.stopBits > 2 || state.parity > 4 || state.outxCtsFlow || state.outxDsrFlow ||
+            state.outX || state.inX) {
+            SetLastError(EINVAL);  // flow control is never asked for, as on a tty
+            return false;
+        }
+        static const std::uint8_t kStopSizes[] = {1, 3, 2};  // one, one and a half, two
+        const bool all = !m_configured;
+        m_configured = false;  // until every setting below is acknowledged
+        if ((all || state.baudRate != m_state.baudRate) &&
+            !Set(kSetBaudRate, BigEndian(state.baudRate), true)) {
+            return false;
+        }
+        if ((all || state.byteSize != m_state.byteSize) &&
+            !Set(kSetDataSize, Byte(state.byteSize), true)) {
+            return false;
+        }
+        if ((all || state.parity != m_state.parity) &&
+            !Set(kSetParity, Byte(static_cast<std::uint8_t>(state.parity + 1)), true)) {
+            return false;
+        }
+        if ((all || state.stopBits != m_state.stopBits) &&
+            !Set(kSetStopSize, Byte(kStopSizes[state.stopBits]), true)) {
+            return false;
+        }
+        if (all && !Set(kSetControl, Byte(kNoFlowControl), false)) {
+            return false;
+        }
+        if ((all || state.dtrOn != m_state.dtrOn) &&
+            !Set(kSetControl, Byte(state.dtrOn ? kDtrOn : kDtrOff), false)) {
+            return false;
+        }
+        if ((all || state.rtsOn != m_state.rtsOn) &&
+            !Set(kSetControl, Byte(state.rtsOn ? kRtsOn : kRtsOff), false)) {
+            return false;
+        }
+        m_state = state;
+        m_configured = true;
+        return true;
+    }
+
+    bool PurgeInput() override {
+        // What arrives before the server's answer left the line before the purge.
+        m_discarding = true;
+        const bool purged = Set(kPurgeData, Byte(kPurgeReceive), false);
+        m_discarding = false;
+        m_received.clear();
+        return purged;
+    }
+    bool SetBreak() override { return Set(kSetControl, Byte(kBreakOn), false); }
+    bool ClearBreak() override { return Set(kSetControl, Byte(kBreakOff), false); }
+
+  protected:
+    void Decode(const std::string& bytes) override {
+        std::string data;
+        std::vector<Codec::Command> commands;
+        m_codec.Feed(bytes.data(), bytes.size(), data, commands);
+        if (!m_discarding) {
+            m_received += data;
+        }
+        std::string replies;
+        for (const Codec::Command& command : commands) {
+            if (command.verb != Codec::kSb) {
+                const bool supported = command.option == Codec::kBinary ||
+                                       command.option == Codec::kSuppressGoAhead ||
+                                       command.option == Codec::kComPort;
+                replies += m_codec.Answer(command.verb, command.option, supported);
+                m_comPortRefused |=
+                    command.option == Codec::kComPort &&
+                    (command.verb == Codec::kDont || command.verb == Codec::kWont) &&
+                    !m_codec.LocalEnabled(Codec::kComPort);
+            } else if (command.option == Codec::kComPort && !command.body.empty() &&
+                       static_cast<std::uint8_t>(command.body[0]) == m_awaited) {
+                m_answer = command.body.substr(1);
+            }
+            // Line and modem state notifications tell nothing the jobs ask for.
+        }
+        if (!replies.empty()) {
+            m_link.SendAll(replies, TcpLink::Clock::now() + m_limits.reply);
+        }
+    }
+
+    std::string Encode(const void* buffer, std::uint32_t count) override {
+        return Codec::Escape(buffer, count);
+    }
+
+  private:
+    // Waits for the server until done() or the reply limit; false with the last error
+    // set (timeoutError when the limit passed).
+    template <typename Done>
+    bool AwaitServer(Done done, std::uint32_t timeoutError) {
+        const auto deadline = TcpLink::Clock::now() + m_limits.reply;
+        for (;;) {
+            const bool open = Pump();
+            if (done()) {
+                return true;
+            }
+            if (!open) {
+                return false;
+            }
+            switch (m_link.WaitReadable(-1, deadline)) {
+                case InputWait::Input:
+                    break;
+                case InputWait::Timeout:
+                    SetLastError(timeoutError);
+                    return false;
+                default:
+                    return false;
+            }
+        }
+    }
+
+    bool Negotiate() {
+        std::string requests = m_codec.Request(Codec::kWill, Codec::kBinary);
+        requests += m_codec.Request(Codec::kDo, Codec::kBinary);
+        requests += m_codec.Request(Codec::kWill, Codec::kSuppressGoAhead);
+        requests += m_codec.Request(Codec::kDo, Codec::kSuppressGoAhead);
+        requests += m_codec.Request(Codec::kWill, Codec::kComPort);
+        if (!m_link.SendAll(requests, TcpLink::Clock::now() + m_limits.reply)) {
+            return false;
+        }
+        const bool agreed = AwaitServer(
+            [this] { return m_codec.LocalEnabled(Codec::kComPort) || m_comPortRefused; },
+            kNoComPortOption);
+        if (!agreed && GetLastError() == kConnectionLost) {
+            // A server that serves one client at a time closes the next one at once.
+            SetLastError(EBUSY);
+        }
+        if (agreed && m_comPortRefused) {
+            SetLastError(kNoComPortOption);
+            return false;
+        }
+        return agreed;
+    }
+
+    // Sends a COM-PORT-OPTION command and waits for its acknowledgement; with exact, an
+    // answer with another value than the one asked for is a setting the line refused.
+    bool Set(std::uint8_t command, const std::string& value, bool exact) {
+        m_awaited = static_cast<std::uint8_t>(command + kServerOffset);
+        m_answer.reset();
+        if (!m_link.SendAll(Codec::Subnegotiation(Codec::kComPort, Byte(command) + value),
+                            TcpLink::Clock::now() + m_limits.reply)) {
+            return false;
+        }
+        const bool answered =
+            AwaitServer([this] { return m_answer.has_value(); }, kSettingNotAcknowledged);
+        m_awaited = 0;
+        if (answered && exact && *m_answer != value) {
+            SetLastError(EINVAL);
+            return false;
+        }
+        return answered;
+    }
+
+    Rfc2217CommDriver::Limits m_limits;
+    Codec m_codec;
+    bool m_comPortRefused = false;
+    bool m_configured = false;
+    bool m_discarding = false;
+    std::uint8_t m_awaited = 0;
+    std::optional<std::string> m_answer;
+};
+
+}  // namespace
+
+std::unique_ptr<CommPort> Rfc2217CommDriver::Open(const std::string& path) {
+    std::string address;
+    if (!TcpLink::AddressOf(path, kScheme, address)) {
+        SetLastError(ENOENT);
+        return nullptr;
+    }
+    auto port = std::make_unique<Rfc2217CommPort>(m_limits);
+    if (!port->Connect(address)) {
+        return nullptr;
+    }
+    return port;
+}
+
+bool Rfc2217CommDriver::Exists(const std::string& path) {
+    std::string address;
+    return TcpLink::AddressOf(path, kScheme, address);
+}
+
+}  // namespace platform

@@ -1,0 +1,26 @@
+#pragma once
+#include <chrono>
+
+#include "platform/CommDriver.h"
+
+namespace platform {
+
+// Raw TCP ports, "socket://HOST:PORT": a device server that passes bytes between the
+// connection and its serial line, whose rate and framing are set up on the server. Line
+// settings are kept but reach nothing (ControlsLine is false), and a break fails with
+// kNoLineControl. Exists checks the address's form only: nothing is connected.
+class SocketCommDriver : public CommDriver {
+  public:
+    static constexpr const char* kScheme = "socket://";
+
+    explicit SocketCommDriver(std::chrono::milliseconds connectLimit = std::chrono::seconds(5))
+        : m_connectLimit(connectLimit) {}
+
+    std::unique_ptr<CommPort> Open(const std::string& path) override;
+    bool Exists(const std::string& path) override;
+
+  private:
+    std::chrono::milliseconds m_connectLimit;
+};
+
+}  // namespace platform
