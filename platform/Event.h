@@ -34,7 +34,7 @@ class Event {
     }
 
   private:
-    void* m_handle;
+    void* m_handle = nullptr;
 #else
     // A descriptor that is readable exactly while the event is set, for a wait that also
     // watches a line (poll). Made on first use, so events nobody waits on that way hold

@@ -34,9 +34,9 @@ std::string LastErrorText(std::uint32_t code) {
             break;
     }
     if ((code & 0x20000000) == 0) {
-        const std::string text = SystemErrorText(code);
-        if (!text.empty()) {
-            return text;
+        std::string system = SystemErrorText(code);
+        if (!system.empty()) {
+            return system;
         }
     }
     char text[32];

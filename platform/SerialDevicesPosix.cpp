@@ -286,6 +286,7 @@ std::vector<SerialDevice> DiscoverSerialDevices(const std::string& sysRoot,
     }
     std::sort(found.begin(), found.end());
     std::vector<SerialDevice> devices;
+    devices.reserve(found.size());
     for (const TtyOrder& tty : found) {
         devices.push_back(Inspect(classDir, devRoot, tty.name));
     }

@@ -31,7 +31,6 @@ class Overlapped {
         m_ov.hEvent = event;
         return &m_ov;
     }
-    HANDLE EventHandle() const { return m_ov.hEvent; }
 
   private:
     OVERLAPPED m_ov{};
@@ -100,7 +99,11 @@ class Win32CommPort final : public CommPort {
         dcb.fInX = state.inX;
         dcb.fRtsControl = state.rtsOn ? RTS_CONTROL_ENABLE : RTS_CONTROL_DISABLE;
         dcb.fAbortOnError = state.abortOnError;
-        return SetCommState(m_handle, &dcb) != 0;
+        if (!SetCommState(m_handle, &dcb)) {
+            return false;
+        }
+        m_baud = state.baudRate != 0 ? state.baudRate : 9600;
+        return true;
     }
 
     bool SetQueueSizes(std::uint32_t inQueue, std::uint32_t outQueue) override {
@@ -242,8 +245,8 @@ class Win32CommPort final : public CommPort {
         return result;
     }
 
-    // Waits for the write to complete, but never past a stop (when one is watched): the
-    // write is then cancelled and ends short.
+    // Waits for the write to complete, but never for ever (a line that stays blocked ends
+    // the write short) and never past a stop (when one is watched).
     bool WriteWatching(const void* buffer, std::uint32_t count, std::uint32_t& done, HANDLE stop) {
         done = 0;
         DWORD n = 0;
@@ -255,15 +258,15 @@ class Win32CommPort final : public CommPort {
         if (::GetLastError() != ERROR_IO_PENDING) {
             return false;
         }
-        if (stop != nullptr) {
-            const HANDLE handles[2] = {ov->hEvent, stop};
-            if (WaitForMultipleObjects(2, handles, FALSE, INFINITE) == WAIT_OBJECT_0 + 1) {
-                CancelIo(m_handle);
-                GetOverlappedResult(m_handle, ov, &n, TRUE);
-                done = n;
-                ::SetLastError(ERROR_CANCELLED);
-                return false;
-            }
+        const HANDLE handles[2] = {ov->hEvent, stop};
+        const DWORD limit = static_cast<DWORD>(2000 + 10ULL * 1000 * count / m_baud);
+        const DWORD woke = WaitForMultipleObjects(stop != nullptr ? 2 : 1, handles, FALSE, limit);
+        if (woke != WAIT_OBJECT_0) {
+            CancelIo(m_handle);
+            GetOverlappedResult(m_handle, ov, &n, TRUE);
+            done = n;
+            ::SetLastError(woke == WAIT_OBJECT_0 + 1 ? ERROR_CANCELLED : ERROR_TIMEOUT);
+            return false;
         }
         if (!GetOverlappedResult(m_handle, ov, &n, TRUE)) {
             return false;
@@ -277,6 +280,7 @@ class Win32CommPort final : public CommPort {
     Overlapped m_write;
     Overlapped m_event;
     bool m_maskSet = false;
+    std::uint32_t m_baud = 9600;
 };
 
 bool IsDeviceName(const std::string& path) {
