@@ -15,6 +15,8 @@
 #include <sstream>
 
 #include "platform/CommDriverRegistry.h"
+#include "platform/Rfc2217CommDriver.h"
+#include "platform/SocketCommDriver.h"
 
 namespace {
 
@@ -182,7 +184,13 @@ std::string DeviceProblem(const std::string& device) {
     if (!device.empty() && device[0] == '/') {
         return {};
     }
-    if (!SchemeOf(device).empty()) {
+    if (const std::string scheme = SchemeOf(device); !scheme.empty()) {
+        // A network port's address is checked for its form only, never looked up here.
+        const bool network = scheme == platform::Rfc2217CommDriver::kScheme ||
+                             scheme == platform::SocketCommDriver::kScheme;
+        if (network && !platform::CommDriverRegistry::Process().Exists(device)) {
+            return "a network port's address is " + scheme + "HOST:PORT";
+        }
         return {};
     }
     std::string problem = "the device must be an absolute path";
