@@ -8,7 +8,9 @@
 #include <sstream>
 
 #include "platform/CommDriverRegistry.h"
+#include "platform/Rfc2217CommDriver.h"
 #include "platform/SerialDevices.h"
+#include "platform/SocketCommDriver.h"
 
 namespace {
 
@@ -59,7 +61,13 @@ std::string DeviceProblem(const std::string& device) {
     if (platform::IsDevicePath(device)) {
         return {};
     }
-    if (!SchemeOf(device).empty()) {
+    if (const std::string scheme = SchemeOf(device); !scheme.empty()) {
+        // A network port's address is checked for its form only, never looked up here.
+        const bool network = scheme == platform::Rfc2217CommDriver::kScheme ||
+                             scheme == platform::SocketCommDriver::kScheme;
+        if (network && !platform::CommDriverRegistry::Process().Exists(device)) {
+            return "a network port's address is " + scheme + "HOST:PORT";
+        }
         return {};
     }
     std::string problem = std::string("the device must be ") + platform::DevicePathRule();

@@ -2,7 +2,6 @@
 
 #include <QInputDialog>
 #include <QLineEdit>
-#include <QMessageBox>
 #include <QPushButton>
 #include <QStringList>
 
@@ -12,6 +11,7 @@
 #include "ui/CJobProgressDlg.h"
 #include "ui/CWizardApp.h"
 #include "ui/CWizardSheet.h"
+#include "ui/MessageSink.h"
 #include "ui_CCommDlg.h"
 
 CCommDlg::CCommDlg(QWidget* parent) : CWizardPage(parent), m_ui(new Ui::CCommDlg) {
@@ -35,7 +35,8 @@ void CCommDlg::OnAddNetworkPort() {
     std::string problem;
     const std::string name = PortMap::AddNetworkPort(address.trimmed().toStdString(), &problem);
     if (name.empty()) {
-        QMessageBox::warning(this, windowTitle(), QString::fromStdString(problem));
+        MessageSink::Show(this, tr("The network port was not added."),
+                          QString::fromStdString(problem));
         return;
     }
     CWizardApp::Instance().Settings().m_strPortName = name;

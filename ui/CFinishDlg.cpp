@@ -27,6 +27,12 @@ bool CFinishDlg::OnSetActive() {
     if (named) {
         text += tr("\n\nIt said: %1").arg(QString::fromStdString(found.banner));
     }
+    if (!CWizardApp::Instance().ConnectionRateApplied()) {
+        text += tr("\n\nThe baud rate %1 was not applied: %2 passes raw bytes, and its device "
+                   "server sets the line's rate.")
+                    .arg(settings.m_nBaudRate)
+                    .arg(QString::fromStdString(settings.m_strPortName));
+    }
     m_ui->IDC_FINISH_TEXT->setText(text + tr("\n\nPress 'Finish' to close the wizard."));
     return true;
 }

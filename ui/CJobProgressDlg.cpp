@@ -158,6 +158,8 @@ void CJobProgressDlg::Apply(const JobHost::Reaction& reaction) {
             settings.m_strPortName = outcome.portName;
             settings.m_nBaudRate = outcome.baud;
             CWizardApp::Instance().Found() = {outcome.portName, outcome.baud, outcome.banner};
+        } else {
+            CWizardApp::Instance().ConnectionRateApplied() = outcome.rateApplied;
         }
         StopJob();
         EndDialog(1);

@@ -28,6 +28,9 @@ class CWizardApp {
         std::string banner;
     };
     FoundInstrument& Found() { return m_found; }
+    // False after a connection over a port that passes raw bytes (socket://): the rate
+    // chosen never reached the line, and the last page says so.
+    bool& ConnectionRateApplied() { return m_connectionRateApplied; }
     // The wizard while it exists, else null.
     CWizardSheet* Sheet() const;
 
@@ -57,6 +60,7 @@ class CWizardApp {
     QPointer<CWizardSheet> m_pSheet;
     RunSettings m_settings;
     FoundInstrument m_found;
+    bool m_connectionRateApplied = true;
     int m_nExitCode = 0;
     bool m_bDemo = false;
 };

@@ -78,6 +78,11 @@ TEST(PortMapTest, ANameUnderASchemeIsADeviceOnlyWhileADriverServesIt) {
               "'COM1=fake://a': the device must be an absolute path or a name under rfc2217://, "
               "socket://");
     EXPECT_EQ(PortMap().Resolve("fake://a"), "");
+    problems.clear();
+    EXPECT_TRUE(PortMap::Parse("COM4=rfc2217://portserver", &problems).Ports().empty());
+    EXPECT_EQ(problems,
+              std::vector<std::string>{
+                  "'COM4=rfc2217://portserver': a network port's address is rfc2217://HOST:PORT"});
 
     support::ScopedFakeCommDriver fake;
     problems.clear();

@@ -3,6 +3,7 @@
 #include <QAbstractButton>
 #include <QCheckBox>
 #include <QComboBox>
+#include <QInputDialog>
 #include <QLabel>
 #include <QLineEdit>
 #include <QProcess>
@@ -38,6 +39,7 @@ class Wizard {
     Wizard() {
         CWizardApp::Instance().Settings() = RunSettings{};
         CWizardApp::Instance().Found() = CWizardApp::FoundInstrument{};
+        CWizardApp::Instance().ConnectionRateApplied() = true;
         CWizardApp::Instance().BuildWizard(sheet);
         sheet.show();
         Settle();
@@ -59,6 +61,18 @@ class Wizard {
     QCheckBox* SpecifyPort() const { return sheet.findChild<QCheckBox*>("IDC_1003"); }
     QComboBox* PortList() const { return sheet.findChild<QComboBox*>("IDC_1006"); }
     QComboBox* BaudList() const { return sheet.findChild<QComboBox*>("IDC_1007"); }
+    QString PortDevice() const { return sheet.findChild<QLabel*>("IDC_PORT_DEVICE")->text(); }
+    // The settings page's "Add network port..." with the address typed into its dialog.
+    void AddNetworkPort(const QString& address) {
+        QTimer::singleShot(0, [address] {
+            auto* dialog = qobject_cast<QInputDialog*>(QApplication::activeModalWidget());
+            QVERIFY(dialog != nullptr);
+            dialog->setTextValue(address);
+            dialog->accept();
+        });
+        sheet.findChild<QAbstractButton*>("IDC_ADD_NETWORK_PORT")->click();
+        Settle();
+    }
     QStringList Ports() const {
         QStringList names;
         for (int i = 0; i < PortList()->count(); ++i) {
@@ -302,6 +316,41 @@ class WizardTest : public QObject {
                  qPrintable(output));
         QVERIFY2(output.contains("page: CCommDlg"), qPrintable(output));
         QVERIFY(!output.contains("page: CFinishDlg"));
+    }
+
+    // Last: the port it adds stays in this process's map for the rest of the run.
+    void networkPortAddedWithTheButton() {
+        // No local port: the instrument is behind a device server on loopback.
+        SimulatorOptions options;
+        options.listen = "127.0.0.1:0";
+        InstrumentSimulator sim({SimulatedLine::AtRate(9600)}, options);
+        QVERIFY(StartSimulator(sim));
+        const QString address = QString::fromStdString(sim.SlavePath(0));
+        QVERIFY(address.startsWith("rfc2217://127.0.0.1:"));
+        qputenv("BRINEVANE_PORTS", "");
+        MessageRecorder messages;
+        Wizard wizard;
+        wizard.SpecifyPort()->setChecked(true);
+        wizard.Press(QWizard::NextButton);
+        QCOMPARE(wizard.PortList()->count(), 0);
+
+        wizard.AddNetworkPort("portserver");
+        QCOMPARE(messages.Texts(), QStringList{"The network port was not added."});
+        QCOMPARE(wizard.PortList()->count(), 0);
+        wizard.AddNetworkPort(address);
+        QCOMPARE(wizard.Ports(), QStringList{"COM1"});
+        QCOMPARE(wizard.PortList()->currentText(), QStringLiteral("COM1"));
+        QVERIFY(wizard.PortDevice().startsWith(address));
+
+        // The port stays for the run: back on the first page, a search finds it.
+        wizard.Press(QWizard::BackButton);
+        wizard.SpecifyPort()->setChecked(false);
+        wizard.Press(QWizard::NextButton);
+        QCOMPARE(Wizard::Settings().m_strPortName, std::string("COM1"));
+        QCOMPARE(Wizard::Settings().m_nBaudRate, 9600);
+        wizard.Press(QWizard::NextButton);
+        QCOMPARE(wizard.sheet.currentPage()->objectName(), QStringLiteral("CFinishDlg"));
+        QCOMPARE(messages.Texts().size(), 1);
     }
 };
 
