@@ -1,6 +1,5 @@
 #include "jobs/CProgramThread.h"
 
-#include <cerrno>
 #include <new>
 
 #include "jobs/PortRelease.h"
@@ -13,7 +12,8 @@
 
 namespace {
 bool DeviceGone(std::uint32_t error) {
-    return error == EIO || error == ENXIO || error == ENODEV || error == platform::kConnectionLost;
+    return platform::KindOfError(error) == platform::ErrorKind::Gone ||
+           error == platform::kConnectionLost;
 }
 }  // namespace
 

@@ -1,14 +1,12 @@
 #include "jobs/CSearchThread.h"
 
-#include <sys/stat.h>
-
 #include <algorithm>
-#include <cerrno>
 #include <new>
 
 #include "jobs/PortRelease.h"
 #include "jobs/PromptWait.h"
 #include "platform/LastError.h"
+#include "platform/SerialDevices.h"
 #include "platform/Trace.h"
 #include "serial/CSerial.h"
 #include "serial/PortDiagnosis.h"
@@ -141,8 +139,9 @@ void CSearchThread::PassOverMissing(int belowPort) {
     const auto map = PortMap::Current();
     for (const PortInfo& info : map->Ports()) {
         if (info.number > m_nRecordedUpTo && (belowPort == 0 || info.number < belowPort)) {
-            struct stat device {};
-            const std::uint32_t error = stat(info.path.c_str(), &device) == 0 ? ENOTTY : ENOENT;
+            const std::uint32_t error = platform::ErrorOfKind(platform::DeviceNodeExists(info.path)
+                                                                  ? platform::ErrorKind::NotSerial
+                                                                  : platform::ErrorKind::NotFound);
             RecordFailure(info.name, error);
         }
     }

@@ -2,20 +2,30 @@
 
 #include <algorithm>
 #include <cctype>
-#include <cerrno>
 
 #include "platform/LastError.h"
+#ifdef _WIN32
+#include "platform/Win32CommDriver.h"
+#else
 #include "platform/Rfc2217CommDriver.h"
 #include "platform/SocketCommDriver.h"
 #include "platform/TermiosCommDriver.h"
+#endif
 
 namespace platform {
 namespace {
 
+// The system's own device names, served by its own serial driver.
+#ifdef _WIN32
+constexpr const char* kPathPrefix = "\\\\.\\";
+using SystemCommDriver = Win32CommDriver;
+#else
 constexpr const char* kPathPrefix = "/";
+using SystemCommDriver = TermiosCommDriver;
+#endif
 constexpr const char* kSchemeEnd = "://";
 
-// "/" or a scheme in the URI sense ("rfc2217://", "socket://").
+// The system's prefix or a scheme in the URI sense ("rfc2217://", "socket://").
 bool IsPrefix(const std::string& prefix) {
     if (prefix == kPathPrefix) {
         return true;
@@ -37,9 +47,12 @@ bool IsPrefix(const std::string& prefix) {
 CommDriverRegistry& CommDriverRegistry::Process() {
     static CommDriverRegistry* const registry = [] {
         auto* made = new CommDriverRegistry();
-        made->Register(kPathPrefix, std::make_shared<TermiosCommDriver>());
+        made->Register(kPathPrefix, std::make_shared<SystemCommDriver>());
+#ifndef _WIN32
+        // The network drivers' links are BSD sockets, not yet Winsock.
         made->Register(Rfc2217CommDriver::kScheme, std::make_shared<Rfc2217CommDriver>());
         made->Register(SocketCommDriver::kScheme, std::make_shared<SocketCommDriver>());
+#endif
         return made;
     }();
     return *registry;
@@ -85,7 +98,7 @@ std::vector<std::string> CommDriverRegistry::Schemes() const {
 std::unique_ptr<CommPort> CommDriverRegistry::Open(const std::string& device) const {
     const std::shared_ptr<CommDriver> driver = Find(device);
     if (!driver) {
-        SetLastError(ENOENT);
+        SetLastError(ErrorOfKind(ErrorKind::NotFound));
         return nullptr;
     }
     return driver->Open(device);

@@ -10,17 +10,17 @@
 namespace platform {
 
 // Which driver serves a device name. Each driver is registered under the prefix of the
-// names it serves: "/" for tty paths, a scheme such as "rfc2217://" or "socket://" for
-// the others. A name goes to the driver of the longest prefix it begins with. A prefix
-// belongs to the first driver registered under it until that one is unregistered, so no
-// driver takes over another's names behind the back of ports already open.
+// names it serves: "/" for tty paths ("\\.\" for COM ports on Windows), a scheme such as
+// "rfc2217://" or "socket://" for the others. A name goes to the driver of the longest prefix it
+// begins with. A prefix belongs to the first driver registered under it until that one is
+// unregistered, so no driver takes over another's names behind the back of ports already open.
 class CommDriverRegistry {
   public:
-    // The process's registry: the termios driver serves "/" from the start, and the
-    // network drivers "rfc2217://" and "socket://".
+    // The process's registry: the system's serial driver serves its prefix from the start,
+    // and (not yet on Windows) the network drivers "rfc2217://" and "socket://".
     static CommDriverRegistry& Process();
 
-    // False when the prefix is neither "/" nor "scheme://", or is taken.
+    // False when the prefix is neither the system's nor "scheme://", or is taken.
     bool Register(const std::string& prefix, std::shared_ptr<CommDriver> driver);
     void Unregister(const std::string& prefix);
 

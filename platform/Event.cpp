@@ -10,6 +10,8 @@
 
 namespace platform {
 
+Event::Event() = default;
+
 Event::~Event() {
     if (m_fd >= 0) {
         ::close(m_fd);

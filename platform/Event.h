@@ -12,7 +12,7 @@ enum class WaitResult { Signaled, Timeout, Abandoned, Failed };
 // Starts unsignalled. Virtual so that tests can stand in an event whose waits fail.
 class Event {
   public:
-    Event() = default;
+    Event();
     Event(const Event&) = delete;
     Event& operator=(const Event&) = delete;
     virtual ~Event();
@@ -26,6 +26,16 @@ class Event {
         return WaitUntil(std::chrono::steady_clock::now() + std::chrono::milliseconds(timeoutMs));
     }
 
+#ifdef _WIN32
+    // The system's manual-reset event, for a wait that also watches a line; null when the
+    // system had none to give.
+    void* Handle() const {
+        return m_handle;
+    }
+
+  private:
+    void* m_handle = nullptr;
+#else
     // A descriptor that is readable exactly while the event is set, for a wait that also
     // watches a line (poll). Made on first use, so events nobody waits on that way hold
     // none; -1 when the system has none to give (the last error says why).
@@ -36,6 +46,7 @@ class Event {
     std::condition_variable m_changed;
     bool m_bSignaled = false;
     int m_fd = -1;
+#endif
 };
 
 }  // namespace platform

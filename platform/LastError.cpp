@@ -1,26 +1,8 @@
 #include "platform/LastError.h"
 
-#include <cerrno>
 #include <cstdio>
-#include <cstring>
 
 namespace platform {
-namespace {
-thread_local std::uint32_t t_lastError = 0;
-}
-
-std::uint32_t GetLastError() {
-    return t_lastError;
-}
-
-void SetLastError(std::uint32_t code) {
-    t_lastError = code;
-}
-
-bool FailWithErrno() {
-    SetLastError(static_cast<std::uint32_t>(errno));
-    return false;
-}
 
 std::string LastErrorText(std::uint32_t code) {
     switch (code) {
@@ -51,8 +33,11 @@ std::string LastErrorText(std::uint32_t code) {
         default:
             break;
     }
-    if (code < 0x10000) {
-        return std::strerror(static_cast<int>(code));
+    if ((code & 0x20000000) == 0) {
+        std::string system = SystemErrorText(code);
+        if (!system.empty()) {
+            return system;
+        }
     }
     char text[32];
     std::snprintf(text, sizeof text, "Error 0x%08X", static_cast<unsigned>(code));

@@ -2,9 +2,10 @@
 #include <cstdint>
 #include <string>
 
-// The calling thread's last-error value. Failures of the OS layer store the errno they
-// met (so a message can still say "Permission denied"); the serial link adds its own
-// application codes, which have bit 29 set and never collide with an errno.
+// The calling thread's last-error value. Failures of the OS layer store the system's own
+// code (errno on POSIX, so a message can still say "Permission denied"; the Win32 error
+// on Windows); the serial link adds its own application codes, which have bit 29 set and
+// never collide with a system code.
 namespace platform {
 
 // The port is the terminal this program runs in (its controlling terminal, or its
@@ -29,8 +30,23 @@ void SetLastError(std::uint32_t code);
 // Stores errno as the last error and returns false, for one-line failure returns.
 bool FailWithErrno();
 
-// A short text for a last-error value: strerror for errno values, a description for
-// the serial link's own codes.
+// A short text for a last-error value: the system's text for its codes, a description
+// for the serial link's own codes.
 std::string LastErrorText(std::uint32_t code);
+// The system's text for one of its codes.
+std::string SystemErrorText(std::uint32_t code);
+
+// What a system error means for a serial port, whatever the system calls it.
+enum class ErrorKind {
+    NotFound,          // no device of that name
+    PermissionDenied,  // the user may not open it
+    InUse,             // another program holds it
+    NotSerial,         // the name is a device, but not a serial line
+    Gone,              // the device went away while in use
+    Other,
+};
+ErrorKind KindOfError(std::uint32_t code);
+// The system's code for a kind, for failures found without a system call.
+std::uint32_t ErrorOfKind(ErrorKind kind);
 
 }  // namespace platform

@@ -1,6 +1,5 @@
 #include "serial/CSerial.h"
 
-#include <cerrno>
 #include <chrono>
 #include <cstring>
 #include <new>
@@ -39,7 +38,8 @@ std::unique_ptr<platform::CommPort> CSerial::OpenDevice(const std::string& portN
     const auto map = PortMap::Current();
     std::string path = map->Resolve(portName);
     if (path.empty()) {
-        SetLastError(ENOENT);  // a name no port has is a missing port
+        // A name no port has is a missing port.
+        SetLastError(platform::ErrorOfKind(platform::ErrorKind::NotFound));
         return nullptr;
     }
     // Discovered names are numbered by position: a device plugged in or out since the

@@ -1,31 +1,16 @@
 #include "serial/PortDiagnosis.h"
 
-#include <dirent.h>
-#include <grp.h>
-#include <limits.h>
-#include <sys/stat.h>
-#include <sys/sysmacros.h>
-#include <unistd.h>
-
-#include <algorithm>
 #include <cerrno>
-#include <cstdlib>
-#include <fstream>
-#include <sstream>
-#include <vector>
 
 #include "platform/LastError.h"
 #include "platform/Rfc2217CommDriver.h"
+#include "platform/SerialDevices.h"
 #include "platform/SocketCommDriver.h"
 #include "platform/TcpLink.h"
 #include "serial/CSerial.h"
 #include "serial/PortMap.h"
 
 namespace {
-
-bool IsDevicePath(const std::string& name) {
-    return !name.empty() && name[0] == '/';
-}
 
 // "portserver.example:4001" for a port of a device server; empty for any other device.
 std::string NetworkAddress(const std::string& path) {
@@ -46,141 +31,6 @@ std::string PortAndDevice(const std::string& portName, const std::string& path) 
     }
     return portName + " (" + path + ")";
 }
-
-std::string ProcessName(long pid) {
-    std::ifstream comm("/proc/" + std::to_string(pid) + "/comm");
-    std::string name;
-    std::getline(comm, name);
-    return name;
-}
-
-std::string Holder(long pid) {
-    const std::string name = ProcessName(pid);
-    if (name.empty()) {
-        return {};  // gone meanwhile, or another namespace's pid
-    }
-    return name + " (pid " + std::to_string(pid) + ")";
-}
-
-// The process that holds an exclusive flock on the device: our own way of holding a port,
-// and that of other careful serial programs. /proc/locks names the inode as
-// "major:minor:inode" of its file system, major and minor in hex.
-long FlockHolder(const struct stat& device) {
-    std::ifstream locks("/proc/locks");
-    std::string line;
-    while (std::getline(locks, line)) {
-        std::istringstream fields(line);
-        std::string id, kind, mode, access, pidText, where;
-        fields >> id >> kind;
-        if (kind == "->") {
-            continue;  // a waiter, not a holder
-        }
-        fields >> mode >> access >> pidText >> where;
-        if (kind != "FLOCK") {
-            continue;
-        }
-        unsigned int lockMajor = 0;
-        unsigned int lockMinor = 0;
-        unsigned long inode = 0;
-        char colon1 = 0;
-        char colon2 = 0;
-        std::istringstream parts(where);
-        parts >> std::hex >> lockMajor >> colon1 >> lockMinor >> colon2 >> std::dec >> inode;
-        if (!parts || colon1 != ':' || colon2 != ':') {
-            continue;
-        }
-        if (lockMajor == major(device.st_dev) && lockMinor == minor(device.st_dev) &&
-            inode == device.st_ino) {
-            const long pid = std::atol(pidText.c_str());
-            if (pid > 0) {
-                return pid;
-            }
-        }
-    }
-    return 0;
-}
-
-// Every other process with a descriptor on the device, by pid.
-std::vector<long> DescriptorHolders(const std::string& devicePath) {
-    std::vector<long> holders;
-    char resolved[PATH_MAX];
-    if (realpath(devicePath.c_str(), resolved) == nullptr) {
-        return holders;
-    }
-    const std::string device = resolved;
-    const long self = static_cast<long>(getpid());
-    DIR* proc = opendir("/proc");
-    if (proc == nullptr) {
-        return holders;
-    }
-    while (const dirent* entry = readdir(proc)) {
-        const std::string name = entry->d_name;
-        if (name.empty() || !std::all_of(name.begin(), name.end(), ::isdigit)) {
-            continue;
-        }
-        const long pid = std::atol(name.c_str());
-        if (pid == self) {
-            continue;
-        }
-        const std::string fdDir = "/proc/" + name + "/fd";
-        DIR* fds = opendir(fdDir.c_str());
-        if (fds == nullptr) {
-            continue;  // another user's process, or gone
-        }
-        while (const dirent* fd = readdir(fds)) {
-            char target[PATH_MAX];
-            const std::string link = fdDir + "/" + fd->d_name;
-            const ssize_t n = readlink(link.c_str(), target, sizeof target - 1);
-            if (n > 0) {
-                target[n] = '\0';
-                if (device == target) {
-                    holders.push_back(pid);
-                    break;
-                }
-            }
-        }
-        closedir(fds);
-    }
-    closedir(proc);
-    std::sort(holders.begin(), holders.end());
-    return holders;
-}
-
-std::string PermissionAdvice(const std::string& path) {
-    struct stat info {};
-    if (stat(path.c_str(), &info) == 0 && info.st_gid != 0) {
-        if (const group* owner = getgrgid(info.st_gid)) {
-            return "add your user to the '" + std::string(owner->gr_name) +
-                   "' group, then log in again";
-        }
-    }
-    return "ask an administrator for read and write access to it";
-}
-
-}  // namespace
-
-std::string PortDiagnosis::FindHolder(const std::string& devicePath) {
-    struct stat device {};
-    if (stat(devicePath.c_str(), &device) != 0) {
-        return {};
-    }
-    if (const long pid = FlockHolder(device)) {
-        std::string holder = Holder(pid);
-        if (!holder.empty()) {
-            return holder;
-        }
-    }
-    std::string holders;
-    for (const long pid : DescriptorHolders(devicePath)) {
-        const std::string holder = Holder(pid);
-        if (!holder.empty()) {
-            holders += (holders.empty() ? "" : ", ") + holder;
-        }
-    }
-    return holders;
-}
-
-namespace {
 
 // What kind of failure an open met, decided once for both its text and its code.
 enum class OpenFailure {
@@ -240,31 +90,34 @@ OpenFailure Classify(const std::string& portName, std::uint32_t error) {
     if (!NetworkAddress(path).empty()) {
         return ClassifyNetwork(error);
     }
-    switch (error) {
-        case ENOENT:
-            return IsDevicePath(portName) ? OpenFailure::NotAPort : OpenFailure::NotThere;
-        case EACCES:
-        case EPERM:
-            return OpenFailure::PermissionDenied;
-        case EBUSY:
-        case EAGAIN:
-            return OpenFailure::InUse;
-        case ENOTTY:
-            return OpenFailure::NotSerial;
-        case platform::kOwnTerminal:
-            return OpenFailure::OwnTerminal;
-        case SERIAL_E_DEVICE_CHANGED:
-            return OpenFailure::DeviceChanged;
-        case EIO:
-        case ENXIO:
-        case ENODEV:
-            return OpenFailure::Gone;
-        default:
-            return OpenFailure::Other;
+    if (error == platform::kOwnTerminal) {
+        return OpenFailure::OwnTerminal;
     }
+    if (error == SERIAL_E_DEVICE_CHANGED) {
+        return OpenFailure::DeviceChanged;
+    }
+    switch (platform::KindOfError(error)) {
+        case platform::ErrorKind::NotFound:
+            return platform::IsDevicePath(portName) ? OpenFailure::NotAPort : OpenFailure::NotThere;
+        case platform::ErrorKind::PermissionDenied:
+            return OpenFailure::PermissionDenied;
+        case platform::ErrorKind::InUse:
+            return OpenFailure::InUse;
+        case platform::ErrorKind::NotSerial:
+            return OpenFailure::NotSerial;
+        case platform::ErrorKind::Gone:
+            return OpenFailure::Gone;
+        case platform::ErrorKind::Other:
+            break;
+    }
+    return OpenFailure::Other;
 }
 
 }  // namespace
+
+std::string PortDiagnosis::FindHolder(const std::string& devicePath) {
+    return platform::FindDeviceHolder(devicePath);
+}
 
 namespace {
 
@@ -333,7 +186,8 @@ std::string PortDiagnosis::ExplainOpenFailure(const std::string& portName, std::
             return port + " is not there: is the adapter plugged in?";
         case OpenFailure::PermissionDenied:
             return "Permission denied on " + path +
-                   (path == portName ? "" : " (" + portName + ")") + ": " + PermissionAdvice(path);
+                   (path == portName ? "" : " (" + portName + ")") + ": " +
+                   platform::PermissionAdvice(path);
         case OpenFailure::InUse: {
             const std::string holder = FindHolder(path);
             if (holder.empty()) {

@@ -1,21 +1,15 @@
 #include "serial/PortMap.h"
 
-#include <dirent.h>
-#include <limits.h>
-#include <sys/stat.h>
-#include <sys/sysmacros.h>
-#include <unistd.h>
-
 #include <algorithm>
 #include <cstdio>
 #include <cstdlib>
-#include <fstream>
 #include <mutex>
 #include <set>
 #include <sstream>
 
 #include "platform/CommDriverRegistry.h"
 #include "platform/Rfc2217CommDriver.h"
+#include "platform/SerialDevices.h"
 #include "platform/SocketCommDriver.h"
 
 namespace {
@@ -29,136 +23,19 @@ std::string Trim(const std::string& text) {
     return text.substr(first, last - first + 1);
 }
 
-std::string ReadLine(const std::string& path) {
-    std::ifstream file(path);
-    std::string line;
-    std::getline(file, line);
-    return Trim(line);
-}
-
-std::vector<std::string> ListDirectory(const std::string& path) {
-    std::vector<std::string> names;
-    DIR* dir = opendir(path.c_str());
-    if (dir == nullptr) {
-        return names;
-    }
-    while (const dirent* entry = readdir(dir)) {
-        const std::string name = entry->d_name;
-        if (name != "." && name != "..") {
-            names.push_back(name);
-        }
-    }
-    closedir(dir);
-    std::sort(names.begin(), names.end());
-    return names;
-}
-
-std::string RealPath(const std::string& path) {
-    char resolved[PATH_MAX];
-    return realpath(path.c_str(), resolved) != nullptr ? std::string(resolved) : std::string();
-}
-
 // isdigit on a plain char is undefined for bytes above 0x7F, which any text may hold.
 bool IsDigit(char c) {
     return c >= '0' && c <= '9';
 }
 
-bool Exists(const std::string& path) {
-    struct stat info {};
-    return stat(path.c_str(), &info) == 0;
-}
-
-std::string BaseName(const std::string& path) {
-    return path.substr(path.rfind('/') + 1);
-}
-
-// Sort key: family rank, then the number after the family prefix, then the name.
-struct TtyOrder {
-    int rank;
-    long number;
-    std::string name;
-    bool operator<(const TtyOrder& other) const {
-        if (rank != other.rank) {
-            return rank < other.rank;
-        }
-        if (number != other.number) {
-            return number < other.number;
-        }
-        return name < other.name;
-    }
-};
-
-TtyOrder OrderOf(const std::string& name) {
-    static const char* const kFamilies[] = {"ttyS", "ttyUSB", "ttyACM", "ttyAMA"};
-    for (int rank = 0; rank < 4; ++rank) {
-        const std::string prefix = kFamilies[rank];
-        if (name.size() > prefix.size() && name.compare(0, prefix.size(), prefix) == 0 &&
-            std::all_of(name.begin() + prefix.size(), name.end(), IsDigit)) {
-            return {rank, std::atol(name.c_str() + prefix.size()), name};
-        }
-    }
-    return {4, 0, name};
-}
-
-// The USB device above a tty in sysfs, where its identity lives.
-void ReadUsbIdentity(const std::string& deviceDir, PortInfo& info) {
-    std::string dir = RealPath(deviceDir);
-    std::string below;  // the interface under the USB device: one adapter can have several
-    while (!dir.empty() && dir != "/") {
-        if (Exists(dir + "/idVendor")) {
-            const std::string vendorId = ReadLine(dir + "/idVendor");
-            const std::string productId = ReadLine(dir + "/idProduct");
-            info.vendor = ReadLine(dir + "/manufacturer");
-            if (info.vendor.empty()) {
-                info.vendor = vendorId;
-            }
-            info.product = ReadLine(dir + "/product");
-            if (info.product.empty()) {
-                info.product = productId;
-            }
-            info.serialNumber = ReadLine(dir + "/serial");
-            info.identity = "usb " + vendorId + ":" + productId + " serial " + info.serialNumber +
-                            " at " + (below.empty() ? BaseName(dir) : below);
-            return;
-        }
-        below = BaseName(dir);
-        dir.resize(dir.rfind('/'));
-    }
-}
-
-std::string FindByIdLink(const std::string& devRoot, const std::string& ttyName) {
-    const std::string byId = devRoot + "/serial/by-id";
-    for (const std::string& link : ListDirectory(byId)) {
-        char target[PATH_MAX];
-        const ssize_t n = readlink((byId + "/" + link).c_str(), target, sizeof target - 1);
-        if (n > 0) {
-            target[n] = '\0';
-            if (BaseName(target) == ttyName) {
-                return byId + "/" + link;
-            }
-        }
-    }
-    return {};
-}
-
-// What is behind one tty now: its device, stable link and identity. Nothing is opened.
-PortInfo Inspect(const std::string& classDir, const std::string& devRoot,
-                 const std::string& ttyName) {
+PortInfo FromDevice(const platform::SerialDevice& device) {
     PortInfo info;
-    info.path = devRoot + "/" + ttyName;
-    if (!Exists(classDir + "/" + ttyName + "/device")) {
-        return info;  // no tty of that name now: no identity
-    }
-    info.byIdPath = FindByIdLink(devRoot, ttyName);
-    ReadUsbIdentity(classDir + "/" + ttyName + "/device", info);
-    if (info.identity.empty()) {
-        struct stat node {};
-        const bool there = stat(info.path.c_str(), &node) == 0;
-        info.identity =
-            "node " + info.path + " " +
-            (there ? std::to_string(major(node.st_rdev)) + ":" + std::to_string(minor(node.st_rdev))
-                   : std::string("absent"));
-    }
+    info.path = device.path;
+    info.byIdPath = device.byIdPath;
+    info.vendor = device.vendor;
+    info.product = device.product;
+    info.serialNumber = device.serialNumber;
+    info.identity = device.identity;
     return info;
 }
 
@@ -181,7 +58,7 @@ std::string SchemeOf(const std::string& name) {
 // Why a map entry's device cannot be used, or empty when it can: a tty path, or a name
 // under a scheme that a driver serves.
 std::string DeviceProblem(const std::string& device) {
-    if (!device.empty() && device[0] == '/') {
+    if (platform::IsDevicePath(device)) {
         return {};
     }
     if (const std::string scheme = SchemeOf(device); !scheme.empty()) {
@@ -193,7 +70,7 @@ std::string DeviceProblem(const std::string& device) {
         }
         return {};
     }
-    std::string problem = "the device must be an absolute path";
+    std::string problem = std::string("the device must be ") + platform::DevicePathRule();
     const std::vector<std::string> schemes = platform::CommDriverRegistry::Process().Schemes();
     for (std::size_t i = 0; i < schemes.size(); ++i) {
         problem += (i == 0 ? " or a name under " : ", ") + schemes[i];
@@ -275,38 +152,19 @@ PortMap PortMap::Parse(const std::string& text, std::vector<std::string>* proble
 }
 
 PortMap PortMap::Discover(const std::string& sysRoot, const std::string& devRoot) {
-    const std::string classDir = sysRoot + "/class/tty";
-    std::set<std::string> consoles;
-    {
-        std::istringstream active(ReadLine(classDir + "/console/active"));
-        std::string name;
-        while (active >> name) {
-            consoles.insert(name);
-        }
-    }
-    std::vector<TtyOrder> found;
-    for (const std::string& name : ListDirectory(classDir)) {
-        const std::string dir = classDir + "/" + name;
-        if (!Exists(dir + "/device") || consoles.count(name) != 0) {
-            continue;  // virtual ttys have no device; a console must never be probed
-        }
-        if (name.compare(0, 4, "ttyS") == 0 && OrderOf(name).rank == 0) {
-            const std::string type = ReadLine(dir + "/type");
-            if (type.empty() || type == "0") {
-                continue;  // a ghost 8250 slot with no UART behind it
-            }
-        }
-        found.push_back(OrderOf(name));
-    }
-    std::sort(found.begin(), found.end());
     PortMap map;
     map.m_sysRoot = sysRoot;
     map.m_devRoot = devRoot;
-    for (std::size_t i = 0; i < found.size() && i < static_cast<std::size_t>(kMaxPorts); ++i) {
-        PortInfo info = Inspect(classDir, devRoot, found[i].name);
-        info.number = static_cast<int>(i) + 1;
-        info.name = PortName(info.number);
-        map.m_slots[i] = info;
+    int next = 1;
+    for (const platform::SerialDevice& device : platform::DiscoverSerialDevices(sysRoot, devRoot)) {
+        // A number the system gives the device is its name; otherwise names go in order.
+        const int number = device.number != 0 ? device.number : next++;
+        if (number >= 1 && number <= kMaxPorts && !map.m_slots[number - 1]) {
+            PortInfo info = FromDevice(device);
+            info.number = number;
+            info.name = PortName(number);
+            map.m_slots[number - 1] = info;
+        }
     }
     return map;
 }
@@ -322,6 +180,10 @@ PortMap PortMap::KeepNames(const PortMap& before, const PortMap& found) {
     };
     std::vector<PortInfo> newcomers;
     for (const PortInfo& info : found.Ports()) {
+        if (info.identity.empty()) {
+            place(info, info.number);  // the system's own name, which stays with its device
+            continue;
+        }
         int number = 0;
         for (const auto& slot : before.m_slots) {
             if (slot && !slot->identity.empty() && slot->identity == info.identity) {
@@ -454,7 +316,7 @@ std::string PortMap::Resolve(const std::string& name) const {
     if (name.find('\0') != std::string::npos) {
         return {};
     }
-    if (name.compare(0, 5, "/dev/") == 0 && name.find("..") == std::string::npos) {
+    if (platform::IsUserDevicePath(name) && name.find("..") == std::string::npos) {
         return name;
     }
     // A name its scheme's driver serves is a device of its own ("socket://host:4001").
@@ -466,8 +328,8 @@ std::string PortMap::Confirm(const std::string& name, std::string* path) const {
     if (seen == nullptr || seen->identity.empty()) {
         return {};
     }
-    const std::string classDir = m_sysRoot + "/class/tty";
-    const PortInfo now = Inspect(classDir, m_devRoot, BaseName(seen->path));
+    const PortInfo now =
+        FromDevice(platform::InspectSerialDevice(m_sysRoot, m_devRoot, seen->path));
     if (now.identity == seen->identity) {
         return {};
     }

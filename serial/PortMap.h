@@ -40,9 +40,9 @@ class PortMap {
     // problems.
     static PortMap Parse(const std::string& text, std::vector<std::string>* problems);
 
-    // The host's serial ttys found under sysRoot/class/tty (never opened): ttyS ports only
-    // where a UART is really there, never an active system console; ttyS by number, then
-    // ttyUSB, ttyACM, ttyAMA, then the rest by name, as COM1, COM2, ...
+    // The host's serial devices, never opened (platform::DiscoverSerialDevices, whose
+    // roots these are): named by the system's own COM numbers where it gives them,
+    // otherwise as COM1, COM2, ... in the system's order.
     static PortMap Discover(const std::string& sysRoot = "/sys",
                             const std::string& devRoot = "/dev");
 

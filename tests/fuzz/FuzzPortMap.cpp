@@ -1,4 +1,5 @@
-// Any BRINEVANE_PORTS text: parsing never crashes, and whatever it keeps is well formed.
+// Any BRINEVANE_PORTS text: parsing never crashes, and whatever it keeps is well formed: a
+// device path, or a name under a scheme (a network port).
 #include <cstdint>
 #include <cstdlib>
 #include <string>
@@ -13,7 +14,7 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size
     for (const PortInfo& port : map.Ports()) {
         if (port.number < 1 || port.number > PortMap::kMaxPorts ||
             port.name != PortMap::PortName(port.number) || port.path.empty() ||
-            port.path[0] != '/') {
+            (port.path[0] != '/' && port.path.find("://") == std::string::npos)) {
             std::abort();
         }
         if (map.Resolve(port.name) != port.path) {

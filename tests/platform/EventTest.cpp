@@ -1,7 +1,9 @@
 #include "platform/Event.h"
 
 #include <gtest/gtest.h>
+#ifndef _WIN32
 #include <poll.h>
+#endif
 
 #include <chrono>
 #include <thread>
@@ -48,6 +50,7 @@ TEST(EventTest, SetWakesAllWaitersAtOnce) {
     }
 }
 
+#ifndef _WIN32
 // What a wait on a line together with the event relies on.
 TEST(EventTest, ItsDescriptorIsReadableExactlyWhileItIsSet) {
     auto readable = [](int fd) {
@@ -71,5 +74,6 @@ TEST(EventTest, ItsDescriptorIsReadableExactlyWhileItIsSet) {
     setFirst.Set();
     EXPECT_TRUE(readable(setFirst.Descriptor()));
 }
+#endif
 
 }  // namespace

@@ -18,6 +18,13 @@ using platform::SetLastError;
 using support::FakeCall;
 using Clock = std::chrono::steady_clock;
 
+#ifdef _WIN32
+// The C runtime drops a variable set empty; a blank map is the same map.
+int setenv(const char* name, const char* value, int) {
+    return _putenv_s(name, *value != '\0' ? value : " ");
+}
+#endif
+
 constexpr std::uint32_t kUntouched = 0x1234;
 
 long MsSince(Clock::time_point start) {

@@ -1,10 +1,17 @@
 // brinevane-probe: the instrument jobs from a terminal.
+#ifdef _WIN32
+// The console calls only: the window messages' names are the jobs' own here.
+#define NOUSER
+#define WIN32_LEAN_AND_MEAN
+#include <windows.h>
+#else
 #include <poll.h>
 #include <pthread.h>
 #include <signal.h>
 #include <sys/eventfd.h>
 #include <sys/signalfd.h>
 #include <unistd.h>
+#endif
 
 #include <CLI/CLI.hpp>
 #include <algorithm>
@@ -20,6 +27,7 @@
 #include "jobs/CSearchThread.h"
 #include "jobs/JobMessages.h"
 #include "platform/CommDriverRegistry.h"
+#include "platform/SerialDevices.h"
 #include "platform/Trace.h"
 #include "serial/BaudRates.h"
 #include "serial/CSerial.h"
@@ -43,6 +51,37 @@ int UsageError(const std::string& text) {
     return kExitUsage;
 }
 
+#ifdef _WIN32
+// Ctrl-C, Ctrl-Break and a console that closes come to a handler on a thread the system
+// starts for it, which may take the host's locks; the run then reports the signal that
+// stands for each on POSIX.
+class SignalWatcher {
+  public:
+    explicit SignalWatcher(ConsoleJobHost& host) {
+        s_pHost = &host;
+        SetConsoleCtrlHandler(Handle, TRUE);
+    }
+    ~SignalWatcher() {
+        SetConsoleCtrlHandler(Handle, FALSE);
+        s_pHost = nullptr;
+    }
+    // 0 when no signal came; else the signal that stopped the run.
+    int Caught() const { return s_nCaught; }
+
+  private:
+    static BOOL WINAPI Handle(DWORD event) {
+        s_nCaught = event == CTRL_C_EVENT ? SIGINT : event == CTRL_BREAK_EVENT ? SIGBREAK : SIGTERM;
+        if (ConsoleJobHost* host = s_pHost) {
+            host->Interrupt();
+        }
+        return TRUE;
+    }
+
+    static inline std::atomic<ConsoleJobHost*> s_pHost{nullptr};
+    static inline std::atomic<int> s_nCaught{0};
+};
+
+#else
 // SIGINT, SIGTERM and SIGHUP (a terminal that went) are taken by a thread of their own
 // through a signalfd, and stop the job through the host's lock-taking Interrupt, which a
 // signal handler could not call. The thread wakes to end through an eventfd, which no
@@ -108,6 +147,20 @@ class SignalWatcher {
     std::thread m_thread;
     std::atomic<int> m_caught{0};
 };
+#endif
+
+// Whether stderr is a terminal that shows the progress line's escape sequences (a Windows
+// console shows them only when asked to).
+bool ShowsProgress() {
+#ifdef _WIN32
+    const HANDLE console = GetStdHandle(STD_ERROR_HANDLE);
+    DWORD mode = 0;
+    return GetConsoleMode(console, &mode) != 0 &&
+           SetConsoleMode(console, mode | ENABLE_VIRTUAL_TERMINAL_PROCESSING) != 0;
+#else
+    return isatty(STDERR_FILENO) == 1;
+#endif
+}
 
 // Shows on a terminal what the job is probing, as the job says, and how far it has come.
 void ShowProgress(const CThread::Probing& probing, bool search) {
@@ -124,6 +177,21 @@ void ShowProgress(const CThread::Probing& probing, bool search) {
 void ClearProgressLine() {
     std::fprintf(stderr, "\r\033[K");
     std::fflush(stderr);
+}
+
+// What the connect command takes for a port, for its help and its usage errors: the
+// network ports only where their drivers are there.
+std::string PortChoices(bool example = false) {
+    const std::vector<std::string> schemes = platform::CommDriverRegistry::Process().Schemes();
+    std::string text = std::string("COM1 to COM32") + (schemes.empty() ? ", or" : ",") +
+                       " a device path such as " + platform::DevicePathExample();
+    if (example && !schemes.empty()) {
+        return text + ", or a network port such as " + schemes.front() + "host:4001";
+    }
+    for (std::size_t i = 0; i < schemes.size(); ++i) {
+        text += (i == 0 ? ", or a network port: " : " or ") + schemes[i] + "HOST:PORT";
+    }
+    return text;
 }
 
 // Why the result could not be written, for the message at the end (0: it could).
@@ -223,11 +291,7 @@ int Run(int argc, char** argv) {
         app.add_subcommand("connect", "Check that the instrument answers on a port");
     std::string portName;
     std::string baudText;
-    connect
-        ->add_option("port", portName,
-                     "COM1 to COM32, a device path such as /dev/ttyUSB0, or a network port: "
-                     "rfc2217://HOST:PORT or socket://HOST:PORT")
-        ->required();
+    connect->add_option("port", portName, PortChoices())->required();
     connect->add_option("baud", baudText, "Baud rate, for example 9600")->required();
 
     try {
@@ -244,11 +308,9 @@ int Run(int argc, char** argv) {
 
     std::int32_t baud = 0;
     if (connect->parsed()) {
-        if (PortMap::PortNumber(portName) == 0 && portName.compare(0, 5, "/dev/") != 0 &&
+        if (PortMap::PortNumber(portName) == 0 && !platform::IsUserDevicePath(portName) &&
             !platform::CommDriverRegistry::Process().Exists(portName)) {
-            return UsageError("'" + portName +
-                              "' is not a port name: use COM1 to COM32, a device path such as "
-                              "/dev/ttyUSB0, or a network port such as rfc2217://host:4001");
+            return UsageError("'" + portName + "' is not a port name: use " + PortChoices(true));
         }
         if (const int number = PortMap::PortNumber(portName)) {
             portName = PortMap::PortName(number);  // com1 is reported as COM1
@@ -275,7 +337,7 @@ int Run(int argc, char** argv) {
 
     ConsoleJobHost host;
     SignalWatcher signals(host);
-    const bool showProgress = !verbose && isatty(STDERR_FILENO) == 1;
+    const bool showProgress = !verbose && ShowsProgress();
     if (verbose) {
         host.SetObserver([](const ConsoleJobHost::Notification& n) {
             std::fprintf(stderr, "notify %d %d %s %s\n", static_cast<int>(n.state),
@@ -299,9 +361,11 @@ int Run(int argc, char** argv) {
 int main(int argc, char** argv) {
     // A reader that has gone makes a write fail (EPIPE), reported as any failed write; the
     // user signals mean nothing to this program and must not end a search half done.
+#ifndef _WIN32
     std::signal(SIGPIPE, SIG_IGN);
     std::signal(SIGUSR1, SIG_IGN);
     std::signal(SIGUSR2, SIG_IGN);
+#endif
     int status = kExitFailure;
     try {
         status = Run(argc, argv);
