@@ -113,65 +113,47 @@ void CParallelSearchThread::EndRate(Lane& lane, bool answered) {
 }
 
 void CParallelSearchThread::Advance(Lane& lane) {
-    for (;;) {
-        switch (lane.phase) {
-            case Lane::Phase::Break:
-                if (Clock::now() < lane.breakEnd) {
-                    return;
-                }
-                if (!lane.serial->EndBreak()) {
-                    TRACE("Break on %s at %d baud failed; rate skipped.\n", lane.name.c_str(),
-                          static_cast<int>(lane.Rate()));
-                    EndRate(lane, false);
-                    break;
-                }
-                lane.heard.clear();
-                lane.rule.emplace(Clock::now(), kPromptPasses, RestTime(lane.serial->GetBaud()),
-                                  &lane.heard);
-                lane.phase = Lane::Phase::Prompt;
-                break;
-
-            case Lane::Phase::Prompt:
-                switch (lane.rule->Judge(Clock::now())) {
-                    case PromptAtRest::Verdict::Waiting:
-                        return;
-                    case PromptAtRest::Verdict::Over:
-                        EndRate(lane, false);
-                        break;
-                    case PromptAtRest::Verdict::AtRest:
-                        // Confirmed as one port after another confirms it: the answer to a
-                        // line feed must be text that rests on a prompt.
-                        lane.answer.clear();
-                        if (lane.serial->WritePort("\n", GetStopEvent().get()) != 1) {
-                            EndRate(lane, false);
-                            break;
-                        }
-                        lane.rule.emplace(Clock::now(), kPromptPasses,
-                                          RestTime(lane.serial->GetBaud()), &lane.answer);
-                        lane.phase = Lane::Phase::Answer;
-                        break;
-                }
-                break;
-
-            case Lane::Phase::Answer:
-                switch (lane.rule->Judge(Clock::now())) {
-                    case PromptAtRest::Verdict::Waiting:
-                        return;
-                    case PromptAtRest::Verdict::Over:
-                        EndRate(lane, false);
-                        break;
-                    case PromptAtRest::Verdict::AtRest:
-                        if (!IsPromptAnswer(lane.answer)) {
-                            TRACE("A prompt on %s at %d baud was not confirmed.\n",
-                                  lane.name.c_str(), static_cast<int>(lane.Rate()));
-                        }
-                        EndRate(lane, IsPromptAnswer(lane.answer));
-                        break;
-                }
-                break;
-
-            case Lane::Phase::Done:
+    // Listens for a prompt the line rests on, keeping what comes in heard.
+    const auto listen = [&lane](Lane::Phase phase, std::string& heard) {
+        heard.clear();
+        lane.rule.emplace(Clock::now(), kPromptPasses, RestTime(lane.serial->GetBaud()), &heard);
+        lane.phase = phase;
+    };
+    while (lane.phase != Lane::Phase::Done) {
+        if (lane.phase == Lane::Phase::Break) {
+            if (Clock::now() < lane.breakEnd) {
                 return;
+            }
+            if (lane.serial->EndBreak()) {
+                listen(Lane::Phase::Prompt, lane.heard);
+            } else {
+                TRACE("Break on %s at %d baud failed; rate skipped.\n", lane.name.c_str(),
+                      static_cast<int>(lane.Rate()));
+                EndRate(lane, false);
+            }
+            continue;
+        }
+        const PromptAtRest::Verdict verdict = lane.rule->Judge(Clock::now());
+        if (verdict == PromptAtRest::Verdict::Waiting) {
+            return;
+        }
+        if (verdict == PromptAtRest::Verdict::Over) {
+            EndRate(lane, false);
+        } else if (lane.phase == Lane::Phase::Prompt) {
+            // Confirmed as one port after another confirms it: the answer to a line feed
+            // must be text that rests on a prompt.
+            if (lane.serial->WritePort("\n", GetStopEvent().get()) == 1) {
+                listen(Lane::Phase::Answer, lane.answer);
+            } else {
+                EndRate(lane, false);
+            }
+        } else {
+            const bool confirmed = IsPromptAnswer(lane.answer);
+            if (!confirmed) {
+                TRACE("A prompt on %s at %d baud was not confirmed.\n", lane.name.c_str(),
+                      static_cast<int>(lane.Rate()));
+            }
+            EndRate(lane, confirmed);
         }
     }
 }

@@ -32,17 +32,12 @@ class ParallelSearchTest : public SimulatedJobTest {
     // The result, read as a host must (before the stop); then the job is stopped and
     // every port is free again.
     std::pair<int, int> FoundResult(milliseconds limit) {
-        EXPECT_TRUE(host.WaitFor(SR_FOUND, NOTIFY_END, limit));
-        std::int32_t port = 0;
-        std::int32_t baud = 0;
-        EXPECT_TRUE(job->GetResult(&port, &baud));
-        job->StopRunning();
-        EXPECT_TRUE(host.Stop());
+        const auto found = host.FoundResult(job, limit);
         for (std::size_t i = 0; i < simulator->LineCount(); ++i) {
             CSerial next;
             EXPECT_TRUE(next.PortAvailable(PortMap::PortName(static_cast<int>(i) + 1)));
         }
-        return {port, baud};
+        return found;
     }
 
     CParallelSearchThread* job = nullptr;  // deletes itself when stopped
