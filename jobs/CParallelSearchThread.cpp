@@ -158,25 +158,6 @@ void CParallelSearchThread::Advance(Lane& lane) {
     }
 }
 
-bool CParallelSearchThread::Drain(Lane& lane) {
-    // A line that floods faster than bytes can be read one by one would keep the drain going
-    // for ever: what is left after 1 ms waits for the next round.
-    const Clock::time_point drainUntil = Clock::now() + kPass;
-    bool read = false;
-    while (lane.serial->kbhit()) {
-        unsigned char byte = 0;
-        if (lane.serial->ReadPort(&byte, 1) != 1) {
-            break;  // a port that reports bytes it cannot deliver must not hold the round
-        }
-        read = true;
-        lane.rule->Take(byte, Clock::now());
-        if (Clock::now() >= drainUntil) {
-            break;
-        }
-    }
-    return read;
-}
-
 bool CParallelSearchThread::Sleep() {
     Clock::time_point wake = Clock::time_point::max();
     std::vector<CSerial*> watched;
@@ -220,7 +201,11 @@ bool CParallelSearchThread::Sleep() {
         }
         // A line that wakes the sleep for input it then does not give would wake it at
         // once for ever: it takes a 1 ms pass instead.
-        if (!Drain(lane) && each[i] == platform::InputWait::Input) {
+        const bool read = DrainLine(*lane.serial, [&lane](unsigned char byte) {
+            lane.rule->Take(byte, Clock::now());
+            return false;
+        });
+        if (!read && each[i] == platform::InputWait::Input) {
             lane.pollNext = true;
         }
     }

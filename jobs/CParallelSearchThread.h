@@ -31,8 +31,6 @@ class CParallelSearchThread : public CSearchThread {
     void EndRate(Lane& lane, bool answered);
     // Moves the lane on as far as the time and what it heard allow.
     void Advance(Lane& lane);
-    // Reads what waits on a listening lane into its rule; false when nothing was read.
-    static bool Drain(Lane& lane);
     // Sleeps until a line has input, a lane's time is up or a stop comes (false).
     bool Sleep();
     // Lets a lane go that can no longer win.

@@ -16,6 +16,33 @@ constexpr std::size_t kBannerLimit = 160;
 
 enum class Heard { Enough, PassesOver, Stop };
 
+}  // namespace
+
+bool DrainLine(CSerial& serial, const std::function<bool(unsigned char)>& take, bool* taken) {
+    // A line that floods faster than bytes can be read one by one would keep the drain
+    // going for ever: what is left after 1 ms waits for the next round.
+    const Clock::time_point drainUntil = Clock::now() + kPass;
+    bool read = false;
+    bool done = false;
+    while (!done && serial.kbhit()) {
+        unsigned char byte = 0;
+        if (serial.ReadPort(&byte, 1) != 1) {
+            break;  // a port that reports bytes it cannot deliver must not hold the caller
+        }
+        read = true;
+        done = take(byte);
+        if (Clock::now() >= drainUntil) {
+            break;
+        }
+    }
+    if (taken != nullptr) {
+        *taken = done;
+    }
+    return read;
+}
+
+namespace {
+
 // Listens for passes milliseconds, the time that many passes of exactly 1 ms would take.
 // Each round drains the line byte by byte into take (true when the wait has what it
 // wanted) and asks enough whether the wait is over; otherwise it sleeps until bytes come,
@@ -31,22 +58,8 @@ Heard Listen(CSerial& serial, CThread& job, unsigned passes, Take take, Enough e
     bool blocking = true;
     bool woken = false;  // the last sleep ended because input was waiting
     for (;;) {
-        // A line that floods faster than bytes can be read one by one would keep the
-        // drain going for ever: what is left after 1 ms waits for the next round.
-        const Clock::time_point drainUntil = Clock::now() + kPass;
         bool taken = false;
-        bool read = false;
-        while (!taken && serial.kbhit()) {
-            unsigned char byte = 0;
-            if (serial.ReadPort(&byte, 1) != 1) {
-                break;  // a port that reports bytes it cannot deliver must not hold the wait
-            }
-            read = true;
-            taken = take(byte);
-            if (Clock::now() >= drainUntil) {
-                break;
-            }
-        }
+        const bool read = DrainLine(serial, take, &taken);
         if (taken || enough()) {
             return Heard::Enough;
         }

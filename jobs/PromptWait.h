@@ -1,6 +1,7 @@
 #pragma once
 #include <chrono>
 #include <cstdint>
+#include <functional>
 #include <string>
 
 class CSerial;
@@ -19,6 +20,12 @@ constexpr unsigned kPromptPasses = 2000;
 // given (up to a bound).
 bool WaitForChar(CSerial& serial, CThread& job, unsigned char target, unsigned passes,
                  std::string* heard = nullptr);
+
+// Reads what waits on the line byte by byte, handing each to take until it returns true
+// (then taken is set), for 1 ms at most: a line that floods faster than bytes can be read
+// one by one cannot hold the caller. Whether any byte was read.
+bool DrainLine(CSerial& serial, const std::function<bool(unsigned char)>& take,
+               bool* taken = nullptr);
 
 // How long the line must stay quiet after a prompt for the instrument to be at rest on it:
 // ten characters at the line's rate, and never less than a USB adapter's latency timer
