@@ -19,10 +19,11 @@
 #include <fstream>
 #include <iterator>
 #include <sstream>
+#include <vector>
 
+#include "platform/InputWaitSet.h"
 #include "platform/LastError.h"
 #include "platform/LineRate.h"
-#include "platform/PollUntil.h"
 
 namespace platform {
 namespace {
@@ -248,32 +249,15 @@ class TermiosCommPort final : public CommPort {
     }
 
     InputWait WaitForInput(Event& stop, std::chrono::steady_clock::time_point deadline) override {
-        const int stopFd = stop.Descriptor();
-        if (stopFd < 0) {
-            return InputWait::Unsupported;
-        }
-        pollfd watched[2] = {{m_fd, POLLIN, 0}, {stopFd, POLLIN, 0}};
-        const int ready = PollUntil(watched, 2, deadline);
-        if (ready < 0) {
+        std::vector<InputWait> each;
+        const InputWait result = InputWaitSet::Wait({this}, stop, deadline, each);
+        if (result == InputWait::Input && each[0] == InputWait::Failed) {
+            // Hung up or in error with nothing to read (a pty whose master closed): the
+            // descriptor would report that at once for ever, so it cannot be slept on.
+            SetLastError(EIO);
             return InputWait::Failed;
         }
-        if (ready == 0) {
-            return InputWait::Timeout;
-        }
-        if (watched[1].revents != 0) {
-            if ((watched[1].revents & POLLIN) != 0) {
-                return InputWait::Stop;
-            }
-            SetLastError(EBADF);
-            return InputWait::Failed;
-        }
-        if ((watched[0].revents & POLLIN) != 0) {
-            return InputWait::Input;
-        }
-        // Hung up or in error with nothing to read (a pty whose master closed): the
-        // descriptor would report that at once for ever, so it cannot be slept on.
-        SetLastError(EIO);
-        return InputWait::Failed;
+        return result;
     }
 
     int InputDescriptor() override { return m_fd; }
