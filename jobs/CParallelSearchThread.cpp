@@ -224,8 +224,8 @@ void CParallelSearchThread::ShowProbing() {
     std::map<std::int32_t, std::string> byRate;  // in rate order, not the search's: short
     m_probing.atOnce = 0;
     for (const auto& lane : m_lanes) {
-        if (lane->phase == Lane::Phase::Done) {
-            continue;
+        if (lane->phase == Lane::Phase::Done || lane->rateIndex < 0) {
+            continue;  // finished, or its first rate not begun
         }
         std::string& names = byRate[lane->Rate()];
         names += (names.empty() ? "" : ", ") + lane->name;
