@@ -151,7 +151,8 @@ std::string JobHost::Remaining(const CThread::Probing& probing) {
     const int left = probing.probes - probing.probe + 1;
     // Ports probed together spend the time of their probes side by side.
     const int atOnce = std::max(1, probing.atOnce);
-    const long seconds = std::lround((left + atOnce - 1) / atOnce * kSilentProbeSeconds);
+    const int rounds = (left + atOnce - 1) / atOnce;
+    const long seconds = std::lround(rounds * kSilentProbeSeconds);
     return "probe " + std::to_string(probing.probe) + " of " + std::to_string(probing.probes) +
            ", about " + std::to_string(seconds) + " s left";
 }
