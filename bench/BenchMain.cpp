@@ -30,6 +30,7 @@
 
 #include "bench/BenchHost.h"
 #include "bench/SearchVerdicts.h"
+#include "jobs/CParallelSearchThread.h"
 #include "jobs/CProgramThread.h"
 #include "jobs/CSearchThread.h"
 #include "jobs/JobHost.h"
@@ -74,11 +75,11 @@ BenchHost::Notification AwaitNotification(BenchHost& host, std::uintptr_t state,
     Fail("no notification (" + std::to_string(state) + ", " + std::to_string(code) + ")");
 }
 
-json Search() {
+json Search(bool parallel) {
     BenchHost host;
     const double cpuBefore = CpuSeconds();
     const auto started = Clock::now();
-    if (!host.job.StartSearch(new CSearchThread())) {
+    if (!host.job.StartSearch(parallel ? new CParallelSearchThread() : new CSearchThread())) {
         Fail("cannot start the search job");
     }
     BenchHost::Notification n{};
@@ -267,10 +268,11 @@ int Argument(int argc, char** argv, int index, int fallback) {
 int main(int argc, char** argv) {
     platform::SetTraceEnabled(false);
     if (argc < 2) {
-        std::fprintf(stderr,
-                     "usage: brinevane-bench search | connect N | stop-idle N | stop-wait N | "
-                     "sleep-loop SECONDS | prompt N | verdicts N  (port and rate from BENCH_PORT, "
-                     "BENCH_BAUD)\n");
+        std::fprintf(
+            stderr,
+            "usage: brinevane-bench search [parallel] | connect N | stop-idle N | stop-wait N | "
+            "sleep-loop SECONDS | prompt N | verdicts N  (port and rate from BENCH_PORT, "
+            "BENCH_BAUD)\n");
         return 2;
     }
     const std::string command = argv[1];
@@ -282,7 +284,7 @@ int main(int argc, char** argv) {
 
     json result;
     if (command == "search") {
-        result = Search();
+        result = Search(argc > 2 && std::string(argv[2]) == "parallel");
     } else if (command == "connect") {
         result = Connect(Argument(argc, argv, 2, 20), settings);
     } else if (command == "stop-idle") {

@@ -8,11 +8,7 @@
 #include "tools/sim/SimulatedInstrument.h"
 #include "tools/sim/UartWire.h"
 
-namespace {
-
-// An instrument's greeting as any firmware might write it: one to three lines of
-// printable ASCII between line ends.
-std::string RandomBanner(std::mt19937& random) {
+std::string SearchVerdicts::RandomBanner(std::mt19937& random) {
     std::uniform_int_distribution<int> lines(1, 3);
     std::uniform_int_distribution<int> length(10, 50);
     std::uniform_int_distribution<int> printable(0x20, 0x7E);
@@ -25,6 +21,8 @@ std::string RandomBanner(std::mt19937& random) {
     }
     return banner;
 }
+
+namespace {
 
 // What the host hears after a break at hostRate: the search's first wait, then whether the
 // prompt it found is confirmed. The line is quiet after the instrument's last byte, so it
@@ -51,6 +49,27 @@ Probe ProbeAt(SimulatedInstrument& instrument, std::uint32_t instrumentRate,
 
 }  // namespace
 
+int SearchVerdicts::ConfirmedRateIndex(const std::string& banner, std::uint32_t rate,
+                                       std::uint32_t* firstPrompt) {
+    SimulatedInstrument::Behaviour behaviour;
+    behaviour.banner = banner;
+    SimulatedInstrument instrument(behaviour);
+    if (firstPrompt != nullptr) {
+        *firstPrompt = 0;
+    }
+    for (int h = 0; CSearchThread::kRates[h] != 0; ++h) {
+        const auto hostRate = static_cast<std::uint32_t>(CSearchThread::kRates[h]);
+        const Probe probe = ProbeAt(instrument, rate, hostRate);
+        if (probe.sawPrompt && firstPrompt != nullptr && *firstPrompt == 0) {
+            *firstPrompt = hostRate;
+        }
+        if (probe.confirmed) {
+            return h;
+        }
+    }
+    return -1;
+}
+
 std::vector<SearchVerdicts::Tally> SearchVerdicts::Run(int banners, unsigned seed) {
     std::vector<Tally> tallies;
     std::mt19937 random(seed);
@@ -59,23 +78,12 @@ std::vector<SearchVerdicts::Tally> SearchVerdicts::Run(int banners, unsigned see
         tally.rate = static_cast<std::uint32_t>(CSearchThread::kRates[r]);
         tally.banners = banners;
         for (int b = 0; b < banners; ++b) {
-            SimulatedInstrument::Behaviour behaviour;
-            behaviour.banner = RandomBanner(random);
-            SimulatedInstrument instrument(behaviour);
             std::uint32_t first = 0;
-            std::uint32_t confirmed = 0;
-            for (int h = 0; CSearchThread::kRates[h] != 0 && confirmed == 0; ++h) {
-                const auto hostRate = static_cast<std::uint32_t>(CSearchThread::kRates[h]);
-                const Probe probe = ProbeAt(instrument, tally.rate, hostRate);
-                if (probe.sawPrompt && first == 0) {
-                    first = hostRate;
-                }
-                if (probe.confirmed) {
-                    confirmed = hostRate;
-                }
-            }
+            const int confirmed = ConfirmedRateIndex(RandomBanner(random), tally.rate, &first);
             ++tally.firstPrompt[first];
-            ++tally.confirmed[confirmed];
+            ++tally.confirmed[confirmed < 0
+                                  ? 0
+                                  : static_cast<std::uint32_t>(CSearchThread::kRates[confirmed])];
         }
         tallies.push_back(tally);
     }

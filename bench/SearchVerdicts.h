@@ -1,6 +1,8 @@
 #pragma once
 #include <cstdint>
 #include <map>
+#include <random>
+#include <string>
 #include <vector>
 
 // The rate a search reports for instruments with random banners, worked out in process
@@ -21,4 +23,13 @@ class SearchVerdicts {
 
     // banners random banners per search rate, from a fixed seed so that runs repeat.
     static std::vector<Tally> Run(int banners, unsigned seed);
+
+    // An instrument's greeting as any firmware might write it: one to three lines of
+    // printable ASCII between line ends.
+    static std::string RandomBanner(std::mt19937& random);
+    // The index in the search's order of the first rate at which the search confirms an
+    // instrument with that banner at its rate; -1 when none. firstPrompt, when given,
+    // receives the first rate whose answer to the break held a '>' (0: none).
+    static int ConfirmedRateIndex(const std::string& banner, std::uint32_t rate,
+                                  std::uint32_t* firstPrompt = nullptr);
 };

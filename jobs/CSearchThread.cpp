@@ -177,20 +177,63 @@ bool CSearchThread::ProbeRates(const std::string& portName, int& rateIndex) {
             return true;
         }
     }
+    RecordSilent(portName, lineError);
+    return false;
+}
+
+void CSearchThread::SearchStep(int& port, int& rateIndex) {
+    Notify(WM_SEARCH_NOTIFY, SR_SEARCH, NOTIFY_BEGIN);
+    port = m_pSerial->NextAvailablePort();
+    PassOverMissing(port);
+    if (port == 0) {
+        m_nState = SR_ERROR;
+        return;
+    }
+    const std::string portName = PortMap::PortName(port);
+    if (!OpenForProbing(*m_pSerial, portName)) {
+        return;
+    }
+    if (ProbeRates(portName, rateIndex)) {
+        m_nState = SR_FOUND;
+    }
+}
+
+bool CSearchThread::OpenForProbing(CSerial& serial, const std::string& portName) {
+    if (!serial.PortAvailable(portName)) {
+        TRACE("%s not available.\n", portName.c_str());
+        PassOver(portName, platform::GetLastError());
+        return false;
+    }
+    // A port that cannot be opened after all has no line to probe: eight rounds of breaks
+    // and waits on it would only cost 18 s for nothing.
+    if (!serial.Open(portName, 9600, 0, 0, 8, 4096, 4096)) {
+        TRACE("%s could not be opened.\n", portName.c_str());
+        PassOver(portName, platform::GetLastError());
+        return false;
+    }
+    TRACE("%s opened.\n", portName.c_str());
+    if (!serial.ControlsLine()) {
+        // A raw TCP port: no break wakes the instrument and no rate is tried.
+        serial.Close();
+        PassOver(portName, platform::kNoLineControl);
+        return false;
+    }
+    return true;
+}
+
+void CSearchThread::RecordSilent(const std::string& portName, std::uint32_t lineError) {
     if (lineError != 0) {
         RecordFailure(portName, lineError);
     } else {
         m_failure.ports.push_back(
             {portName, kSilent, "no prompt from " + portName + " at any baud rate"});
     }
-    return false;
 }
 
 void CSearchThread::Run() {
     const PortRelease release(m_pSerial);
     int rateIndex = 0;
     int port = 0;
-    std::string portName;
 
     m_nState = SR_INIT;
     while (m_bRunning) {
@@ -214,36 +257,7 @@ void CSearchThread::Run() {
                 break;
 
             case SR_SEARCH:
-                Notify(WM_SEARCH_NOTIFY, SR_SEARCH, NOTIFY_BEGIN);
-                port = m_pSerial->NextAvailablePort();
-                PassOverMissing(port);
-                if (port == 0) {
-                    m_nState = SR_ERROR;
-                    break;
-                }
-                portName = PortMap::PortName(port);
-                if (!m_pSerial->PortAvailable(portName)) {
-                    TRACE("%s not available.\n", portName.c_str());
-                    PassOver(portName, platform::GetLastError());
-                    break;
-                }
-                // A port that cannot be opened after all has no line to probe: eight
-                // rounds of breaks and waits on it would only cost 18 s for nothing.
-                if (!m_pSerial->Open(portName, 9600, 0, 0, 8, 4096, 4096)) {
-                    TRACE("%s could not be opened.\n", portName.c_str());
-                    PassOver(portName, platform::GetLastError());
-                    break;
-                }
-                TRACE("%s opened.\n", portName.c_str());
-                if (!m_pSerial->ControlsLine()) {
-                    // A raw TCP port: no break wakes the instrument and no rate is tried.
-                    m_pSerial->Close();
-                    PassOver(portName, platform::kNoLineControl);
-                    break;
-                }
-                if (ProbeRates(portName, rateIndex)) {
-                    m_nState = SR_FOUND;
-                }
+                SearchStep(port, rateIndex);
                 break;
 
             case SR_FOUND:

@@ -58,28 +58,39 @@ class CSearchThread : public CThread {
   protected:
     void Run() override;
     bool WaitForChar(unsigned char target, unsigned passes, std::string* heard = nullptr);
+    // The work of one pass in SR_SEARCH: take the next port and probe it at each rate.
+    // Sets the state to SR_FOUND (with the port and the rate's index) or SR_ERROR.
+    virtual void SearchStep(int& port, int& rateIndex);
+
+    // Opens the port for probing on the serial object; false, with the port passed over,
+    // when it is not available or cannot be opened.
+    bool OpenForProbing(CSerial& serial, const std::string& portName);
+    // Records what the error did to the port: its code and the line that explains it.
+    void RecordFailure(const std::string& portName, std::uint32_t error);
+    // Records a port probed at every rate in vain: silent, or what kept its line from being
+    // set to a rate.
+    void RecordSilent(const std::string& portName, std::uint32_t lineError);
+    // Records the ports of the map below the given number that the enumeration did not
+    // hand out (0: all that are left): their devices are not there or are no serial lines.
+    void PassOverMissing(int belowPort);
+
+    CSerial* m_pSerial = nullptr;
+    std::int32_t m_nState = SR_INIT;
+    std::string m_strBanner;
+    SearchFailure m_failure;
+    Probing m_probing;  // the job's own copy of what it shows its host
 
   private:
     // Probes the open port at each rate until one answers; true when one did. When none
     // did, records whether the line went or stayed silent.
     bool ProbeRates(const std::string& portName, int& rateIndex);
-    // Records what the error did to the port: its code and the line that explains it.
-    void RecordFailure(const std::string& portName, std::uint32_t error);
     // Records the port as passed over because it could not be opened.
     void PassOver(const std::string& portName, std::uint32_t error);
-    // Records the ports of the map below the given number that the enumeration did not
-    // hand out (0: all that are left): their devices are not there or are no serial lines.
-    void PassOverMissing(int belowPort);
     // Wakes the instrument with a break at the line's rate and waits for its prompt, which
     // must then be confirmed. True when confirmed or a stop came.
     bool Probe(const char* portName, std::string& heard);
 
-    CSerial* m_pSerial = nullptr;
     std::int32_t m_nFoundBaud = 0;
     std::int32_t m_nFoundPort = 0;
-    std::int32_t m_nState = SR_INIT;
-    std::string m_strBanner;
-    SearchFailure m_failure;
     int m_nRecordedUpTo = 0;  // the map's ports up to this number are in m_failure or probed
-    Probing m_probing;        // the job's own copy of what it shows its host
 };

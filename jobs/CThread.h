@@ -27,6 +27,10 @@ class CThread : public CObject {
         std::int32_t baud = 0;
         int probe = 0;   // this probe, from 1
         int probes = 0;  // the probes the job expects to make in all, as far as it knows
+        int atOnce = 1;  // the ports probed at the same time
+        // What is probed when one port and rate would not tell it: "COM1, COM3 at 4800
+        // baud; COM2 at 2400 baud". Empty for one port.
+        std::string summary;
     };
 
     CThread();

@@ -1,5 +1,6 @@
 #include "jobs/JobHost.h"
 
+#include <algorithm>
 #include <cmath>
 
 #include "jobs/CProgramThread.h"
@@ -132,6 +133,9 @@ CThread::Probing JobHost::GetProbing() const {
 }
 
 std::string JobHost::Describe(const CThread::Probing& probing) {
+    if (!probing.summary.empty()) {
+        return probing.summary;
+    }
     if (probing.portName.empty()) {
         return std::string();
     }
@@ -145,7 +149,10 @@ std::string JobHost::Remaining(const CThread::Probing& probing) {
         return std::string();
     }
     const int left = probing.probes - probing.probe + 1;
-    const long seconds = std::lround(left * kSilentProbeSeconds);
+    // Ports probed together spend the time of their probes side by side.
+    const int atOnce = std::max(1, probing.atOnce);
+    const int rounds = (left + atOnce - 1) / atOnce;
+    const long seconds = std::lround(rounds * kSilentProbeSeconds);
     return "probe " + std::to_string(probing.probe) + " of " + std::to_string(probing.probes) +
            ", about " + std::to_string(seconds) + " s left";
 }

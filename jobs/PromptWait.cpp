@@ -3,6 +3,7 @@
 #include <algorithm>
 
 #include "jobs/CThread.h"
+#include "jobs/PromptAtRest.h"
 #include "platform/CommTypes.h"
 #include "platform/LastError.h"
 #include "serial/CSerial.h"
@@ -11,16 +12,36 @@ namespace {
 
 using Clock = std::chrono::steady_clock;
 constexpr auto kPass = std::chrono::milliseconds(1);
-constexpr std::size_t kHeardLimit = 4096;
 constexpr std::size_t kBannerLimit = 160;
 
-void Keep(std::string* heard, unsigned char byte) {
-    if (heard != nullptr && heard->size() < kHeardLimit) {
-        heard->push_back(static_cast<char>(byte));
+enum class Heard { Enough, PassesOver, Stop };
+
+}  // namespace
+
+bool DrainLine(CSerial& serial, const std::function<bool(unsigned char)>& take, bool* taken) {
+    // A line that floods faster than bytes can be read one by one would keep the drain
+    // going for ever: what is left after 1 ms waits for the next round.
+    const Clock::time_point drainUntil = Clock::now() + kPass;
+    bool read = false;
+    bool done = false;
+    while (!done && serial.kbhit()) {
+        unsigned char byte = 0;
+        if (serial.ReadPort(&byte, 1) != 1) {
+            break;  // a port that reports bytes it cannot deliver must not hold the caller
+        }
+        read = true;
+        done = take(byte);
+        if (Clock::now() >= drainUntil) {
+            break;
+        }
     }
+    if (taken != nullptr) {
+        *taken = done;
+    }
+    return read;
 }
 
-enum class Heard { Enough, PassesOver, Stop };
+namespace {
 
 // Listens for passes milliseconds, the time that many passes of exactly 1 ms would take.
 // Each round drains the line byte by byte into take (true when the wait has what it
@@ -37,22 +58,8 @@ Heard Listen(CSerial& serial, CThread& job, unsigned passes, Take take, Enough e
     bool blocking = true;
     bool woken = false;  // the last sleep ended because input was waiting
     for (;;) {
-        // A line that floods faster than bytes can be read one by one would keep the
-        // drain going for ever: what is left after 1 ms waits for the next round.
-        const Clock::time_point drainUntil = Clock::now() + kPass;
         bool taken = false;
-        bool read = false;
-        while (!taken && serial.kbhit()) {
-            unsigned char byte = 0;
-            if (serial.ReadPort(&byte, 1) != 1) {
-                break;  // a port that reports bytes it cannot deliver must not hold the wait
-            }
-            read = true;
-            taken = take(byte);
-            if (Clock::now() >= drainUntil) {
-                break;
-            }
-        }
+        const bool read = DrainLine(serial, take, &taken);
         if (taken || enough()) {
             return Heard::Enough;
         }
@@ -107,7 +114,7 @@ bool WaitForChar(CSerial& serial, CThread& job, unsigned char target, unsigned p
     Listen(
         serial, job, passes,
         [&](unsigned char byte) {
-            Keep(heard, byte);
+            PromptAtRest::Keep(heard, byte);
             found = byte == target;
             return found;
         },
@@ -125,36 +132,17 @@ std::chrono::milliseconds RestTime(std::uint32_t baud) {
     return std::max(kAdapterLatency, characters);
 }
 
-bool WaitForRest(CSerial& serial, CThread& job, unsigned passes, std::chrono::milliseconds rest,
-                 std::string* heard) {
-    bool onPrompt = true;  // called just after one
-    Clock::time_point lastByte = Clock::now();
-    const Heard outcome = Listen(
-        serial, job, passes,
+bool WaitForPromptAtRest(CSerial& serial, CThread& job, unsigned passes, std::string* heard) {
+    PromptAtRest rule(Clock::now(), passes, RestTime(serial.GetBaud()), heard);
+    Listen(
+        serial, job, rule.MostPasses(),
         [&](unsigned char byte) {
-            Keep(heard, byte);
-            onPrompt = byte == kPrompt;
-            lastByte = Clock::now();
+            rule.Take(byte, Clock::now());
             return false;
         },
-        [&] { return onPrompt && Clock::now() - lastByte >= rest; },
-        [&] { return onPrompt ? lastByte + rest : Never(); });
-    return outcome != Heard::PassesOver || job.IsStopRequested();
-}
-
-bool WaitForPromptAtRest(CSerial& serial, CThread& job, unsigned passes, std::string* heard) {
-    const Clock::time_point start = Clock::now();
-    if (!WaitForChar(serial, job, kPrompt, passes, heard)) {
-        return false;
-    }
-    if (job.IsStopRequested()) {
-        return true;
-    }
-    const std::chrono::milliseconds rest = RestTime(serial.GetBaud());
-    const auto used = std::chrono::duration_cast<std::chrono::milliseconds>(Clock::now() - start);
-    const auto left = static_cast<unsigned>(std::max<long long>(0, passes - used.count()));
-    return WaitForRest(serial, job, std::max(left, static_cast<unsigned>(rest.count()) + 1), rest,
-                       heard);
+        [&] { return rule.Judge(Clock::now()) != PromptAtRest::Verdict::Waiting; },
+        [&] { return rule.WakeAt(); });
+    return job.IsStopRequested() || rule.Judge(Clock::now()) == PromptAtRest::Verdict::AtRest;
 }
 
 bool IsPromptAnswer(const std::string& heard) {
@@ -162,7 +150,7 @@ bool IsPromptAnswer(const std::string& heard) {
         return (c >= 0x20 && c < 0x7F) || c == '\r' || c == '\n' || c == '\t';
     });
     // An answer that filled the bound is a flood, and its true last byte was not kept.
-    return text && !heard.empty() && heard.size() < kHeardLimit &&
+    return text && !heard.empty() && heard.size() < PromptAtRest::kHeardLimit &&
            static_cast<unsigned char>(heard.back()) == kPrompt;
 }
 

@@ -1,6 +1,7 @@
 #pragma once
 #include <chrono>
 #include <cstdint>
+#include <functional>
 #include <string>
 
 class CSerial;
@@ -20,22 +21,20 @@ constexpr unsigned kPromptPasses = 2000;
 bool WaitForChar(CSerial& serial, CThread& job, unsigned char target, unsigned passes,
                  std::string* heard = nullptr);
 
+// Reads what waits on the line byte by byte, handing each to take until it returns true
+// (then taken is set), for 1 ms at most: a line that floods faster than bytes can be read
+// one by one cannot hold the caller. Whether any byte was read.
+bool DrainLine(CSerial& serial, const std::function<bool(unsigned char)>& take,
+               bool* taken = nullptr);
+
 // How long the line must stay quiet after a prompt for the instrument to be at rest on it:
 // ten characters at the line's rate, and never less than a USB adapter's latency timer
 // (16 ms) several times over, which can hold back the rest of a burst.
 std::chrono::milliseconds RestTime(std::uint32_t baud);
 
-// Called just after a prompt came: reads on until the line has been quiet for the rest time
-// with a prompt as the last byte received (true, seen when the rest time ends), or the
-// passes run out (false). Bytes that
-// follow a prompt (a '>' inside a banner, garbage, a stream) put the wait back to looking for
-// the next one. True on a stop. Bytes read are appended to heard as by WaitForChar.
-bool WaitForRest(CSerial& serial, CThread& job, unsigned passes, std::chrono::milliseconds rest,
-                 std::string* heard = nullptr);
-
-// A prompt that the line then rests on, within the passes: WaitForChar for the first '>',
-// then WaitForRest for what the passes have left (and never less than the rest time), so a
-// '>' that more bytes follow costs no more than silence would. True on a stop.
+// A prompt that the line then rests on, within the passes (the rule of PromptAtRest): the
+// first '>', then the line quiet for the rest time after a '>'. True on a stop. Bytes read
+// are appended to heard as by WaitForChar.
 bool WaitForPromptAtRest(CSerial& serial, CThread& job, unsigned passes, std::string* heard);
 
 // Whether what came back after a line feed is an instrument's answer: text (printable

@@ -43,6 +43,9 @@ class CommPort {
     // Whether the rate, the framing and the break reach the serial line: not over a raw
     // TCP port, whose device server keeps its line as it was set up there.
     virtual bool ControlsLine() const { return true; }
+    // A descriptor that poll shows readable while input waits, for a wait over several
+    // lines at once (InputWaitSet); -1 for a driver that has none, whose line is polled.
+    virtual int InputDescriptor() { return -1; }
     // Releases the port at once, discarding unsent output. The object is spent afterwards.
     virtual bool Close() = 0;
 };

@@ -19,7 +19,9 @@
 #include <fstream>
 #include <iterator>
 #include <sstream>
+#include <vector>
 
+#include "platform/InputWaitSet.h"
 #include "platform/LastError.h"
 #include "platform/LineRate.h"
 
@@ -247,54 +249,18 @@ class TermiosCommPort final : public CommPort {
     }
 
     InputWait WaitForInput(Event& stop, std::chrono::steady_clock::time_point deadline) override {
-        const int stopFd = stop.Descriptor();
-        if (stopFd < 0) {
-            return InputWait::Unsupported;
-        }
-        pollfd watched[2] = {{m_fd, POLLIN, 0}, {stopFd, POLLIN, 0}};
-        for (;;) {
-            auto left = std::max(std::chrono::steady_clock::duration::zero(),
-                                 deadline - std::chrono::steady_clock::now());
-            // The kernel lets poll wake up to a thousandth of its timeout late (2 ms of a
-            // 2 s wait): a long wait sleeps to just short of the deadline, then the rest.
-            if (left > std::chrono::milliseconds(10)) {
-                left -= left / 500;
-            }
-            const auto seconds = std::chrono::duration_cast<std::chrono::seconds>(left);
-            const timespec timeout{
-                static_cast<time_t>(seconds.count()),
-                static_cast<long>(
-                    std::chrono::duration_cast<std::chrono::nanoseconds>(left - seconds).count())};
-            const int ready = ppoll(watched, 2, &timeout, nullptr);
-            if (ready < 0 && errno == EINTR) {
-                continue;
-            }
-            if (ready < 0) {
-                FailWithErrno();
-                return InputWait::Failed;
-            }
-            if (ready == 0) {
-                if (std::chrono::steady_clock::now() < deadline) {
-                    continue;
-                }
-                return InputWait::Timeout;
-            }
-            if (watched[1].revents != 0) {
-                if ((watched[1].revents & POLLIN) != 0) {
-                    return InputWait::Stop;
-                }
-                SetLastError(EBADF);
-                return InputWait::Failed;
-            }
-            if ((watched[0].revents & POLLIN) != 0) {
-                return InputWait::Input;
-            }
+        std::vector<InputWait> each;
+        const InputWait result = InputWaitSet::Wait({this}, stop, deadline, each);
+        if (result == InputWait::Input && each[0] == InputWait::Failed) {
             // Hung up or in error with nothing to read (a pty whose master closed): the
             // descriptor would report that at once for ever, so it cannot be slept on.
             SetLastError(EIO);
             return InputWait::Failed;
         }
+        return result;
     }
+
+    int InputDescriptor() override { return m_fd; }
 
     bool PurgeInput() override { return tcflush(m_fd, TCIFLUSH) == 0 || FailWithErrno(); }
     bool SetBreak() override { return ioctl(m_fd, TIOCSBRK) == 0 || FailWithErrno(); }

@@ -6,6 +6,7 @@
 #include <thread>
 
 #include "platform/CommDriverRegistry.h"
+#include "platform/InputWaitSet.h"
 #include "platform/LastError.h"
 #include "platform/Trace.h"
 #include "serial/BaudRates.h"
@@ -173,6 +174,23 @@ platform::InputWait CSerial::WaitForInput(platform::Event& stop,
     return result;
 }
 
+platform::InputWait CSerial::WaitForAnyInput(const std::vector<CSerial*>& lines,
+                                             platform::Event& stop,
+                                             std::chrono::steady_clock::time_point deadline,
+                                             std::vector<platform::InputWait>& each) {
+    std::vector<platform::CommPort*> ports;
+    ports.reserve(lines.size());
+    for (CSerial* line : lines) {
+        ports.push_back(line != nullptr ? line->m_hPort.get() : nullptr);
+    }
+    const platform::InputWait result = platform::InputWaitSet::Wait(ports, stop, deadline, each);
+    if (result == platform::InputWait::Failed) {
+        TRACE("CSerial::WaitForAnyInput: Can't wait on the ports; Error=0x%08lX\n",
+              LastErrorForTrace());
+    }
+    return result;
+}
+
 std::uint32_t CSerial::ReadPort(void* buffer, std::uint32_t count) {
     if (m_ovRead.hEvent == nullptr || m_hPort == nullptr) {
         SetLastError(SERIAL_E_NOT_OPEN);
@@ -251,6 +269,14 @@ std::uint32_t CSerial::WritePort(const std::string& text, platform::Event* stop)
 }
 
 bool CSerial::SendBreak(std::uint32_t durationMs) {
+    if (!BeginBreak()) {
+        return false;
+    }
+    std::this_thread::sleep_for(std::chrono::milliseconds(durationMs));
+    return EndBreak();
+}
+
+bool CSerial::BeginBreak() {
     if (m_hPort == nullptr) {
         SetLastError(SERIAL_E_NOT_OPEN);
         TRACE("CSerial::SendBreak: Can't purge the communications;  Error=0x%08lX!\n",
@@ -266,7 +292,14 @@ bool CSerial::SendBreak(std::uint32_t durationMs) {
         TRACE("CSerial::SendBreak: Can't send a break;  Error=0x%08lX!\n", LastErrorForTrace());
         return false;
     }
-    std::this_thread::sleep_for(std::chrono::milliseconds(durationMs));
+    return true;
+}
+
+bool CSerial::EndBreak() {
+    if (m_hPort == nullptr) {
+        SetLastError(SERIAL_E_NOT_OPEN);
+        return false;
+    }
     if (!m_hPort->ClearBreak()) {
         // The line may still be held in break: no byte can cross it, so this is no success.
         TRACE("CSerial::SendBreak: Can't clear the break signal;  Error=0x%08lX!\n",

@@ -3,6 +3,7 @@
 #include <cstdint>
 #include <memory>
 #include <string>
+#include <vector>
 
 #include "platform/CommPort.h"
 #include "platform/CommTypes.h"
@@ -49,6 +50,12 @@ class CSerial : public CObject {
     // Unsupported where the driver cannot block on its line: poll kbhit in passes then.
     platform::InputWait WaitForInput(platform::Event& stop,
                                      std::chrono::steady_clock::time_point deadline);
+    // Sleeps as WaitForInput does, but on several lines at once: each[i] says what became
+    // of lines[i] (Unsupported for a line that is not open or cannot be slept on).
+    static platform::InputWait WaitForAnyInput(const std::vector<CSerial*>& lines,
+                                               platform::Event& stop,
+                                               std::chrono::steady_clock::time_point deadline,
+                                               std::vector<platform::InputWait>& each);
     std::uint32_t ReadPort(void* buffer, std::uint32_t count);
     // With a stop event, a write that waits for room on a stuck line ends as soon as the
     // event is set (0, last error ECANCELED).
@@ -56,6 +63,10 @@ class CSerial : public CObject {
                             platform::Event* stop = nullptr);
     std::uint32_t WritePort(const std::string& text, platform::Event* stop = nullptr);
     bool SendBreak(std::uint32_t durationMs);
+    // The two halves of SendBreak, for a caller that times the break itself: discard the
+    // input and raise the break; then let the line go.
+    bool BeginBreak();
+    bool EndBreak();
     void Close();
 
     // Which of COM1..COM32 exist, handed out in ascending order.

@@ -8,6 +8,8 @@
 CIntroDlg::CIntroDlg(QWidget* parent) : CWizardPage(parent), m_ui(new Ui::CIntroDlg) {
     m_ui->setupUi(this);
     m_ui->IDC_DEMO_TEXT->setVisible(CWizardApp::Instance().Demo());
+    // How to search means nothing to a user who gives the settings.
+    connect(m_ui->IDC_1003, &QCheckBox::toggled, m_ui->IDC_PARALLEL_SEARCH, &QWidget::setDisabled);
 }
 
 CIntroDlg::~CIntroDlg() = default;
@@ -30,6 +32,8 @@ bool CIntroDlg::OnKillActive() {
     } else {
         // A search that finds nothing leaves the settings as they were: the user can still
         // choose on the next page.
+        CWizardApp::Instance().Settings().m_bParallelSearch =
+            m_ui->IDC_PARALLEL_SEARCH->isChecked();
         CJobProgressDlg search;
         search.SetMode(CJobProgressDlg::MODE_SEARCH);
         search.DoModal();

@@ -5,6 +5,7 @@
 #include <QProgressBar>
 #include <new>
 
+#include "jobs/CParallelSearchThread.h"
 #include "jobs/CProgramThread.h"
 #include "jobs/CSearchThread.h"
 #include "jobs/JobMessages.h"
@@ -100,6 +101,9 @@ void CJobProgressDlg::reject() {
 }
 
 CSearchThread* CJobProgressDlg::NewSearchThread() {
+    if (CWizardApp::Instance().Settings().m_bParallelSearch) {
+        return new (std::nothrow) CParallelSearchThread();
+    }
     return new (std::nothrow) CSearchThread();
 }
 

@@ -12,7 +12,9 @@ _brinevane_probe() {
         esac
     done
     if [[ $cur == -* ]]; then
-        COMPREPLY=($(compgen -W '--help --version --verbose --json' -- "$cur"))
+        local options='--help --version --verbose --json'
+        [[ $command == search ]] && options+=' --parallel'
+        COMPREPLY=($(compgen -W "$options" -- "$cur"))
         return
     fi
     case $command in

@@ -12,6 +12,7 @@
 #include <gtest/gtest.h>
 
 #include "jobs/CThread.h"
+#include "jobs/JobMessages.h"
 #include "platform/NotifyTarget.h"
 #include "platform/NotifyWindow.h"
 #include "serial/PortMap.h"
@@ -48,6 +49,19 @@ class JobRecorder : public platform::NotifyTarget {
     Sequence Posted() {
         std::lock_guard<std::mutex> lock(m_mutex);
         return m_posted;
+    }
+
+    // Waits for a search's success, reads its result as a host must (before the stop), and
+    // stops the job: (port, rate).
+    template <typename Search>
+    std::pair<int, int> FoundResult(Search* job, std::chrono::milliseconds limit) {
+        EXPECT_TRUE(WaitFor(SR_FOUND, NOTIFY_END, limit));
+        std::int32_t port = 0;
+        std::int32_t baud = 0;
+        EXPECT_TRUE(job->GetResult(&port, &baud));
+        job->StopRunning();
+        EXPECT_TRUE(Stop());
+        return {port, baud};
     }
 
     // Stop event, then up to 1000 ms for the stopped event; true when the job stopped.

@@ -178,18 +178,18 @@ TEST_F(PromptWaitOnATtyTest, APromptOrAStopWakesTheWaitAtOnce) {
 }
 
 TEST_F(PromptWaitOnATtyTest, TheRestIsCountedFromTheLastByteAndWakesTheWaitWhenItEnds) {
-    const milliseconds rest(100);
+    const auto rest = RestTime(9600).count();
     ASSERT_TRUE(pty.MasterWrite(">"));
     Clock::time_point sent;
     std::thread writer = After(
-        milliseconds(60), [this] { pty.MasterWrite("x>"); }, sent);
+        milliseconds(rest / 2), [this] { pty.MasterWrite("x>"); }, sent);
     const rusage before = Usage();
-    EXPECT_TRUE(WaitForRest(serial, job, kPromptPasses, rest));
+    EXPECT_TRUE(WaitForPromptAtRest(serial, job, kPromptPasses, nullptr));
     const auto done = Clock::now();
     writer.join();
     const auto afterLast = std::chrono::duration_cast<milliseconds>(done - sent).count();
-    EXPECT_GE(afterLast, 100);
-    EXPECT_LT(afterLast, 600);
+    EXPECT_GE(afterLast, rest);
+    EXPECT_LT(afterLast, rest + 500);
     EXPECT_LT(Sleeps(before), 30);
 }
 

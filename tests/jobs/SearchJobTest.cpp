@@ -32,16 +32,11 @@ class SearchJobTest : public SimulatedJobTest {
     // Waits for the success notification, reads the result as a host must (before the
     // stop) and stops the job.
     std::pair<int, int> FoundResult(std::chrono::milliseconds limit) {
-        EXPECT_TRUE(host.WaitFor(SR_FOUND, NOTIFY_END, limit));
-        std::int32_t port = 0;
-        std::int32_t baud = 0;
-        EXPECT_TRUE(job->GetResult(&port, &baud));
-        job->StopRunning();
-        EXPECT_TRUE(host.Stop());
+        const auto found = host.FoundResult(job, limit);
         // Once the job has said it stopped, the port is free for the connection job.
         CSerial next;
-        EXPECT_TRUE(next.Open(PortMap::PortName(port), 9600, 0, 0, 8, 4096, 4096));
-        return {port, baud};
+        EXPECT_TRUE(next.Open(PortMap::PortName(found.first), 9600, 0, 0, 8, 4096, 4096));
+        return found;
     }
 
     // The notifications of a search that finds the instrument on the first port it probes

@@ -32,6 +32,10 @@ class FakeCommPort final : public CommPort {
         if (m_line->Fails(FakeCall::SetState)) {
             return false;
         }
+        if (m_line->m_refusedRates.count(state.baudRate) != 0) {
+            SetLastError(EINVAL);
+            return false;
+        }
         m_line->m_state = state;
         return true;
     }
@@ -119,6 +123,11 @@ class FakeCommPort final : public CommPort {
     std::shared_ptr<FakeLine> m_line;
     bool m_closed = false;
 };
+
+void FakeLine::RefuseRate(std::uint32_t rate) {
+    std::lock_guard<std::mutex> lock(m_mutex);
+    m_refusedRates.insert(rate);
+}
 
 bool FakeLine::Fails(FakeCall call) {
     ++m_counts[call];

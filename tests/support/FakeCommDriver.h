@@ -44,6 +44,8 @@ class FakeLine {
     // Makes every later call of that kind fail with the error (until cleared).
     void Fail(FakeCall call, std::uint32_t error = 5 /* EIO */);
     void Clear(FakeCall call);
+    // The line cannot be set to that rate (EINVAL), as an adapter that lacks it.
+    void RefuseRate(std::uint32_t rate);
     // Reports waiting bytes whatever the queue holds (with Read failing: a broken port).
     void ReportWaiting(std::uint32_t count);
     // Each write takes at most this many bytes and still reports success (0: no limit).
@@ -69,6 +71,7 @@ class FakeLine {
     std::uint32_t m_writeLimit = 0;
     platform::InputWait m_waitAnswer = platform::InputWait::Unsupported;
     std::map<FakeCall, std::uint32_t> m_failures;
+    std::set<std::uint32_t> m_refusedRates;
     std::map<FakeCall, int> m_counts;
     bool m_open = false;
     LineState m_state;

@@ -103,6 +103,12 @@ TEST_F(ProbeCliTest, SearchPrintsThePortAndRateFound) {
     EXPECT_THAT(err, HasSubstr("instrument: " + banner + "\n"));
 }
 
+TEST_F(ProbeCliTest, ParallelSearchGivesTheAnswerOfTheSearchPortByPort) {
+    StartSimulator({SimulatedLine::AtRate(19200), SimulatedLine::AtRate(9600)});
+    EXPECT_EQ(Probe({"search", "--parallel"}), 0) << err;
+    EXPECT_EQ(out, "COM1 19200\n");
+}
+
 TEST_F(ProbeCliTest, SearchWithoutPortsFindsNothing) {
     setenv(PortMap::kEnvironmentVariable, "", 1);
     EXPECT_EQ(Probe({"search"}), 1);

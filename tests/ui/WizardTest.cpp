@@ -260,6 +260,28 @@ class WizardTest : public QObject {
         QVERIFY(text->text().contains("It said: Brinevane 600 kHz ADCP / Firmware version 51.40"));
     }
 
+    void parallelSearchFromTheFirstPage() {
+        // The instrument on COM2 answers first, at 9600, but COM1's answer at 19200 is the
+        // one a search port by port gives.
+        InstrumentSimulator sim({SimulatedLine::AtRate(19200), SimulatedLine::AtRate(9600)});
+        QVERIFY(StartSimulator(sim));
+        MapPorts(sim, {"COM1", "COM2"});
+        MessageRecorder messages;
+        Wizard wizard;
+        auto* parallel = wizard.sheet.findChild<QCheckBox*>("IDC_PARALLEL_SEARCH");
+        QCOMPARE(parallel->text(), QStringLiteral("Search all ports at the same time"));
+        QVERIFY(!parallel->isChecked());
+        wizard.SpecifyPort()->setChecked(true);
+        QVERIFY(!parallel->isEnabled());
+        wizard.SpecifyPort()->setChecked(false);
+        parallel->setChecked(true);
+        wizard.Press(QWizard::NextButton);
+        QVERIFY(messages.Texts().isEmpty());
+        QVERIFY(Wizard::Settings().m_bParallelSearch);
+        QCOMPARE(Wizard::Settings().m_strPortName, std::string("COM1"));
+        QCOMPARE(Wizard::Settings().m_nBaudRate, 19200);
+    }
+
     void searchFindsNothing() {
         qputenv("BRINEVANE_PORTS", "");
         MessageRecorder messages;

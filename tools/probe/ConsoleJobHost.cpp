@@ -2,6 +2,7 @@
 
 #include <new>
 
+#include "jobs/CParallelSearchThread.h"
 #include "jobs/CProgramThread.h"
 #include "jobs/CSearchThread.h"
 #include "jobs/RunSettings.h"
@@ -88,13 +89,15 @@ bool ConsoleJobHost::BeginRun(Outcome& outcome) {
     return true;
 }
 
-ConsoleJobHost::Outcome ConsoleJobHost::RunSearch() {
+ConsoleJobHost::Outcome ConsoleJobHost::RunSearch(bool parallel) {
     Outcome outcome;
     if (!BeginRun(outcome)) {
         return outcome;
     }
     JobHost host(*this);
-    if (!host.StartSearch(new (std::nothrow) CSearchThread())) {
+    CSearchThread* job =
+        parallel ? new (std::nothrow) CParallelSearchThread() : new (std::nothrow) CSearchThread();
+    if (!host.StartSearch(job)) {
         static_cast<JobHost::Outcome&>(outcome) = host.GetOutcome();
         outcome.status = Status::NotStarted;
         return outcome;

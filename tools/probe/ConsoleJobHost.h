@@ -50,7 +50,8 @@ class ConsoleJobHost : public platform::NotifyTarget {
     CThread::Probing Probing() const;
 
     // Runs a job until its outcome, stops it and returns the outcome. One at a time.
-    Outcome RunSearch();
+    // A parallel search probes every port at the same time, with the same answer.
+    Outcome RunSearch(bool parallel = false);
     Outcome RunConnection(const std::string& portName, std::int32_t baud);
 
     // Stops the running job, or the next one at once; callable from any thread (not

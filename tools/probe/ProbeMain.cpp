@@ -287,6 +287,8 @@ int Run(int argc, char** argv) {
 
     app.add_subcommand("ports", "List the serial ports and the devices behind them");
     CLI::App* search = app.add_subcommand("search", "Try every port at every rate for the prompt");
+    bool parallel = false;
+    search->add_flag("--parallel", parallel, "Search all ports at the same time");
     CLI::App* connect =
         app.add_subcommand("connect", "Check that the instrument answers on a port");
     std::string portName;
@@ -351,7 +353,7 @@ int Run(int argc, char** argv) {
 
     PortMap::Refresh();
     const ConsoleJobHost::Outcome outcome =
-        search->parsed() ? host.RunSearch() : host.RunConnection(portName, baud);
+        search->parsed() ? host.RunSearch(parallel) : host.RunConnection(portName, baud);
     if (showProgress) {
         ClearProgressLine();
     }

@@ -1,0 +1,42 @@
+#pragma once
+#include <memory>
+#include <vector>
+
+#include "jobs/CSearchThread.h"
+#include "jobs/PortRace.h"
+
+// The search of every port at the same time, with the answer the search of one port after
+// another gives: each port sees the same rates in the same order, each with its purge,
+// break and wait, and the result is the lowest port that answers, at its first confirmed
+// rate. A port that answers early waits for the ports below it; a port above one that
+// answered is let go at once. One worker thread sleeps on all the lines and the stop
+// request together and times each port's breaks and waits itself.
+class CParallelSearchThread : public CSearchThread {
+  public:
+    CParallelSearchThread();
+    ~CParallelSearchThread() override;
+
+  protected:
+    void Run() override;
+    void SearchStep(int& port, int& rateIndex) override;
+
+  private:
+    struct Lane;
+
+    // One lane for each port the enumeration hands out that can be opened.
+    void OpenLanes();
+    // Starts the lane's next rate; a rate whose line cannot be set or broken ends at once.
+    // After the last rate the lane has finished without an answer.
+    void StartRate(Lane& lane);
+    void EndRate(Lane& lane, bool answered);
+    // Moves the lane on as far as the time and what it heard allow.
+    void Advance(Lane& lane);
+    // Sleeps until a line has input, a lane's time is up or a stop comes (false).
+    bool Sleep();
+    // Lets a lane go that can no longer win.
+    void Release(Lane& lane);
+    void ShowProbing();
+
+    std::vector<std::unique_ptr<Lane>> m_lanes;
+    PortRace m_race;
+};

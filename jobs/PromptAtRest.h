@@ -1,0 +1,39 @@
+#pragma once
+#include <chrono>
+#include <cstddef>
+#include <string>
+
+// The rule by which a prompt counts, fed the bytes as they come and asked as time passes,
+// so that the same rule serves a wait on one line and a search that follows many: the
+// first '>' within the passes (one millisecond each), then the line quiet for the rest
+// time with a '>' as the last byte received, within what the passes have left and never
+// less than the rest time, so a '>' that more bytes follow costs no more than silence.
+class PromptAtRest {
+  public:
+    using Clock = std::chrono::steady_clock;
+    enum class Verdict { Waiting, AtRest, Over };
+
+    // What a wait keeps of what it heard: a flood must not grow it without bound.
+    static constexpr std::size_t kHeardLimit = 4096;
+    static void Keep(std::string* heard, unsigned char byte);
+
+    // Every byte taken is kept in heard, when given.
+    PromptAtRest(Clock::time_point start, unsigned passes, std::chrono::milliseconds rest,
+                 std::string* heard);
+
+    void Take(unsigned char byte, Clock::time_point now);
+    Verdict Judge(Clock::time_point now) const;
+    // When the verdict may next change if no byte comes.
+    Clock::time_point WakeAt() const;
+    // The longest the rule can take from its start, in passes.
+    unsigned MostPasses() const;
+
+  private:
+    Clock::time_point m_end;  // of the wait for the first prompt, then of the whole wait
+    unsigned m_passes;
+    std::chrono::milliseconds m_rest;
+    std::string* m_heard;
+    bool m_prompted = false;
+    bool m_onPrompt = false;
+    Clock::time_point m_lastByte;
+};
