@@ -13,35 +13,8 @@ namespace {
 
 using Codec = TelnetCodec;
 
-// The client's COM-PORT-OPTION commands; the server answers each with the code plus 100.
-enum : std::uint8_t {
-    kSetBaudRate = 1,
-    kSetDataSize = 2,
-    kSetParity = 3,
-    kSetStopSize = 4,
-    kSetControl = 5,
-    kPurgeData = 12,
-    kServerOffset = 100,
-};
-// SET-CONTROL values.
-enum : std::uint8_t {
-    kNoFlowControl = 1,
-    kBreakOn = 5,
-    kBreakOff = 6,
-    kDtrOn = 8,
-    kDtrOff = 9,
-    kRtsOn = 11,
-    kRtsOff = 12,
-};
-constexpr std::uint8_t kPurgeReceive = 1;
-
 std::string Byte(std::uint8_t value) {
     return std::string(1, static_cast<char>(value));
-}
-
-std::string BigEndian(std::uint32_t value) {
-    return {static_cast<char>(value >> 24), static_cast<char>(value >> 16),
-            static_cast<char>(value >> 8), static_cast<char>(value)};
 }
 
 class Rfc2217CommPort final : public NetworkCommPort {
@@ -62,30 +35,30 @@ class Rfc2217CommPort final : public NetworkCommPort {
         const bool all = !m_configured;
         m_configured = false;  // until every setting below is acknowledged
         if ((all || state.baudRate != m_state.baudRate) &&
-            !Set(kSetBaudRate, BigEndian(state.baudRate), true)) {
+            !Set(Codec::kSetBaudRate, Codec::RateValue(state.baudRate), true)) {
             return false;
         }
         if ((all || state.byteSize != m_state.byteSize) &&
-            !Set(kSetDataSize, Byte(state.byteSize), true)) {
+            !Set(Codec::kSetDataSize, Byte(state.byteSize), true)) {
             return false;
         }
         if ((all || state.parity != m_state.parity) &&
-            !Set(kSetParity, Byte(static_cast<std::uint8_t>(state.parity + 1)), true)) {
+            !Set(Codec::kSetParity, Byte(static_cast<std::uint8_t>(state.parity + 1)), true)) {
             return false;
         }
         if ((all || state.stopBits != m_state.stopBits) &&
-            !Set(kSetStopSize, Byte(kStopSizes[state.stopBits]), true)) {
+            !Set(Codec::kSetStopSize, Byte(kStopSizes[state.stopBits]), true)) {
             return false;
         }
-        if (all && !Set(kSetControl, Byte(kNoFlowControl), false)) {
+        if (all && !Set(Codec::kSetControl, Byte(Codec::kNoFlowControl), false)) {
             return false;
         }
         if ((all || state.dtrOn != m_state.dtrOn) &&
-            !Set(kSetControl, Byte(state.dtrOn ? kDtrOn : kDtrOff), false)) {
+            !Set(Codec::kSetControl, Byte(state.dtrOn ? Codec::kDtrOn : Codec::kDtrOff), false)) {
             return false;
         }
         if ((all || state.rtsOn != m_state.rtsOn) &&
-            !Set(kSetControl, Byte(state.rtsOn ? kRtsOn : kRtsOff), false)) {
+            !Set(Codec::kSetControl, Byte(state.rtsOn ? Codec::kRtsOn : Codec::kRtsOff), false)) {
             return false;
         }
         m_state = state;
@@ -96,13 +69,13 @@ class Rfc2217CommPort final : public NetworkCommPort {
     bool PurgeInput() override {
         // What arrives before the server's answer left the line before the purge.
         m_discarding = true;
-        const bool purged = Set(kPurgeData, Byte(kPurgeReceive), false);
+        const bool purged = Set(Codec::kPurgeData, Byte(Codec::kPurgeReceive), false);
         m_discarding = false;
         m_received.clear();
         return purged;
     }
-    bool SetBreak() override { return Set(kSetControl, Byte(kBreakOn), false); }
-    bool ClearBreak() override { return Set(kSetControl, Byte(kBreakOff), false); }
+    bool SetBreak() override { return Set(Codec::kSetControl, Byte(Codec::kBreakOn), false); }
+    bool ClearBreak() override { return Set(Codec::kSetControl, Byte(Codec::kBreakOff), false); }
 
   protected:
     void Decode(const std::string& bytes) override {
@@ -115,10 +88,8 @@ class Rfc2217CommPort final : public NetworkCommPort {
         std::string replies;
         for (const Codec::Command& command : commands) {
             if (command.verb != Codec::kSb) {
-                const bool supported = command.option == Codec::kBinary ||
-                                       command.option == Codec::kSuppressGoAhead ||
-                                       command.option == Codec::kComPort;
-                replies += m_codec.Answer(command.verb, command.option, supported);
+                replies += m_codec.Answer(command.verb, command.option,
+                                          Codec::SerialLinkOption(command.option));
                 m_comPortRefused |=
                     command.option == Codec::kComPort &&
                     (command.verb == Codec::kDont || command.verb == Codec::kWont) &&
@@ -190,7 +161,7 @@ class Rfc2217CommPort final : public NetworkCommPort {
     // Sends a COM-PORT-OPTION command and waits for its acknowledgement; with exact, an
     // answer with another value than the one asked for is a setting the line refused.
     bool Set(std::uint8_t command, const std::string& value, bool exact) {
-        m_awaited = static_cast<std::uint8_t>(command + kServerOffset);
+        m_awaited = static_cast<std::uint8_t>(command + Codec::kServerOffset);
         m_answer.reset();
         if (!m_link.SendAll(Codec::Subnegotiation(Codec::kComPort, Byte(command) + value),
                             TcpLink::Clock::now() + m_limits.reply)) {

@@ -120,4 +120,20 @@ std::string TelnetCodec::Answer(std::uint8_t verb, std::uint8_t option, bool sup
     return was ? Send(no, option) : std::string();
 }
 
+std::string TelnetCodec::RateValue(std::uint32_t rate) {
+    return {static_cast<char>(rate >> 24), static_cast<char>(rate >> 16),
+            static_cast<char>(rate >> 8), static_cast<char>(rate)};
+}
+
+bool TelnetCodec::ReadRate(const std::string& value, std::uint32_t& rate) {
+    if (value.size() != 4) {
+        return false;
+    }
+    rate = 0;
+    for (const char byte : value) {
+        rate = rate << 8 | static_cast<std::uint8_t>(byte);
+    }
+    return true;
+}
+
 }  // namespace platform

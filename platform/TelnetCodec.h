@@ -23,6 +23,34 @@ class TelnetCodec {
     static constexpr std::uint8_t kSuppressGoAhead = 3;  // RFC 858
     static constexpr std::uint8_t kComPort = 44;         // RFC 2217
 
+    // The client's COM-PORT-OPTION commands; the server answers each with the code plus
+    // kServerOffset.
+    static constexpr std::uint8_t kSetBaudRate = 1;
+    static constexpr std::uint8_t kSetDataSize = 2;
+    static constexpr std::uint8_t kSetParity = 3;
+    static constexpr std::uint8_t kSetStopSize = 4;
+    static constexpr std::uint8_t kSetControl = 5;
+    static constexpr std::uint8_t kPurgeData = 12;
+    static constexpr std::uint8_t kServerOffset = 100;
+    // SET-CONTROL values, and PURGE-DATA's for the receive buffer.
+    static constexpr std::uint8_t kNoFlowControl = 1;
+    static constexpr std::uint8_t kBreakOn = 5;
+    static constexpr std::uint8_t kBreakOff = 6;
+    static constexpr std::uint8_t kDtrOn = 8;
+    static constexpr std::uint8_t kDtrOff = 9;
+    static constexpr std::uint8_t kRtsOn = 11;
+    static constexpr std::uint8_t kRtsOff = 12;
+    static constexpr std::uint8_t kPurgeReceive = 1;
+
+    // The options a serial link over Telnet takes: BINARY, SUPPRESS-GO-AHEAD, COM-PORT.
+    static bool SerialLinkOption(std::uint8_t option) {
+        return option == kBinary || option == kSuppressGoAhead || option == kComPort;
+    }
+    // SET-BAUDRATE's value: four bytes, most significant first.
+    static std::string RateValue(std::uint32_t rate);
+    // The rate in such a value; false when it is not four bytes.
+    static bool ReadRate(const std::string& value, std::uint32_t& rate);
+
     // A command met in the stream: an option verb (kWill, kWont, kDo, kDont) with its
     // option, or kSb with the option and the subnegotiation's body, unescaped.
     struct Command {

@@ -116,11 +116,11 @@ class FakeDeviceServer {
                     continue;
                 }
                 std::string answer = command.body;
-                answer[0] = static_cast<char>(answer[0] + 100);
-                if (command.body[0] == 1 && m_mode == Mode::NoRateAck) {
+                answer[0] = static_cast<char>(answer[0] + Codec::kServerOffset);
+                if (command.body[0] == Codec::kSetBaudRate && m_mode == Mode::NoRateAck) {
                     continue;
                 }
-                if (command.body[0] == 1 && m_mode == Mode::WrongRate) {
+                if (command.body[0] == Codec::kSetBaudRate && m_mode == Mode::WrongRate) {
                     answer.back() = static_cast<char>(answer.back() + 1);
                 }
                 out += Codec::Subnegotiation(Codec::kComPort, answer);

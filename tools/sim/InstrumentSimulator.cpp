@@ -605,10 +605,8 @@ void InstrumentSimulator::ServeClient(Line& line) {
         }
         for (const Codec::Command& command : commands) {
             if (command.verb != Codec::kSb) {
-                const bool supported = command.option == Codec::kBinary ||
-                                       command.option == Codec::kSuppressGoAhead ||
-                                       command.option == Codec::kComPort;
-                SendToClient(line, line.codec.Answer(command.verb, command.option, supported));
+                SendToClient(line, line.codec.Answer(command.verb, command.option,
+                                                     Codec::SerialLinkOption(command.option)));
             } else if (command.option == Codec::kComPort && !command.body.empty()) {
                 ComPortCommand(line, command.body);
             }
@@ -644,37 +642,32 @@ void InstrumentSimulator::DropClient(Line& line, const char* why) {
 }
 
 void InstrumentSimulator::ComPortCommand(Line& line, const std::string& body) {
-    // The client's commands and the server's answers (the code plus 100), RFC 2217.
-    constexpr std::uint8_t kSetBaudRate = 1, kSetControl = 5, kLastCommand = 12;
-    constexpr std::uint8_t kBreakOn = 5, kBreakOff = 6;
+    using Codec = platform::TelnetCodec;
     const auto command = static_cast<std::uint8_t>(body[0]);
     std::string value = body.substr(1);
-    if (command == 0 || command > kLastCommand) {
+    if (command == 0 || command > Codec::kPurgeData) {
         return;
     }
-    if (command == kSetBaudRate && value.size() == 4) {
-        const auto byte = [&value](int i) { return static_cast<std::uint8_t>(value[i]); };
-        const std::uint32_t rate = static_cast<std::uint32_t>(byte(0)) << 24 |
-                                   static_cast<std::uint32_t>(byte(1)) << 16 |
-                                   static_cast<std::uint32_t>(byte(2)) << 8 | byte(3);
+    std::uint32_t rate = 0;
+    if (command == Codec::kSetBaudRate && Codec::ReadRate(value, rate)) {
         if (rate != 0 && rate != line.clientRate) {
             line.clientRate = rate;
             Log(line, "the host's line set to " + std::to_string(rate) + " baud");
         }
-        value = {static_cast<char>(line.clientRate >> 24), static_cast<char>(line.clientRate >> 16),
-                 static_cast<char>(line.clientRate >> 8), static_cast<char>(line.clientRate)};
-    } else if (command == kSetControl && value.size() == 1 && value[0] == kBreakOn) {
+        value = Codec::RateValue(line.clientRate);
+    } else if (command == Codec::kSetControl && value.size() == 1 && value[0] == Codec::kBreakOn) {
         BeginBreak(line);
         line.breakHeld = true;
-    } else if (command == kSetControl && value.size() == 1 && value[0] == kBreakOff &&
+    } else if (command == Codec::kSetControl && value.size() == 1 && value[0] == Codec::kBreakOff &&
                line.breakHeld) {
         line.breakHeld = false;
         line.replyAt = Clock::now() + std::chrono::milliseconds(m_options.replyDelayMs);
     }
     // Every other setting is taken as asked: the wire model is 8N1 whatever the framing.
-    SendToClient(line, platform::TelnetCodec::Subnegotiation(
-                           platform::TelnetCodec::kComPort,
-                           std::string(1, static_cast<char>(command + 100)) + value));
+    SendToClient(line,
+                 Codec::Subnegotiation(
+                     Codec::kComPort,
+                     std::string(1, static_cast<char>(command + Codec::kServerOffset)) + value));
 }
 
 void InstrumentSimulator::SendToClient(Line& line, const std::string& bytes) {
