@@ -176,6 +176,7 @@ bool CParallelSearchThread::Sleep() {
             return false;
         case platform::InputWait::Unsupported:
         case platform::InputWait::Failed:
+        case platform::InputWait::Ended:
             // The stop event cannot be slept on with the lines: 1 ms passes through it.
             if (!SleepOrStop(1)) {
                 return false;

@@ -5,7 +5,6 @@
 #include "jobs/CThread.h"
 #include "jobs/PromptAtRest.h"
 #include "platform/CommTypes.h"
-#include "platform/LastError.h"
 #include "serial/CSerial.h"
 
 namespace {
@@ -83,14 +82,11 @@ Heard Listen(CSerial& serial, CThread& job, unsigned passes, Take take, Enough e
                     return Heard::Stop;
                 case platform::InputWait::Timeout:
                     continue;
+                case platform::InputWait::Ended:
+                    // Polling a line that has ended for the rest of the wait would only hold
+                    // up the failure.
+                    return Heard::PassesOver;
                 case platform::InputWait::Failed:
-                    // A connection that has ended brings nothing more: polling it for the
-                    // rest of the wait would only hold up the failure.
-                    if (platform::GetLastError() == platform::kConnectionLost) {
-                        return Heard::PassesOver;
-                    }
-                    blocking = false;
-                    break;
                 case platform::InputWait::Unsupported:
                     blocking = false;
                     break;

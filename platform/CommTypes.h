@@ -46,6 +46,7 @@ enum class InputWait {
     Timeout,      // the deadline passed
     Unsupported,  // the driver cannot block on its line: poll it in short passes instead
     Failed,       // the wait itself failed; the last error says why
+    Ended,        // the line has ended for good (a connection closed): nothing more will come
 };
 
 }  // namespace platform

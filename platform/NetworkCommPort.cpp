@@ -89,7 +89,7 @@ InputWait NetworkCommPort::WaitForInput(Event& stop,
         }
         if (!m_link.IsOpen()) {
             SetLastError(kConnectionLost);
-            return InputWait::Failed;
+            return InputWait::Ended;
         }
         const InputWait waited = m_link.WaitReadable(stopFd, deadline);
         if (waited != InputWait::Input) {
@@ -97,7 +97,7 @@ InputWait NetworkCommPort::WaitForInput(Event& stop,
         }
         // Protocol bytes alone (a notification) wake the socket but bring no input.
         if (!Pump() && m_received.empty()) {
-            return InputWait::Failed;
+            return InputWait::Ended;  // Pump has said why
         }
     }
 }
