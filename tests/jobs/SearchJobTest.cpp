@@ -95,7 +95,13 @@ TEST_F(SearchJobTest, AStreamingInstrumentIsWokenByTheFirstBreakAndTellsWhoItIs)
     StartSimulator({SimulatedLine::AtRate(9600)}, options);
     StartSearch();
     ASSERT_TRUE(host.WaitFor(SR_FOUND, NOTIFY_END, kProbeLimit));
-    EXPECT_EQ(job->GetBanner(), "Brinevane 1200 kHz ADCP / Firmware 2.1");
+    // The tail of a record still on its way when the input was purged for the break can
+    // come ahead of the banner, as on a real line: the banner ends what was heard.
+    const std::string banner = job->GetBanner();
+    const std::string said = "Brinevane 1200 kHz ADCP / Firmware 2.1";
+    EXPECT_TRUE(banner.size() >= said.size() &&
+                banner.compare(banner.size() - said.size(), said.size(), said) == 0)
+        << banner;
     EXPECT_EQ(FoundResult(milliseconds(0)), std::make_pair(1, 9600));
 }
 
