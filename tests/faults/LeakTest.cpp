@@ -44,6 +44,7 @@ class LeakTest : public ::testing::Test {
         setenv(PortMap::kEnvironmentVariable, simulator->PortsVariable().c_str(), 1);
         PortMap::Refresh();
         fds = OpenDescriptors();
+        fdsListing = DescribeDescriptors();
         threads = Threads();
         locks = LocksHeld();
     }
@@ -52,7 +53,9 @@ class LeakTest : public ::testing::Test {
         // A job's thread sets its stopped event, then still deletes its job (and with it
         // its share of the stop event and that event's descriptor) and returns.
         EXPECT_TRUE(HoldsWithin([&] { return OpenDescriptors() == fds; }))
-            << OpenDescriptors() << " descriptors";
+            << OpenDescriptors() << " descriptors:\n"
+            << DescribeDescriptors() << "where there were " << fds << ":\n"
+            << fdsListing;
         EXPECT_TRUE(HoldsWithin([&] { return Threads() == threads; })) << Threads() << " threads";
         EXPECT_EQ(LocksHeld(), locks);
         CSerial next;
@@ -62,6 +65,7 @@ class LeakTest : public ::testing::Test {
 
     std::unique_ptr<InstrumentSimulator> simulator;
     int fds = 0;
+    std::string fdsListing;
     int threads = 0;
     int locks = 0;
 };
