@@ -126,11 +126,11 @@ class Rfc2217CommPort final : public NetworkCommPort {
         return m_opening ? std::min(deadline, m_openDeadline) : deadline;
     }
 
-    // Waits for the server until done() or the reply limit; false with the last error
-    // set (timeoutError when the limit passed, ECANCELED on a stop).
+    // Waits for the server until done() or the limit; false with the last error set
+    // (timeoutError when the limit passed, ECANCELED on a stop).
     template <typename Done>
-    bool AwaitServer(Done done, std::uint32_t timeoutError) {
-        const auto deadline = Deadline(m_limits.reply);
+    bool AwaitServer(Done done, std::chrono::milliseconds limit, std::uint32_t timeoutError) {
+        const auto deadline = Deadline(limit);
         for (;;) {
             const bool open = Pump();
             if (done()) {
@@ -165,7 +165,7 @@ class Rfc2217CommPort final : public NetworkCommPort {
         }
         const bool agreed = AwaitServer(
             [this] { return m_codec.LocalEnabled(Codec::kComPort) || m_comPortRefused; },
-            kNoComPortOption);
+            m_limits.negotiation, kNoComPortOption);
         if (!agreed && GetLastError() == kConnectionLost) {
             // A server that serves one client at a time closes the next one at once.
             SetLastError(EBUSY);
@@ -191,7 +191,8 @@ class Rfc2217CommPort final : public NetworkCommPort {
             return false;
         }
         const bool answered =
-            AwaitServer([this] { return m_answer.has_value(); }, kSettingNotAcknowledged);
+            AwaitServer([this] { return m_answer.has_value(); }, m_limits.reply,
+                        kSettingNotAcknowledged);
         m_awaited = 0;
         if (answered && exact && *m_answer != value) {
             SetLastError(EINVAL);

@@ -19,6 +19,9 @@ class Rfc2217CommDriver : public CommDriver {
         std::chrono::milliseconds connect{5000};  // for the name lookup and the connection
         std::chrono::milliseconds reply{3000};    // for the negotiation, and each answer
         std::chrono::milliseconds open{8000};     // for the whole open and the first setup
+        // For the server's agreement to RFC 2217: a server that serves one client at a time
+        // takes up to 3 s to let the last one go before it answers the next.
+        std::chrono::milliseconds negotiation{5000};
     };
 
     Rfc2217CommDriver() = default;
