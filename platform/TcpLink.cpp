@@ -1,5 +1,6 @@
 #include "platform/TcpLink.h"
 
+#include <netdb.h>
 #include <netinet/in.h>
 #include <netinet/tcp.h>
 #include <poll.h>
@@ -100,10 +101,35 @@ void TakeAddresses(void* arg, int status, int /*timeouts*/, ares_addrinfo* resul
     ares_freeaddrinfo(result);
 }
 
+// An address given as numbers needs no name service (which c-ares would ask first).
+bool LookUpNumeric(const std::string& host, const std::string& port, Lookup& lookup) {
+    addrinfo hints{};
+    hints.ai_family = AF_UNSPEC;
+    hints.ai_socktype = SOCK_STREAM;
+    hints.ai_flags = AI_NUMERICHOST | AI_NUMERICSERV;
+    addrinfo* found = nullptr;
+    if (getaddrinfo(host.c_str(), port.c_str(), &hints, &found) != 0) {
+        return false;
+    }
+    for (const addrinfo* one = found; one != nullptr; one = one->ai_next) {
+        if (one->ai_addrlen <= sizeof(sockaddr_storage)) {
+            sockaddr_storage address{};
+            std::memcpy(&address, one->ai_addr, one->ai_addrlen);
+            lookup.addresses.push_back(address);
+            lookup.sizes.push_back(one->ai_addrlen);
+        }
+    }
+    freeaddrinfo(found);
+    return !lookup.addresses.empty();
+}
+
 // Looks host up with c-ares, watching the stop and the deadline, which a name service that
 // never answers cannot hold past. False with the last error set.
 bool LookUp(const std::string& host, const std::string& port, TcpLink::Clock::time_point deadline,
             int stopFd, Lookup& lookup) {
+    if (LookUpNumeric(host, port, lookup)) {
+        return true;
+    }
     static std::once_flag initialised;
     static int initStatus = ARES_SUCCESS;
     std::call_once(initialised, [] { initStatus = ares_library_init(ARES_LIB_INIT_ALL); });

@@ -402,6 +402,21 @@ TEST_F(NameLookupTest, ANameServiceThatNeverAnswersEndsWithinTheConnectLimit) {
                 HasSubstr("the name portserver could not be looked up: the name service did "
                           "not answer in time"));
 
+    // An address in numbers, or a name in the hosts file, asks no name service.
+    int port = 0;
+    ::close(Listener("127.0.0.1", port, 1));  // nothing listens there now
+    for (const std::string host : {"127.0.0.1", "localhost"}) {
+        const auto asked = Clock::now();
+        ChildProcess refused(WithNameService({PROBE_PROGRAM, "--json", "connect",
+                                              "rfc2217://" + host + ":" + std::to_string(port),
+                                              "9600"}));
+        refused.Wait(seconds(30));
+        EXPECT_LT(MsSince(asked), 1000) << host;
+        EXPECT_EQ(nlohmann::json::parse(refused.out, nullptr, false).value("reason_code", ""),
+                  "refused")
+            << host << ": " << refused.out;
+    }
+
     ChildProcess stopped(
         WithNameService({PROBE_PROGRAM, "connect", "rfc2217://portserver:4001", "9600"}));
     std::this_thread::sleep_for(milliseconds(600));
