@@ -77,9 +77,8 @@ void CParallelSearchThread::OpenLanes() {
         std::uint32_t& error = errors[i];
         platform::Event* stop = GetStopEvent().get();
         try {
-            openers.emplace_back([&lane, &error, stop] {
-                error = OpenLine(*lane.serial, lane.name, stop);
-            });
+            openers.emplace_back(
+                [&lane, &error, stop] { error = OpenLine(*lane.serial, lane.name, stop); });
         } catch (const std::system_error&) {
             error = OpenLine(*lane.serial, lane.name, stop);  // no thread to spare: here
         }

@@ -42,10 +42,10 @@ bool NetworkCommPort::Pump() {
     std::string bytes;
     const bool open = m_link.Receive(bytes, kReadChunk);
     m_bytesIn += bytes.size();
-    const auto elapsed = std::chrono::duration_cast<std::chrono::milliseconds>(
-        TcpLink::Clock::now() - m_since);
-    if (m_bytesIn > kFloodAllowance + kFloodBytesPerSecond *
-                                          static_cast<std::uint64_t>(elapsed.count()) / 1000) {
+    const auto elapsed =
+        std::chrono::duration_cast<std::chrono::milliseconds>(TcpLink::Clock::now() - m_since);
+    if (m_bytesIn > kFloodAllowance +
+                        kFloodBytesPerSecond * static_cast<std::uint64_t>(elapsed.count()) / 1000) {
         m_received.clear();  // nothing of a flood is an instrument's answer
         return Fail(kFlood);
     }

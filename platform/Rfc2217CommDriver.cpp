@@ -190,9 +190,8 @@ class Rfc2217CommPort final : public NetworkCommPort {
                             Deadline(m_limits.reply), m_stopFd)) {
             return false;
         }
-        const bool answered =
-            AwaitServer([this] { return m_answer.has_value(); }, m_limits.reply,
-                        kSettingNotAcknowledged);
+        const bool answered = AwaitServer([this] { return m_answer.has_value(); }, m_limits.reply,
+                                          kSettingNotAcknowledged);
         m_awaited = 0;
         if (answered && exact && *m_answer != value) {
             SetLastError(EINVAL);

@@ -184,10 +184,10 @@ bool LookUp(const std::string& host, const std::string& port, TcpLink::Clock::ti
         for (const pollfd& one : watched) {
             if (one.fd != stopFd && one.revents != 0) {
                 any = true;
-                ares_process_fd(channel,
-                                (one.revents & (POLLIN | POLLERR | POLLHUP)) ? one.fd
-                                                                             : ARES_SOCKET_BAD,
-                                (one.revents & POLLOUT) ? one.fd : ARES_SOCKET_BAD);
+                ares_process_fd(
+                    channel,
+                    (one.revents & (POLLIN | POLLERR | POLLHUP)) ? one.fd : ARES_SOCKET_BAD,
+                    (one.revents & POLLOUT) ? one.fd : ARES_SOCKET_BAD);
             }
         }
         if (!any) {
@@ -268,8 +268,8 @@ bool TcpLink::Connect(const std::string& address, Clock::time_point deadline, in
     std::uint32_t outcome = 0;
     while (m_fd < 0 && outcome == 0) {
         if (next < lookup.addresses.size() && (trying.empty() || Clock::now() >= nextAt)) {
-            const int fd = StartConnection(reinterpret_cast<const sockaddr*>(&lookup.addresses[next]),
-                                           lookup.sizes[next]);
+            const int fd = StartConnection(
+                reinterpret_cast<const sockaddr*>(&lookup.addresses[next]), lookup.sizes[next]);
             ++next;
             nextAt = Clock::now() + kStagger;
             if (fd >= 0) {
@@ -294,8 +294,8 @@ bool TcpLink::Connect(const std::string& address, Clock::time_point deadline, in
         watched.push_back({stopFd, POLLIN, 0});
         const Clock::time_point wake =
             next < lookup.addresses.size() ? std::min(nextAt, deadline) : deadline;
-        const int ready = poll(watched.data(), watched.size() - (stopFd >= 0 ? 0 : 1),
-                               MillisecondsLeft(wake));
+        const int ready =
+            poll(watched.data(), watched.size() - (stopFd >= 0 ? 0 : 1), MillisecondsLeft(wake));
         if (ready < 0 && errno != EINTR) {
             outcome = static_cast<std::uint32_t>(errno);
             break;

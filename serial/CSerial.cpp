@@ -36,7 +36,7 @@ CSerial::~CSerial() {
 }
 
 std::unique_ptr<platform::CommPort> CSerial::OpenDevice(const std::string& portName,
-                                                       platform::Event* stop) {
+                                                        platform::Event* stop) {
     const auto map = PortMap::Current();
     std::string path = map->Resolve(portName);
     if (path.empty()) {

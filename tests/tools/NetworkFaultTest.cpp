@@ -110,8 +110,8 @@ bool SendSome(int client, const std::string& bytes, const std::atomic<bool>& sto
         if (poll(&writable, 1, 20) <= 0) {
             continue;
         }
-        const ssize_t n = send(client, bytes.data() + done, bytes.size() - done,
-                               MSG_NOSIGNAL | MSG_DONTWAIT);
+        const ssize_t n =
+            send(client, bytes.data() + done, bytes.size() - done, MSG_NOSIGNAL | MSG_DONTWAIT);
         if (n < 0 && errno != EAGAIN) {
             return false;
         }
@@ -392,8 +392,8 @@ class NameLookupTest : public testing::Test {
 TEST_F(NameLookupTest, ANameServiceThatNeverAnswersEndsWithinTheConnectLimit) {
     UsePorts("");
     const auto start = Clock::now();
-    ChildProcess probe(WithNameService(
-        {PROBE_PROGRAM, "--json", "connect", "rfc2217://portserver:4001", "9600"}));
+    ChildProcess probe(
+        WithNameService({PROBE_PROGRAM, "--json", "connect", "rfc2217://portserver:4001", "9600"}));
     EXPECT_EQ(probe.Wait(seconds(30)), 1);
     EXPECT_LT(MsSince(start), 7000);  // the connect limit is 5 s
     const auto json = nlohmann::json::parse(probe.out, nullptr, false);
@@ -407,9 +407,9 @@ TEST_F(NameLookupTest, ANameServiceThatNeverAnswersEndsWithinTheConnectLimit) {
     ::close(Listener("127.0.0.1", port, 1));  // nothing listens there now
     for (const std::string host : {"127.0.0.1", "localhost"}) {
         const auto asked = Clock::now();
-        ChildProcess refused(WithNameService({PROBE_PROGRAM, "--json", "connect",
-                                              "rfc2217://" + host + ":" + std::to_string(port),
-                                              "9600"}));
+        ChildProcess refused(
+            WithNameService({PROBE_PROGRAM, "--json", "connect",
+                             "rfc2217://" + host + ":" + std::to_string(port), "9600"}));
         refused.Wait(seconds(30));
         EXPECT_LT(MsSince(asked), 1000) << host;
         EXPECT_EQ(nlohmann::json::parse(refused.out, nullptr, false).value("reason_code", ""),
