@@ -70,8 +70,9 @@ class MisbehavingServer {
   public:
     using Handler = std::function<void(int client, const std::atomic<bool>& stop)>;
 
-    explicit MisbehavingServer(Handler handler) : m_handler(std::move(handler)) {
-        m_listenFd = Listener("127.0.0.1", m_port, 4);
+    explicit MisbehavingServer(Handler handler, const char* address = "127.0.0.1", int port = 0)
+        : m_handler(std::move(handler)), m_port(port) {
+        m_listenFd = Listener(address, m_port, 4);
         m_thread = std::thread([this] { Serve(); });
     }
     ~MisbehavingServer() {
@@ -272,6 +273,33 @@ TEST(NetworkFaultTest, TheParallelSearchOpensItsLinesAtOnce) {
     EXPECT_LT(MsSince(start), 9000);  // one limit of 5 s, with margin; not three
 }
 
+// An address whose connections never complete: a listener whose queue is full drops the
+// next connection's SYN.
+struct BlackHole {
+    BlackHole(const char* address, int wanted) : port(wanted) {
+        listenFd = Listener(address, port, 0);
+        EXPECT_GE(listenFd, 0);
+        for (int i = 0; i < 3; ++i) {
+            sockaddr_in filled{};
+            filled.sin_family = AF_INET;
+            filled.sin_port = htons(static_cast<std::uint16_t>(port));
+            inet_pton(AF_INET, address, &filled.sin_addr);
+            fillers.push_back(socket(AF_INET, SOCK_STREAM | SOCK_NONBLOCK | SOCK_CLOEXEC, 0));
+            connect(fillers.back(), reinterpret_cast<sockaddr*>(&filled), sizeof filled);
+        }
+        std::this_thread::sleep_for(milliseconds(50));
+    }
+    ~BlackHole() {
+        for (const int fd : fillers) {
+            ::close(fd);
+        }
+        ::close(listenFd);
+    }
+    int port = 0;
+    int listenFd = -1;
+    std::vector<int> fillers;
+};
+
 // A stop ends every phase of a network port's open, and its waits, at once.
 class NetworkStopTest : public testing::Test {
   protected:
@@ -307,25 +335,8 @@ class NetworkStopTest : public testing::Test {
 };
 
 TEST_F(NetworkStopTest, WhileTheConnectionIsMade) {
-    // A listener whose queue is full drops the next connection's SYN: it never completes.
-    int port = 0;
-    const int full = Listener("127.0.0.1", port, 0);
-    ASSERT_GE(full, 0);
-    std::vector<int> fillers;
-    for (int i = 0; i < 3; ++i) {
-        sockaddr_in address{};
-        address.sin_family = AF_INET;
-        address.sin_port = htons(static_cast<std::uint16_t>(port));
-        address.sin_addr.s_addr = htonl(INADDR_LOOPBACK);
-        fillers.push_back(socket(AF_INET, SOCK_STREAM | SOCK_NONBLOCK | SOCK_CLOEXEC, 0));
-        connect(fillers.back(), reinterpret_cast<sockaddr*>(&address), sizeof address);
-    }
-    std::this_thread::sleep_for(milliseconds(50));
-    ExpectPromptStops("rfc2217://127.0.0.1:" + std::to_string(port));
-    for (const int fd : fillers) {
-        ::close(fd);
-    }
-    ::close(full);
+    const BlackHole hole("127.0.0.1", 0);
+    ExpectPromptStops("rfc2217://127.0.0.1:" + std::to_string(hole.port));
 }
 
 TEST_F(NetworkStopTest, WhileTheServerNegotiatesOrAcknowledgesOrStaysSilent) {
@@ -361,8 +372,9 @@ class NameLookupTest : public testing::Test {
         inet_pton(AF_INET, server.c_str(), &address.sin_addr);
         ASSERT_EQ(bind(m_server, reinterpret_cast<sockaddr*>(&address), sizeof address), 0);
         std::ofstream(m_folder + "/resolv.conf") << "nameserver " << server << "\n";
-        std::ofstream(m_folder + "/hosts") << "127.0.0.1 localhost\n";
+        Hosts("127.0.0.1 localhost\n");
     }
+    void Hosts(const std::string& text) const { std::ofstream(m_folder + "/hosts") << text; }
     void TearDown() override {
         if (m_server >= 0) {
             ::close(m_server);
@@ -425,6 +437,27 @@ TEST_F(NameLookupTest, ANameServiceThatNeverAnswersEndsWithinTheConnectLimit) {
     EXPECT_EQ(stopped.Wait(seconds(10)), 128 + SIGINT);
     EXPECT_LT(MsSince(stop), 500);
     EXPECT_EQ(stopped.err.find("Could not stop"), std::string::npos);
+}
+
+// A name with two addresses, the first of which never answers: the second gets its turn
+// 250 ms later rather than after the whole limit.
+TEST_F(NameLookupTest, SeveralAddressesShareTheLimit) {
+    const BlackHole hole("127.0.0.1", 0);
+    MisbehavingServer server(
+        [](int client, const std::atomic<bool>& stop) {
+            Behaviour behaviour;
+            behaviour.prompt = true;
+            Serve(client, stop, behaviour);
+        },
+        "127.0.0.2", hole.port);
+    Hosts("127.0.0.1 portserver\n127.0.0.2 portserver\n");
+    UsePorts("");
+    const auto start = Clock::now();
+    ChildProcess probe(
+        WithNameService({PROBE_PROGRAM, "--json", "connect",
+                         "rfc2217://portserver:" + std::to_string(hole.port), "9600"}));
+    EXPECT_EQ(probe.Wait(seconds(30)), 0) << probe.out << probe.err;
+    EXPECT_LT(MsSince(start), 2500);  // the connect limit is 5 s
 }
 
 // pyserial's own example server (one client at a time, a port let go up to 3 s after its
