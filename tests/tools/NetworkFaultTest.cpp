@@ -206,8 +206,19 @@ ProbeRun RunProbe(std::vector<std::string> args, milliseconds limit = seconds(30
     return run;
 }
 
-// The program's peak memory must stay below this whatever a server sends.
+// The program's peak memory must stay below this whatever a server sends. A sanitizer's
+// shadow memory comes on top (a flood that is followed still overruns it by far).
+#if defined(__SANITIZE_ADDRESS__) || defined(__SANITIZE_THREAD__)
+constexpr long kMemoryBoundKiB = 96 * 1024;
+#elif defined(__has_feature)
+#if __has_feature(address_sanitizer) || __has_feature(thread_sanitizer)
+constexpr long kMemoryBoundKiB = 96 * 1024;
+#else
 constexpr long kMemoryBoundKiB = 16 * 1024;
+#endif
+#else
+constexpr long kMemoryBoundKiB = 16 * 1024;
+#endif
 
 TEST(NetworkFaultTest, AFloodIsReportedAsSuchWithinBoundedMemory) {
     UsePorts("");
@@ -407,7 +418,7 @@ TEST_F(NameLookupTest, ANameServiceThatNeverAnswersEndsWithinTheConnectLimit) {
     ChildProcess probe(
         WithNameService({PROBE_PROGRAM, "--json", "connect", "rfc2217://portserver:4001", "9600"}));
     EXPECT_EQ(probe.Wait(seconds(30)), 1);
-    EXPECT_LT(MsSince(start), 7000);  // the connect limit is 5 s
+    EXPECT_LT(MsSince(start), 8000);  // the connect limit is 5 s; before, 10 s
     const auto json = nlohmann::json::parse(probe.out, nullptr, false);
     EXPECT_EQ(json.value("reason_code", ""), "lookup-failed") << probe.out << probe.err;
     EXPECT_THAT(json.value("reason", ""),
@@ -423,7 +434,7 @@ TEST_F(NameLookupTest, ANameServiceThatNeverAnswersEndsWithinTheConnectLimit) {
             WithNameService({PROBE_PROGRAM, "--json", "connect",
                              "rfc2217://" + host + ":" + std::to_string(port), "9600"}));
         refused.Wait(seconds(30));
-        EXPECT_LT(MsSince(asked), 1000) << host;
+        EXPECT_LT(MsSince(asked), 2500) << host;  // a name service asked would take 5 s
         EXPECT_EQ(nlohmann::json::parse(refused.out, nullptr, false).value("reason_code", ""),
                   "refused")
             << host << ": " << refused.out;
@@ -435,7 +446,7 @@ TEST_F(NameLookupTest, ANameServiceThatNeverAnswersEndsWithinTheConnectLimit) {
     kill(stopped.Pid(), SIGINT);
     const auto stop = Clock::now();
     EXPECT_EQ(stopped.Wait(seconds(10)), 128 + SIGINT);
-    EXPECT_LT(MsSince(stop), 500);
+    EXPECT_LT(MsSince(stop), 1000);
     EXPECT_EQ(stopped.err.find("Could not stop"), std::string::npos);
 }
 
