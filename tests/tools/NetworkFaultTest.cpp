@@ -311,6 +311,21 @@ struct BlackHole {
     std::vector<int> fillers;
 };
 
+// A network line, which the parallel search cannot sleep on, is heard from its first pass,
+// not after a blind sleep through the whole wait for the prompt.
+TEST(NetworkFaultTest, TheParallelSearchHearsANetworkLineAtOnce) {
+    SimulatorOptions options;
+    options.listen = "127.0.0.1:0";
+    InstrumentSimulator simulator({SimulatedLine::AtRate(9600)}, options);
+    ASSERT_TRUE(simulator.Start());
+    UsePorts(simulator.PortsVariable());
+    ConsoleJobHost host;
+    const auto start = Clock::now();
+    const auto found = host.RunSearch(true);
+    EXPECT_EQ(found.status, Status::Success) << found.reason;
+    EXPECT_LT(MsSince(start), 1800);  // about 0.5 s; a blind first sleep makes it 2.4 s
+}
+
 // A stop ends every phase of a network port's open, and its waits, at once.
 class NetworkStopTest : public testing::Test {
   protected:
