@@ -4,6 +4,8 @@
 #include <chrono>
 #include <map>
 #include <optional>
+#include <system_error>
+#include <thread>
 
 #include "jobs/PromptAtRest.h"
 #include "jobs/PromptWait.h"
@@ -54,7 +56,7 @@ void CParallelSearchThread::Run() {
 
 void CParallelSearchThread::OpenLanes() {
     m_lanes.clear();
-    std::vector<int> ports;
+    std::vector<std::unique_ptr<Lane>> lanes;
     for (int port = m_pSerial->NextAvailablePort(); port != 0;
          port = m_pSerial->NextAvailablePort()) {
         Notify(WM_SEARCH_NOTIFY, SR_SEARCH, NOTIFY_BEGIN);
@@ -62,12 +64,35 @@ void CParallelSearchThread::OpenLanes() {
         auto lane = std::make_unique<Lane>();
         lane->port = port;
         lane->name = PortMap::PortName(port);
-        if (OpenForProbing(*lane->serial, lane->name)) {
-            ports.push_back(port);
-            m_lanes.push_back(std::move(lane));
-        }
+        lanes.push_back(std::move(lane));
     }
     PassOverMissing(0);
+    // Every line opens at once: a device server's port can take its whole limit to
+    // connect or negotiate, and opened one after another N of them would cost N limits
+    // before the first probe. Each open watches the stop event.
+    std::vector<std::uint32_t> errors(lanes.size(), 0);
+    std::vector<std::thread> openers;
+    for (std::size_t i = 0; i < lanes.size(); ++i) {
+        Lane& lane = *lanes[i];
+        std::uint32_t& error = errors[i];
+        platform::Event* stop = GetStopEvent().get();
+        try {
+            openers.emplace_back(
+                [&lane, &error, stop] { error = OpenLine(*lane.serial, lane.name, stop); });
+        } catch (const std::system_error&) {
+            error = OpenLine(*lane.serial, lane.name, stop);  // no thread to spare: here
+        }
+    }
+    for (std::thread& opener : openers) {
+        opener.join();
+    }
+    std::vector<int> ports;
+    for (std::size_t i = 0; i < lanes.size(); ++i) {
+        if (TakeOpened(*lanes[i]->serial, lanes[i]->name, errors[i])) {
+            ports.push_back(lanes[i]->port);
+            m_lanes.push_back(std::move(lanes[i]));
+        }
+    }
     m_race = PortRace(ports);
 }
 
