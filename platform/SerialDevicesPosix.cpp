@@ -11,19 +11,12 @@
 #include <set>
 #include <sstream>
 
+#include "platform/DeviceHolders.h"
 #include "platform/SerialDevices.h"
+#include "platform/Trim.h"
 
 namespace platform {
 namespace {
-
-std::string Trim(const std::string& text) {
-    const auto first = text.find_first_not_of(" \t\r\n");
-    if (first == std::string::npos) {
-        return {};
-    }
-    const auto last = text.find_last_not_of(" \t\r\n");
-    return text.substr(first, last - first + 1);
-}
 
 std::string ReadLine(const std::string& path) {
     std::ifstream file(path);
@@ -158,105 +151,6 @@ SerialDevice Inspect(const std::string& classDir, const std::string& devRoot,
     return info;
 }
 
-std::string ProcessName(long pid) {
-    std::ifstream comm("/proc/" + std::to_string(pid) + "/comm");
-    std::string name;
-    std::getline(comm, name);
-    return name;
-}
-
-std::string Holder(long pid) {
-    const std::string name = ProcessName(pid);
-    if (name.empty()) {
-        return {};  // gone meanwhile, or another namespace's pid
-    }
-    return name + " (pid " + std::to_string(pid) + ")";
-}
-
-// The process that holds an exclusive flock on the device: our own way of holding a port,
-// and that of other careful serial programs. /proc/locks names the inode as
-// "major:minor:inode" of its file system, major and minor in hex.
-long FlockHolder(const struct stat& device) {
-    std::ifstream locks("/proc/locks");
-    std::string line;
-    while (std::getline(locks, line)) {
-        std::istringstream fields(line);
-        std::string id, kind, mode, access, pidText, where;
-        fields >> id >> kind;
-        if (kind == "->") {
-            continue;  // a waiter, not a holder
-        }
-        fields >> mode >> access >> pidText >> where;
-        if (kind != "FLOCK") {
-            continue;
-        }
-        unsigned int lockMajor = 0;
-        unsigned int lockMinor = 0;
-        unsigned long inode = 0;
-        char colon1 = 0;
-        char colon2 = 0;
-        std::istringstream parts(where);
-        parts >> std::hex >> lockMajor >> colon1 >> lockMinor >> colon2 >> std::dec >> inode;
-        if (!parts || colon1 != ':' || colon2 != ':') {
-            continue;
-        }
-        if (lockMajor == major(device.st_dev) && lockMinor == minor(device.st_dev) &&
-            inode == device.st_ino) {
-            const long pid = std::atol(pidText.c_str());
-            if (pid > 0) {
-                return pid;
-            }
-        }
-    }
-    return 0;
-}
-
-// Every other process with a descriptor on the device, by pid.
-std::vector<long> DescriptorHolders(const std::string& devicePath) {
-    std::vector<long> holders;
-    char resolved[PATH_MAX];
-    if (realpath(devicePath.c_str(), resolved) == nullptr) {
-        return holders;
-    }
-    const std::string device = resolved;
-    const long self = static_cast<long>(getpid());
-    DIR* proc = opendir("/proc");
-    if (proc == nullptr) {
-        return holders;
-    }
-    while (const dirent* entry = readdir(proc)) {
-        const std::string name = entry->d_name;
-        if (name.empty() || !std::all_of(name.begin(), name.end(), ::isdigit)) {
-            continue;
-        }
-        const long pid = std::atol(name.c_str());
-        if (pid == self) {
-            continue;
-        }
-        const std::string fdDir = "/proc/" + name + "/fd";
-        DIR* fds = opendir(fdDir.c_str());
-        if (fds == nullptr) {
-            continue;  // another user's process, or gone
-        }
-        while (const dirent* fd = readdir(fds)) {
-            char target[PATH_MAX];
-            const std::string link = fdDir + "/" + fd->d_name;
-            const ssize_t n = readlink(link.c_str(), target, sizeof target - 1);
-            if (n > 0) {
-                target[n] = '\0';
-                if (device == target) {
-                    holders.push_back(pid);
-                    break;
-                }
-            }
-        }
-        closedir(fds);
-    }
-    closedir(proc);
-    std::sort(holders.begin(), holders.end());
-    return holders;
-}
-
 }  // namespace
 
 std::vector<SerialDevice> DiscoverSerialDevices(const std::string& sysRoot,
@@ -323,15 +217,15 @@ std::string FindDeviceHolder(const std::string& devicePath) {
     if (stat(devicePath.c_str(), &device) != 0) {
         return {};
     }
-    if (const long pid = FlockHolder(device)) {
-        std::string holder = Holder(pid);
+    if (const std::optional<long> pid = FlockHolder(device); pid && *pid > 0) {
+        std::string holder = HolderName(*pid);
         if (!holder.empty()) {
             return holder;
         }
     }
     std::string holders;
     for (const long pid : DescriptorHolders(devicePath)) {
-        const std::string holder = Holder(pid);
+        const std::string holder = HolderName(pid);
         if (!holder.empty()) {
             holders += (holders.empty() ? "" : ", ") + holder;
         }

@@ -11,17 +11,11 @@
 #include "platform/Rfc2217CommDriver.h"
 #include "platform/SerialDevices.h"
 #include "platform/SocketCommDriver.h"
+#include "platform/Trim.h"
 
 namespace {
 
-std::string Trim(const std::string& text) {
-    const auto first = text.find_first_not_of(" \t\r\n");
-    if (first == std::string::npos) {
-        return {};
-    }
-    const auto last = text.find_last_not_of(" \t\r\n");
-    return text.substr(first, last - first + 1);
-}
+using platform::Trim;
 
 // isdigit on a plain char is undefined for bytes above 0x7F, which any text may hold.
 bool IsDigit(char c) {

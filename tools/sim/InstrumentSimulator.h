@@ -61,10 +61,9 @@ struct SimulatorOptions {
 // deliver them, the bytes its UART decodes of the instrument's at the host's rate. At a rate
 // mismatch both sides get garbage, which can hold a '>', as on a real line.
 //
-// One worker thread serves all lines (poll on the masters). The simulator keeps a slave
-// descriptor of its own open on each line so that the master stays readable whether or
-// not a host has the line open; like a real line, it drops a host's exclusive mode once
-// that host has closed the line (or died).
+// One worker thread serves all lines: it polls what each line's transport (PtyTransport,
+// or Rfc2217Transport when SimulatorOptions::listen is given) names, and keeps what is due
+// on each line's wire (WireSchedule) and from its instrument (SimulatedInstrument).
 class InstrumentSimulator {
   public:
     explicit InstrumentSimulator(std::vector<SimulatedLine> lines,
@@ -103,29 +102,16 @@ class InstrumentSimulator {
 
     void Serve();
     void ServeLine(Line& line);
-    // A line served over RFC 2217: its listening socket, and the client's bytes.
-    bool Listen(Line& line, std::string& error);
-    void ServeClient(Line& line);
-    void DropClient(Line& line, const char* why);
-    void ComPortCommand(Line& line, const std::string& body);
-    void SendToClient(Line& line, const std::string& bytes);
-    // What the host sent, and the start of its break (the answer comes at breakEnd, or
-    // when the host ends a break it holds).
+    // What the host sent, and the start of its break (the answer comes when the break ends,
+    // as the line's transport tells).
     void HostSent(Line& line, const std::string& sent);
     void BeginBreak(Line& line);
     // A line made: its first stream record or noise byte is due, and the log says what it is.
     void Begin(Line& line);
     void Hear(Line& line, const std::string& sent);
     void Answer(Line& line);
-    // The rates the host's line runs at, as the master sees them; false, logged, when
-    // they cannot be read.
-    bool HostRates(Line& line, std::uint32_t& inputRate, std::uint32_t& outputRate);
-    // Puts the instrument's bytes on the wire, after what is already on it, as a host
-    // receiving at hostRate decodes them.
-    void Transmit(Line& line, const std::string& bytes, std::uint32_t hostRate);
     void Emit(Line& line);
     void Flush(Line& line);
-    void DropDeadExclusive(Line& line);
     void CloseLineNow(Line& line);
     void Log(const Line& line, const std::string& text);
     void Wake();
