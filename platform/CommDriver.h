@@ -1,4 +1,5 @@
 #pragma once
+#include <cstdint>
 #include <memory>
 #include <string>
 
@@ -28,6 +29,25 @@ class CommDriver {
 
     // Whether a serial device of that name exists, whether or not it is in use.
     virtual bool Exists(const std::string& path) = 0;
+
+    // What a name of this driver looks like, for a user who types one: "rfc2217://HOST:PORT".
+    // Empty for names the system lists rather than the user types.
+    virtual std::string NameForm() const { return {}; }
+    // Why a name of this driver's prefix is not one it can serve, in a message's words;
+    // empty when it is well formed.
+    virtual std::string NameProblem(const std::string& /*name*/) const { return {}; }
+
+    // How a failed open of one of this driver's names reads, when it reads otherwise than
+    // on a local device (a device server's port names its server's address).
+    struct Failure {
+        const char* code = nullptr;  // for scripts: "refused"; null: read as a local device's
+        std::string text;            // for the user; empty: the system's own text
+    };
+    // port is how the message names the port: "COM2 (rfc2217://host:4001)".
+    virtual Failure DescribeOpenFailure(const std::string& /*name*/, const std::string& /*port*/,
+                                        std::uint32_t /*error*/) const {
+        return {};
+    }
 };
 
 }  // namespace platform

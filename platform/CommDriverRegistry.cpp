@@ -95,6 +95,17 @@ std::vector<std::string> CommDriverRegistry::Schemes() const {
     return schemes;
 }
 
+std::vector<std::string> CommDriverRegistry::NameForms() const {
+    std::lock_guard<std::mutex> lock(m_mutex);
+    std::vector<std::string> forms;
+    for (const auto& entry : m_drivers) {
+        if (std::string form = entry.second->NameForm(); !form.empty()) {
+            forms.push_back(std::move(form));
+        }
+    }
+    return forms;
+}
+
 std::unique_ptr<CommPort> CommDriverRegistry::Open(const std::string& device, Event* stop) const {
     const std::shared_ptr<CommDriver> driver = Find(device);
     if (!driver) {

@@ -28,6 +28,9 @@ class CommDriverRegistry {
     std::shared_ptr<CommDriver> Find(const std::string& device) const;
     // The schemes registered besides "/", for messages: "fake://".
     std::vector<std::string> Schemes() const;
+    // The forms of the names users type, in the order of their prefixes:
+    // "rfc2217://HOST:PORT" (CommDriver::NameForm).
+    std::vector<std::string> NameForms() const;
 
     // The driver's Open (OpenWatching with a stop event) and Exists for the name; a name
     // no driver serves is not there.

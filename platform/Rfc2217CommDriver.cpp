@@ -234,9 +234,4 @@ std::unique_ptr<CommPort> Rfc2217CommDriver::OpenPort(const std::string& path, i
     return port;
 }
 
-bool Rfc2217CommDriver::Exists(const std::string& path) {
-    std::string address;
-    return TcpLink::AddressOf(path, kScheme, address);
-}
-
 }  // namespace platform

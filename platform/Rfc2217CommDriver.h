@@ -1,17 +1,16 @@
 #pragma once
 #include <chrono>
 
-#include "platform/CommDriver.h"
+#include "platform/NetworkCommDriver.h"
 
 namespace platform {
 
 // Serial lines of device servers that speak RFC 2217, "rfc2217://HOST:PORT": the Telnet
 // COM-PORT-OPTION carries the rate, the framing, the modem lines, the break and the input
-// purge, and a setting counts only once the server has acknowledged it. Exists checks the
-// address's form only: nothing is connected, and the open itself is the check that the
-// port is free (a server that serves one client may hold a port for seconds after a
-// client has gone).
-class Rfc2217CommDriver : public CommDriver {
+// purge, and a setting counts only once the server has acknowledged it. The open itself is
+// the check that the port is free (a server that serves one client may hold a port for
+// seconds after a client has gone).
+class Rfc2217CommDriver : public NetworkCommDriver {
   public:
     static constexpr const char* kScheme = "rfc2217://";
 
@@ -24,13 +23,11 @@ class Rfc2217CommDriver : public CommDriver {
         std::chrono::milliseconds negotiation{5000};
     };
 
-    Rfc2217CommDriver() = default;
-    explicit Rfc2217CommDriver(Limits limits) : m_limits(limits) {}
+    Rfc2217CommDriver() : NetworkCommDriver(kScheme) {}
+    explicit Rfc2217CommDriver(Limits limits) : NetworkCommDriver(kScheme), m_limits(limits) {}
 
     std::unique_ptr<CommPort> Open(const std::string& path) override;
     std::unique_ptr<CommPort> OpenWatching(const std::string& path, Event& stop) override;
-    bool Exists(const std::string& path) override;
-    bool OpenIsCheap() const override { return false; }
 
   private:
     std::unique_ptr<CommPort> OpenPort(const std::string& path, int stopFd);

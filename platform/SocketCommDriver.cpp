@@ -66,9 +66,4 @@ std::unique_ptr<CommPort> SocketCommDriver::OpenPort(const std::string& path, in
     return port;
 }
 
-bool SocketCommDriver::Exists(const std::string& path) {
-    std::string address;
-    return TcpLink::AddressOf(path, kScheme, address);
-}
-
 }  // namespace platform

@@ -1,26 +1,23 @@
 #pragma once
 #include <chrono>
 
-#include "platform/CommDriver.h"
+#include "platform/NetworkCommDriver.h"
 
 namespace platform {
 
 // Raw TCP ports, "socket://HOST:PORT": a device server that passes bytes between the
 // connection and its serial line, whose rate and framing are set up on the server. Line
 // settings are kept but reach nothing (ControlsLine is false), and a break fails with
-// kNoLineControl. Exists checks the address's form only: nothing is connected, and the
-// open itself is the check that the port is free.
-class SocketCommDriver : public CommDriver {
+// kNoLineControl. The open itself is the check that the port is free.
+class SocketCommDriver : public NetworkCommDriver {
   public:
     static constexpr const char* kScheme = "socket://";
 
     explicit SocketCommDriver(std::chrono::milliseconds connectLimit = std::chrono::seconds(5))
-        : m_connectLimit(connectLimit) {}
+        : NetworkCommDriver(kScheme), m_connectLimit(connectLimit) {}
 
     std::unique_ptr<CommPort> Open(const std::string& path) override;
     std::unique_ptr<CommPort> OpenWatching(const std::string& path, Event& stop) override;
-    bool Exists(const std::string& path) override;
-    bool OpenIsCheap() const override { return false; }
 
   private:
     std::unique_ptr<CommPort> OpenPort(const std::string& path, int stopFd);

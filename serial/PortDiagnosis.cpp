@@ -1,28 +1,12 @@
 #include "serial/PortDiagnosis.h"
 
-#include <cerrno>
-
+#include "platform/CommDriverRegistry.h"
 #include "platform/LastError.h"
-#include "platform/Rfc2217CommDriver.h"
 #include "platform/SerialDevices.h"
-#include "platform/SocketCommDriver.h"
-#include "platform/TcpLink.h"
 #include "serial/CSerial.h"
 #include "serial/PortMap.h"
 
 namespace {
-
-// "portserver.example:4001" for a port of a device server; empty for any other device.
-std::string NetworkAddress(const std::string& path) {
-    std::string address;
-    for (const char* scheme :
-         {platform::Rfc2217CommDriver::kScheme, platform::SocketCommDriver::kScheme}) {
-        if (platform::TcpLink::AddressOf(path, scheme, address)) {
-            return address;
-        }
-    }
-    return {};
-}
 
 // "COM2 (/dev/ttyUSB0)", or the path alone when the user named the device.
 std::string PortAndDevice(const std::string& portName, const std::string& path) {
@@ -30,6 +14,18 @@ std::string PortAndDevice(const std::string& portName, const std::string& path) 
         return portName;
     }
     return portName + " (" + path + ")";
+}
+
+// The failure in the words of the port's driver, where they differ from a local device's
+// (a device server's port); no code when they do not, or when no device was named.
+platform::CommDriver::Failure DriverWords(const std::string& portName, std::uint32_t error) {
+    const std::string path =
+        portName.empty() ? std::string() : PortMap::Current()->Resolve(portName);
+    const auto driver = path.empty() ? nullptr : platform::CommDriverRegistry::Process().Find(path);
+    if (!driver) {
+        return {};
+    }
+    return driver->DescribeOpenFailure(path, PortAndDevice(portName, path), error);
 }
 
 // What kind of failure an open met, decided once for both its text and its code.
@@ -43,48 +39,8 @@ enum class OpenFailure {
     OwnTerminal,
     DeviceChanged,
     Gone,
-    // Ports of device servers.
-    Refused,
-    NotResolved,
-    NoAnswer,
-    NotRfc2217,
-    SettingRefused,
-    RawTcp,
-    LookupFailed,
-    Flood,
     Other
 };
-
-OpenFailure ClassifyNetwork(std::uint32_t error) {
-    switch (error) {
-        case ECONNREFUSED:
-            return OpenFailure::Refused;
-        case platform::kHostNotFound:
-            return OpenFailure::NotResolved;
-        case ETIMEDOUT:
-        case EHOSTUNREACH:
-        case ENETUNREACH:
-            return OpenFailure::NoAnswer;
-        case platform::kNoComPortOption:
-            return OpenFailure::NotRfc2217;
-        case platform::kSettingNotAcknowledged:
-        case EINVAL:
-            return OpenFailure::SettingRefused;
-        case platform::kNoLineControl:
-            return OpenFailure::RawTcp;
-        case platform::kConnectionLost:
-            return OpenFailure::Gone;
-        case platform::kNameLookupTimedOut:
-        case platform::kNameLookupFailed:
-            return OpenFailure::LookupFailed;
-        case platform::kFlood:
-            return OpenFailure::Flood;
-        case EBUSY:
-            return OpenFailure::InUse;
-        default:
-            return OpenFailure::Other;
-    }
-}
 
 OpenFailure Classify(const std::string& portName, std::uint32_t error) {
     if (portName.empty()) {
@@ -93,9 +49,6 @@ OpenFailure Classify(const std::string& portName, std::uint32_t error) {
     const std::string path = PortMap::Current()->Resolve(portName);
     if (path.empty()) {
         return OpenFailure::NotAPort;
-    }
-    if (!NetworkAddress(path).empty()) {
-        return ClassifyNetwork(error);
     }
     if (error == platform::kOwnTerminal) {
         return OpenFailure::OwnTerminal;
@@ -126,75 +79,15 @@ std::string PortDiagnosis::FindHolder(const std::string& devicePath) {
     return platform::FindDeviceHolder(devicePath);
 }
 
-namespace {
-
-// The texts for the ports of device servers, which name the server's address; empty for
-// a failure that reads the same as on a local line.
-std::string ExplainNetworkFailure(OpenFailure failure, const std::string& port,
-                                  const std::string& address, std::uint32_t error) {
-    const std::string host = address.substr(0, address.rfind(':'));
-    switch (failure) {
-        case OpenFailure::Refused:
-            return address +
-                   " refused the connection: check the device server's address and that no "
-                   "other program is connected to it";
-        case OpenFailure::NotResolved:
-            return "the name " + host +
-                   " does not resolve: check the device server's name, or give its IP address";
-        case OpenFailure::LookupFailed:
-            return "the name " + host + " could not be looked up: " +
-                   (error == platform::kNameLookupTimedOut
-                        ? "the name service did not answer in time"
-                        : "the name service could not be reached") +
-                   ": check this computer's network connection, or give the device server's "
-                   "IP address";
-        case OpenFailure::Flood:
-            return address +
-                   " sends data without pause: not an instrument at rest; check the address "
-                   "and the port of the device server";
-        case OpenFailure::NoAnswer:
-            return address +
-                   " did not answer: check that the device server is on and reachable from "
-                   "this computer";
-        case OpenFailure::NotRfc2217:
-            return address +
-                   " does not speak RFC 2217: set that port of the device server to RFC 2217, "
-                   "or name it socket://" +
-                   address + " if it passes raw bytes";
-        case OpenFailure::SettingRefused:
-            return address +
-                   " did not apply the line settings: check that its serial port supports the "
-                   "rate and 8 data bits, no parity, one stop bit";
-        case OpenFailure::RawTcp:
-            return port +
-                   " is a raw TCP port: no break or rate reaches its line, so the search "
-                   "passes over it; connect to it at the rate its device server is set to";
-        case OpenFailure::InUse:
-            return address +
-                   " closed the connection at once: another program is probably connected to "
-                   "it; close that program and try again";
-        case OpenFailure::Gone:
-            return "the connection to " + address +
-                   " was lost: check the network and that the device server is on";
-        default:
-            return {};
-    }
-}
-
-}  // namespace
-
 std::string PortDiagnosis::ExplainOpenFailure(const std::string& portName, std::uint32_t error) {
     const std::string path = PortMap::Current()->Resolve(portName);
     const std::string port = PortAndDevice(portName, path);
-    const OpenFailure failure = Classify(portName, error);
-    const std::string address = NetworkAddress(path);
-    if (!address.empty()) {
-        std::string text = ExplainNetworkFailure(failure, port, address, error);
-        if (!text.empty()) {
-            return text;
-        }
+    const platform::CommDriver::Failure words = DriverWords(portName, error);
+    if (words.code != nullptr && !words.text.empty()) {
+        return words.text;
     }
-    switch (failure) {
+    // A driver's own failure without words of its own reads in the system's words.
+    switch (words.code != nullptr ? OpenFailure::Other : Classify(portName, error)) {
         case OpenFailure::NoPortChosen:
             // The wizard's connection after a search that found nothing, with no port chosen.
             return "No serial port was chosen: choose one from the list of ports";
@@ -252,6 +145,9 @@ std::string PortDiagnosis::ExplainWriteFailure(const std::string& portName, std:
 }
 
 const char* PortDiagnosis::OpenFailureCode(const std::string& portName, std::uint32_t error) {
+    if (const char* code = DriverWords(portName, error).code) {
+        return code;
+    }
     switch (Classify(portName, error)) {
         case OpenFailure::NoPortChosen:
             return "no-port-chosen";
@@ -271,22 +167,6 @@ const char* PortDiagnosis::OpenFailureCode(const std::string& portName, std::uin
             return "device-changed";
         case OpenFailure::Gone:
             return "gone";
-        case OpenFailure::Refused:
-            return "refused";
-        case OpenFailure::NotResolved:
-            return "not-resolved";
-        case OpenFailure::NoAnswer:
-            return "no-answer";
-        case OpenFailure::NotRfc2217:
-            return "not-rfc2217";
-        case OpenFailure::SettingRefused:
-            return "setting-refused";
-        case OpenFailure::RawTcp:
-            return "raw-tcp";
-        case OpenFailure::LookupFailed:
-            return "lookup-failed";
-        case OpenFailure::Flood:
-            return "flood";
         case OpenFailure::Other:
             break;
     }

@@ -8,9 +8,7 @@
 #include <sstream>
 
 #include "platform/CommDriverRegistry.h"
-#include "platform/Rfc2217CommDriver.h"
 #include "platform/SerialDevices.h"
-#include "platform/SocketCommDriver.h"
 #include "platform/Trim.h"
 
 namespace {
@@ -55,14 +53,10 @@ std::string DeviceProblem(const std::string& device) {
     if (platform::IsDevicePath(device)) {
         return {};
     }
-    if (const std::string scheme = SchemeOf(device); !scheme.empty()) {
-        // A network port's address is checked for its form only, never looked up here.
-        const bool network = scheme == platform::Rfc2217CommDriver::kScheme ||
-                             scheme == platform::SocketCommDriver::kScheme;
-        if (network && !platform::CommDriverRegistry::Process().Exists(device)) {
-            return "a network port's address is " + scheme + "HOST:PORT";
-        }
-        return {};
+    if (!SchemeOf(device).empty()) {
+        // The driver judges the form of its own names (a network address is never looked up).
+        const auto driver = platform::CommDriverRegistry::Process().Find(device);
+        return driver ? driver->NameProblem(device) : std::string();
     }
     std::string problem = std::string("the device must be ") + platform::DevicePathRule();
     const std::vector<std::string> schemes = platform::CommDriverRegistry::Process().Schemes();
@@ -245,9 +239,16 @@ std::shared_ptr<const PortMap> PortMap::Refresh() {
 std::string PortMap::AddNetworkPort(const std::string& device, std::string* problem) {
     if (device.empty() || device[0] == '/' || SchemeOf(device).empty() ||
         !platform::CommDriverRegistry::Process().Exists(device)) {
-        *problem = "'" + device +
-                   "' is not the address of a network port: give rfc2217://HOST:PORT or "
-                   "socket://HOST:PORT";
+        *problem = "'" + device + "' is not the address of a network port: ";
+        const std::vector<std::string> forms = platform::CommDriverRegistry::Process().NameForms();
+        if (forms.empty()) {
+            *problem +=
+                "this build of the program has no network ports: connect the instrument to "
+                "a serial port of this computer";
+        }
+        for (std::size_t i = 0; i < forms.size(); ++i) {
+            *problem += (i == 0 ? "give " : " or ") + forms[i];
+        }
         return {};
     }
     const auto map = Current();

@@ -4,12 +4,16 @@
 #include <sys/stat.h>
 #include <unistd.h>
 
+#include <cerrno>
 #include <cstdlib>
 #include <filesystem>
 #include <fstream>
 #include <string>
 #include <vector>
 
+#include "platform/CommDriverRegistry.h"
+#include "platform/LastError.h"
+#include "serial/PortDiagnosis.h"
 #include "tests/support/FakeCommDriver.h"
 
 namespace {
@@ -318,10 +322,60 @@ TEST(PortMapTest, ANetworkPortAddedForTheRunTakesTheNextFreeNameAndStays) {
     PortMap::Refresh();
     std::string problem;
     EXPECT_EQ(PortMap::AddNetworkPort("rfc2217://portserver.example", &problem), "");
-    EXPECT_NE(problem.find("is not the address of a network port"), std::string::npos);
+    EXPECT_EQ(problem,
+              "'rfc2217://portserver.example' is not the address of a network port: give "
+              "rfc2217://HOST:PORT or socket://HOST:PORT");
     EXPECT_EQ(PortMap::AddNetworkPort("rfc2217://portserver.example:4001", &problem), "COM2");
     EXPECT_EQ(PortMap::AddNetworkPort("socket://10.0.0.5:4002", &problem), "COM4");
     const auto map = PortMap::Refresh();
     EXPECT_EQ(map->Resolve("COM2"), "rfc2217://portserver.example:4001");
     EXPECT_EQ(map->Resolve("COM4"), "socket://10.0.0.5:4002");
+}
+
+namespace {
+
+// A transport is its driver and one registration: the map and the diagnosis take a name's
+// form, its problems and its failures from the driver alone.
+class WordyDriver : public platform::CommDriver {
+  public:
+    std::unique_ptr<platform::CommPort> Open(const std::string&) override { return nullptr; }
+    bool Exists(const std::string& name) override { return NameProblem(name).empty(); }
+    std::string NameForm() const override { return "wordy://NAME"; }
+    std::string NameProblem(const std::string& name) const override {
+        return name == "wordy://bad" ? "a wordy name is wordy://NAME" : "";
+    }
+    Failure DescribeOpenFailure(const std::string&, const std::string& port,
+                                std::uint32_t error) const override {
+        if (error == 7) {
+            return {"jammed", port + " is jammed"};
+        }
+        return error == 8 ? Failure{"wordless", ""} : Failure{};
+    }
+};
+
+}  // namespace
+
+TEST(PortMapTest, ADriverSpeaksForItsOwnNames) {
+    ASSERT_TRUE(platform::CommDriverRegistry::Process().Register("wordy://",
+                                                                 std::make_shared<WordyDriver>()));
+    setenv("BRINEVANE_PORTS", "COM1=wordy://good", 1);
+    PortMap::Refresh();
+    std::vector<std::string> problems;
+    PortMap::Parse("COM2=wordy://bad", &problems);
+    EXPECT_EQ(problems,
+              std::vector<std::string>{"'COM2=wordy://bad': a wordy name is wordy://NAME"});
+    std::string problem;
+    EXPECT_EQ(PortMap::AddNetworkPort("wordy://bad", &problem), "");
+    EXPECT_EQ(problem,
+              "'wordy://bad' is not the address of a network port: give rfc2217://HOST:PORT or "
+              "socket://HOST:PORT or wordy://NAME");
+
+    EXPECT_EQ(PortDiagnosis::ExplainOpenFailure("COM1", 7), "COM1 (wordy://good) is jammed");
+    EXPECT_STREQ(PortDiagnosis::OpenFailureCode("COM1", 7), "jammed");
+    // A code without words reads in the system's; no code reads as a local device.
+    EXPECT_EQ(PortDiagnosis::ExplainOpenFailure("COM1", 8),
+              "COM1 (wordy://good) could not be opened: " + platform::LastErrorText(8));
+    EXPECT_STREQ(PortDiagnosis::OpenFailureCode("COM1", 8), "wordless");
+    EXPECT_STREQ(PortDiagnosis::OpenFailureCode("COM1", ENOENT), "not-there");
+    platform::CommDriverRegistry::Process().Unregister("wordy://");
 }
