@@ -95,7 +95,8 @@ void CProgramThread::Run() {
                     // A stop ends the wait as a prompt would.
                     const bool stopped = !ProbeLoop::RunOne(*this, line) || IsStopRequested();
                     const LineProbe::Result result = line.probe.GetResult();
-                    m_nState = stopped || result == LineProbe::Result::Answered ? PR_DONE : PR_ERROR;
+                    m_nState =
+                        stopped || result == LineProbe::Result::Answered ? PR_DONE : PR_ERROR;
                     // A line that failed under the write or the wait (a device that went)
                     // left its error.
                     m_failure.error = platform::GetLastError();
