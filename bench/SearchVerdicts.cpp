@@ -1,11 +1,11 @@
 #include "bench/SearchVerdicts.h"
 
+#include <algorithm>
 #include <random>
 #include <string>
 
 #include "jobs/CSearchThread.h"
 #include "jobs/PromptWait.h"
-#include "tools/sim/SimulatedInstrument.h"
 #include "tools/sim/UartWire.h"
 
 std::string SearchVerdicts::RandomBanner(std::mt19937& random) {
@@ -22,48 +22,109 @@ std::string SearchVerdicts::RandomBanner(std::mt19937& random) {
     return banner;
 }
 
-namespace {
+WireLine::WireLine(std::string name, const std::string& banner, std::uint32_t instrumentRate,
+                   const Clock::time_point& now)
+    : m_name(std::move(name)),
+      m_instrumentRate(instrumentRate),
+      m_instrument([&banner] {
+          SimulatedInstrument::Behaviour behaviour;
+          behaviour.banner = banner;
+          return behaviour;
+      }()),
+      m_now(now) {}
 
-// What the host hears after a break at hostRate: the search's first wait, then whether the
-// prompt it found is confirmed. The line is quiet after the instrument's last byte, so it
-// rests on a prompt exactly when that byte is one.
-struct Probe {
-    bool sawPrompt = false;
-    bool confirmed = false;
-};
-
-Probe ProbeAt(SimulatedInstrument& instrument, std::uint32_t instrumentRate,
-              std::uint32_t hostRate) {
-    Probe probe;
-    const std::string heard = UartWire::ReceiveBytes(instrument.Break(), instrumentRate, hostRate);
-    probe.sawPrompt = heard.find(static_cast<char>(kPrompt)) != std::string::npos;
-    const bool atRest = probe.sawPrompt && static_cast<unsigned char>(heard.back()) == kPrompt;
-    if (atRest) {
-        const std::string lineFeed = UartWire::ReceiveBytes("\n", hostRate, instrumentRate);
-        const std::string answer =
-            UartWire::ReceiveBytes(instrument.Hear(lineFeed), instrumentRate, hostRate);
-        probe.confirmed = IsPromptAnswer(answer);
-    }
-    return probe;
+bool WireLine::BeginBreak() {
+    m_pending.clear();  // the purge, and a break stops whatever was on its way
+    return true;
 }
 
-}  // namespace
+bool WireLine::EndBreak() {
+    if (m_instrumentRate != 0) {
+        Send(m_instrument.Break(), m_now);
+    }
+    return true;
+}
+
+bool WireLine::WriteLineFeed() {
+    if (m_instrumentRate != 0) {
+        const std::vector<DecodedByte> decoded =
+            UartWire::Receive("\n", m_hostRate, m_instrumentRate);
+        std::string heard;
+        for (const DecodedByte& byte : decoded) {
+            heard += static_cast<char>(byte.value);
+        }
+        const auto wire = std::chrono::nanoseconds(UartWire::SendingNs(1, m_hostRate));
+        Send(m_instrument.Hear(heard), m_now + std::chrono::duration_cast<Clock::duration>(wire));
+    }
+    return true;
+}
+
+void WireLine::Send(const std::string& reply, Clock::time_point from) {
+    const Clock::time_point start = from + kReplyDelay;
+    for (const DecodedByte& byte : UartWire::Receive(reply, m_instrumentRate, m_hostRate)) {
+        m_pending.emplace_back(start + std::chrono::duration_cast<Clock::duration>(
+                                           std::chrono::nanoseconds(byte.doneAtNs)),
+                               byte.value);
+    }
+}
+
+WireLine::Clock::time_point WireLine::NextByte() const {
+    return m_pending.empty() ? Clock::time_point::max() : m_pending.front().first;
+}
+
+void WireLine::Deliver(LineProbe& probe, Clock::time_point until) {
+    while (!m_pending.empty() && m_pending.front().first <= until) {
+        probe.Take(m_pending.front().second, m_pending.front().first);
+        m_pending.pop_front();
+    }
+}
+
+void WireLine::Run(const std::vector<std::pair<WireLine*, LineProbe*>>& probes,
+                   Clock::time_point& now, const std::function<bool()>& settled) {
+    for (;;) {
+        for (const auto& [line, probe] : probes) {
+            probe->Step(*line, now);
+        }
+        if (settled()) {
+            return;
+        }
+        Clock::time_point next = Clock::time_point::max();
+        for (const auto& [line, probe] : probes) {
+            next = std::min(next, probe->WakeAt());
+            if (probe->Listening()) {
+                next = std::min(next, line->NextByte());
+            }
+        }
+        if (next == Clock::time_point::max()) {
+            return;  // nothing is left that could happen
+        }
+        now = std::max(now, next);
+        for (const auto& [line, probe] : probes) {
+            if (probe->Listening()) {
+                line->Deliver(*probe, now);
+            }
+        }
+    }
+}
 
 int SearchVerdicts::ConfirmedRateIndex(const std::string& banner, std::uint32_t rate,
                                        std::uint32_t* firstPrompt) {
-    SimulatedInstrument::Behaviour behaviour;
-    behaviour.banner = banner;
-    SimulatedInstrument instrument(behaviour);
+    WireLine::Clock::time_point now;
+    WireLine line("COM1", banner, rate, now);
     if (firstPrompt != nullptr) {
         *firstPrompt = 0;
     }
     for (int h = 0; CSearchThread::kRates[h] != 0; ++h) {
         const auto hostRate = static_cast<std::uint32_t>(CSearchThread::kRates[h]);
-        const Probe probe = ProbeAt(instrument, rate, hostRate);
-        if (probe.sawPrompt && firstPrompt != nullptr && *firstPrompt == 0) {
+        line.SetRate(hostRate);
+        LineProbe probe;
+        probe.StartAtBreak(line, now);
+        WireLine::Run({{&line, &probe}}, now, [&probe] { return probe.Done(); });
+        const bool sawPrompt = probe.Heard().find(static_cast<char>(kPrompt)) != std::string::npos;
+        if (sawPrompt && firstPrompt != nullptr && *firstPrompt == 0) {
             *firstPrompt = hostRate;
         }
-        if (probe.confirmed) {
+        if (probe.GetResult() == LineProbe::Result::Answered) {
             return h;
         }
     }

@@ -12,10 +12,7 @@ void PromptAtRest::Keep(std::string* heard, unsigned char byte) {
 
 PromptAtRest::PromptAtRest(Clock::time_point start, unsigned passes, std::chrono::milliseconds rest,
                            std::string* heard)
-    : m_end(start + std::chrono::milliseconds(passes)),
-      m_passes(passes),
-      m_rest(rest),
-      m_heard(heard) {}
+    : m_end(start + std::chrono::milliseconds(passes)), m_rest(rest), m_heard(heard) {}
 
 void PromptAtRest::Take(unsigned char byte, Clock::time_point now) {
     Keep(m_heard, byte);
@@ -40,8 +37,4 @@ PromptAtRest::Verdict PromptAtRest::Judge(Clock::time_point now) const {
 
 PromptAtRest::Clock::time_point PromptAtRest::WakeAt() const {
     return m_onPrompt ? std::min(m_end, m_lastByte + m_rest) : m_end;
-}
-
-unsigned PromptAtRest::MostPasses() const {
-    return m_passes + static_cast<unsigned>(m_rest.count()) + 1;
 }

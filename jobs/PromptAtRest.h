@@ -25,12 +25,9 @@ class PromptAtRest {
     Verdict Judge(Clock::time_point now) const;
     // When the verdict may next change if no byte comes.
     Clock::time_point WakeAt() const;
-    // The longest the rule can take from its start, in passes.
-    unsigned MostPasses() const;
 
   private:
     Clock::time_point m_end;  // of the wait for the first prompt, then of the whole wait
-    unsigned m_passes;
     std::chrono::milliseconds m_rest;
     std::string* m_heard;
     bool m_prompted = false;

@@ -1,4 +1,5 @@
 #pragma once
+#include <atomic>
 #include <functional>
 #include <memory>
 
@@ -28,7 +29,12 @@ class ConsoleSignals {
     static bool ErrorStreamShowsEscapes();
 
   private:
+    // How each system watches; it hands every signal that comes to Signal.
     struct Watch;
+    void Signal(int number);
+
+    std::function<void()> m_onSignal;
+    std::atomic<int> m_caught{0};
     std::unique_ptr<Watch> m_watch;
 };
 

@@ -5,7 +5,6 @@
 #include <sys/signalfd.h>
 #include <unistd.h>
 
-#include <atomic>
 #include <cerrno>
 #include <cstdint>
 #include <thread>
@@ -18,7 +17,7 @@ namespace platform {
 // through a signalfd. The thread wakes to end through an eventfd, which no one outside can
 // write: no signal can end the watch.
 struct ConsoleSignals::Watch {
-    explicit Watch(std::function<void()> handler) : onSignal(std::move(handler)) {
+    explicit Watch(ConsoleSignals& owner) : signalled(owner) {
         const sigset_t set = Signals();
         pthread_sigmask(SIG_BLOCK, &set, nullptr);
         signals = signalfd(-1, &set, SFD_CLOEXEC);
@@ -65,27 +64,21 @@ struct ConsoleSignals::Watch {
             }
             signalfd_siginfo info{};
             if (::read(signals, &info, sizeof info) == static_cast<ssize_t>(sizeof info)) {
-                caught = static_cast<int>(info.ssi_signo);
-                onSignal();
+                signalled.Signal(static_cast<int>(info.ssi_signo));
             }
         }
     }
 
-    std::function<void()> onSignal;
+    ConsoleSignals& signalled;
     int signals = -1;
     int wake = -1;
     std::thread thread;
-    std::atomic<int> caught{0};
 };
 
 ConsoleSignals::ConsoleSignals(std::function<void()> onSignal)
-    : m_watch(std::make_unique<Watch>(std::move(onSignal))) {}
+    : m_onSignal(std::move(onSignal)), m_watch(std::make_unique<Watch>(*this)) {}
 
 ConsoleSignals::~ConsoleSignals() = default;
-
-int ConsoleSignals::Caught() const {
-    return m_watch->caught;
-}
 
 void ConsoleSignals::IgnoreStraySignals() {
     signal(SIGPIPE, SIG_IGN);

@@ -13,7 +13,7 @@ namespace platform {
 // starts for it; each stands for the signal it is on POSIX. The handler is one for the
 // process, so one watch at a time answers it.
 struct ConsoleSignals::Watch {
-    explicit Watch(std::function<void()> handler) : onSignal(std::move(handler)) {
+    explicit Watch(ConsoleSignals& owner) : signalled(owner) {
         s_pWatch = this;
         SetConsoleCtrlHandler(Handle, TRUE);
     }
@@ -34,19 +34,14 @@ struct ConsoleSignals::Watch {
         return TRUE;
     }
 
-    std::function<void()> onSignal;
-    std::atomic<int> caught{0};
+    ConsoleSignals& signalled;
     static inline std::atomic<Watch*> s_pWatch{nullptr};
 };
 
 ConsoleSignals::ConsoleSignals(std::function<void()> onSignal)
-    : m_watch(std::make_unique<Watch>(std::move(onSignal))) {}
+    : m_onSignal(std::move(onSignal)), m_watch(std::make_unique<Watch>(*this)) {}
 
 ConsoleSignals::~ConsoleSignals() = default;
-
-int ConsoleSignals::Caught() const {
-    return m_watch->caught;
-}
 
 void ConsoleSignals::IgnoreStraySignals() {
     // A Windows console program gets neither a broken pipe's signal nor the user signals.
