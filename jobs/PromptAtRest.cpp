@@ -2,8 +2,6 @@
 
 #include <algorithm>
 
-#include "jobs/PromptWait.h"
-
 void PromptAtRest::Keep(std::string* heard, unsigned char byte) {
     if (heard != nullptr && heard->size() < kHeardLimit) {
         heard->push_back(static_cast<char>(byte));

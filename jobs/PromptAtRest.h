@@ -3,6 +3,9 @@
 #include <cstddef>
 #include <string>
 
+// The instrument's command prompt.
+constexpr unsigned char kPrompt = '>';
+
 // The rule by which a prompt counts, fed the bytes as they come and asked as time passes,
 // so that the same rule serves a wait on one line and a search that follows many: the
 // first '>' within the passes (one millisecond each), then the line quiet for the rest

@@ -5,12 +5,12 @@
 #include <string>
 
 #include "jobs/ProbeTiming.h"
+#include "jobs/PromptAtRest.h"
 
 class CSerial;
 class CThread;
 
-// The instrument's command prompt, and the passes both jobs give it to come.
-constexpr unsigned char kPrompt = '>';
+// The passes both jobs give the instrument's prompt to come.
 constexpr unsigned kPromptPasses = probe_timing::kPromptPasses;
 
 // Waits for the target byte on the line for as long as the given number of 1 ms polling
