@@ -1,8 +1,18 @@
 #include "jobs/LineProbe.h"
 
+#include <algorithm>
+
 #include "jobs/ProbeTiming.h"
-#include "jobs/PromptWait.h"
 #include "platform/Trace.h"
+
+bool IsPromptAnswer(const std::string& heard) {
+    const bool text = std::all_of(heard.begin(), heard.end(), [](char c) {
+        return (c >= 0x20 && c < 0x7F) || c == '\r' || c == '\n' || c == '\t';
+    });
+    // An answer that filled the bound is a flood, and its true last byte was not kept.
+    return text && !heard.empty() && heard.size() < PromptAtRest::kHeardLimit &&
+           static_cast<unsigned char>(heard.back()) == kPrompt;
+}
 
 void LineProbe::StartAtBreak(ProbeLine& line, Clock::time_point now) {
     m_fromBreak = true;

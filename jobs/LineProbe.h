@@ -6,6 +6,10 @@
 
 #include "jobs/PromptAtRest.h"
 
+// Whether what came back after a line feed is an instrument's answer: text (printable
+// characters and line ends) ending in the prompt. Binary records and line garbage are not.
+bool IsPromptAnswer(const std::string& heard);
+
 // What a probe does to its line: the acts of the instrument's dialogue. A job's port does
 // them through the serial link; a model of the wire can do them in a test.
 class ProbeLine {

@@ -36,3 +36,12 @@ PromptAtRest::Verdict PromptAtRest::Judge(Clock::time_point now) const {
 PromptAtRest::Clock::time_point PromptAtRest::WakeAt() const {
     return m_onPrompt ? std::min(m_end, m_lastByte + m_rest) : m_end;
 }
+
+std::chrono::milliseconds RestTime(std::uint32_t baud) {
+    constexpr std::chrono::milliseconds kAdapterLatency(50);
+    constexpr std::uint64_t kCharacters = 10;
+    constexpr std::uint64_t kBitsPerCharacter = 10;
+    const auto characters = std::chrono::milliseconds(
+        baud == 0 ? 0 : (kCharacters * kBitsPerCharacter * 1000 + baud - 1) / baud);
+    return std::max(kAdapterLatency, characters);
+}

@@ -1,10 +1,16 @@
 #pragma once
 #include <chrono>
 #include <cstddef>
+#include <cstdint>
 #include <string>
 
 // The instrument's command prompt.
 constexpr unsigned char kPrompt = '>';
+
+// How long the line must stay quiet after a prompt for the instrument to be at rest on it:
+// ten characters at the line's rate, and never less than a USB adapter's latency timer
+// (16 ms) several times over, which can hold back the rest of a burst.
+std::chrono::milliseconds RestTime(std::uint32_t baud);
 
 // The rule by which a prompt counts, fed the bytes as they come and asked as time passes,
 // so that the same rule serves a wait on one line and a search that follows many: the

@@ -83,24 +83,6 @@ bool WaitForChar(CSerial& serial, CThread& job, unsigned char target, unsigned p
     return job.IsStopRequested() || found;
 }
 
-std::chrono::milliseconds RestTime(std::uint32_t baud) {
-    constexpr std::chrono::milliseconds kAdapterLatency(50);
-    constexpr std::uint64_t kCharacters = 10;
-    constexpr std::uint64_t kBitsPerCharacter = 10;
-    const auto characters = std::chrono::milliseconds(
-        baud == 0 ? 0 : (kCharacters * kBitsPerCharacter * 1000 + baud - 1) / baud);
-    return std::max(kAdapterLatency, characters);
-}
-
-bool IsPromptAnswer(const std::string& heard) {
-    const bool text = std::all_of(heard.begin(), heard.end(), [](char c) {
-        return (c >= 0x20 && c < 0x7F) || c == '\r' || c == '\n' || c == '\t';
-    });
-    // An answer that filled the bound is a flood, and its true last byte was not kept.
-    return text && !heard.empty() && heard.size() < PromptAtRest::kHeardLimit &&
-           static_cast<unsigned char>(heard.back()) == kPrompt;
-}
-
 std::string BannerText(const std::string& heard) {
     std::string text;
     std::string line;

@@ -1,6 +1,4 @@
 #pragma once
-#include <chrono>
-#include <cstdint>
 #include <functional>
 #include <string>
 
@@ -28,15 +26,6 @@ bool WaitForChar(CSerial& serial, CThread& job, unsigned char target, unsigned p
 // one by one cannot hold the caller. Whether any byte was read.
 bool DrainLine(CSerial& serial, const std::function<bool(unsigned char)>& take,
                bool* taken = nullptr);
-
-// How long the line must stay quiet after a prompt for the instrument to be at rest on it:
-// ten characters at the line's rate, and never less than a USB adapter's latency timer
-// (16 ms) several times over, which can hold back the rest of a burst.
-std::chrono::milliseconds RestTime(std::uint32_t baud);
-
-// Whether what came back after a line feed is an instrument's answer: text (printable
-// characters and line ends) ending in the prompt. Binary records and line garbage are not.
-bool IsPromptAnswer(const std::string& heard);
 
 // The instrument's printable words from what it sent before its prompt, its lines joined by
 // " / " and cut to a bound: "Brinevane 600 kHz ADCP / Firmware 51.40". Empty for none.

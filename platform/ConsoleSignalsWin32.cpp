@@ -26,10 +26,9 @@ struct ConsoleSignals::Watch {
 
     static BOOL WINAPI Handle(DWORD event) {
         if (Watch* watch = s_pWatch) {
-            watch->caught = event == CTRL_C_EVENT       ? SIGINT
-                            : event == CTRL_BREAK_EVENT ? SIGBREAK
-                                                        : SIGTERM;
-            watch->onSignal();
+            watch->signalled.Signal(event == CTRL_C_EVENT       ? SIGINT
+                                    : event == CTRL_BREAK_EVENT ? SIGBREAK
+                                                                : SIGTERM);
         }
         return TRUE;
     }
