@@ -15,22 +15,34 @@ execute_process(COMMAND date -u -R -d "${BRINEVANE_RELEASE_DATE} 12:00"
 set(docdir ${CMAKE_INSTALL_DATADIR}/doc/brinevane-setup)
 set(generated ${PROJECT_BINARY_DIR}/generated)
 
-# Man pages: written in scdoc, installed compressed as Debian wants them.
-find_program(SCDOC_PROGRAM scdoc REQUIRED)
-set(man_pages "")
-foreach(page brinevane-setup brinevane-probe brinevane-sim)
-    set(source ${PROJECT_SOURCE_DIR}/docs/man/${page}.1.scd)
-    add_custom_command(
-        OUTPUT ${generated}/man/${page}.1 ${generated}/man/${page}.1.gz
-        COMMAND sh -c "'${SCDOC_PROGRAM}' <'${source}' >'${generated}/man/${page}.1'"
-        COMMAND gzip -9nf -k ${generated}/man/${page}.1
-        DEPENDS ${source}
-        COMMENT "Man page ${page}(1)"
-        VERBATIM)
-    list(APPEND man_pages ${generated}/man/${page}.1.gz)
-endforeach()
-add_custom_target(man ALL DEPENDS ${man_pages})
-install(FILES ${man_pages} DESTINATION ${CMAKE_INSTALL_MANDIR}/man1)
+# Man pages: written in scdoc, installed compressed as Debian wants them. Without scdoc
+# the programs still build; the package build asks for the pages (BRINEVANE_REQUIRE_MAN).
+option(BRINEVANE_REQUIRE_MAN "Fail the configuration when scdoc is missing" OFF)
+find_program(SCDOC_PROGRAM scdoc)
+if(SCDOC_PROGRAM)
+    # Ninja makes an output's folder itself; Make does not.
+    file(MAKE_DIRECTORY ${generated}/man)
+    set(man_pages "")
+    foreach(page brinevane-setup brinevane-probe brinevane-sim)
+        set(source ${PROJECT_SOURCE_DIR}/docs/man/${page}.1.scd)
+        add_custom_command(
+            OUTPUT ${generated}/man/${page}.1 ${generated}/man/${page}.1.gz
+            COMMAND sh -c "'${SCDOC_PROGRAM}' <'${source}' >'${generated}/man/${page}.1'"
+            COMMAND gzip -9nf -k ${generated}/man/${page}.1
+            DEPENDS ${source}
+            COMMENT "Man page ${page}(1)"
+            VERBATIM)
+        list(APPEND man_pages ${generated}/man/${page}.1.gz)
+    endforeach()
+    add_custom_target(man ALL DEPENDS ${man_pages})
+    install(FILES ${man_pages} DESTINATION ${CMAKE_INSTALL_MANDIR}/man1)
+elseif(BRINEVANE_REQUIRE_MAN)
+    message(FATAL_ERROR "scdoc is missing, and the man pages are required: "
+                        "install it (scripts/deps installs it: apt-get install scdoc)")
+else()
+    message(WARNING "scdoc is missing: the man pages are skipped. "
+                    "Install scdoc (apt-get install scdoc) to build them.")
+endif()
 
 # One completion script for the three programs; bash loads it by the command's name.
 foreach(program brinevane-setup brinevane-probe brinevane-sim)

@@ -1,5 +1,6 @@
 #pragma once
 #include <dirent.h>
+#include <unistd.h>
 
 #include <chrono>
 #include <string>
@@ -36,6 +37,26 @@ inline int CountEntries(const char* path) {
 
 inline int OpenDescriptors() {
     return CountEntries("/proc/self/fd");
+}
+
+// What each open descriptor refers to, one "fd -> target" a line: what a failed count
+// shows, so that a leak names itself.
+inline std::string DescribeDescriptors() {
+    std::string listing;
+    if (DIR* dir = opendir("/proc/self/fd")) {
+        while (const dirent* entry = readdir(dir)) {
+            if (entry->d_name[0] == '.') {
+                continue;
+            }
+            char target[512];
+            const std::string link = std::string("/proc/self/fd/") + entry->d_name;
+            const ssize_t n = readlink(link.c_str(), target, sizeof target - 1);
+            listing += std::string(entry->d_name) + " -> " +
+                       (n > 0 ? std::string(target, static_cast<std::size_t>(n)) : "?") + "\n";
+        }
+        closedir(dir);
+    }
+    return listing;
 }
 inline int Threads() {
     return CountEntries("/proc/self/task");

@@ -67,7 +67,7 @@ TEST(LineFaultTest, ConnectionFailsCleanlyWhenTheDeviceVanishesDuringTheWait) {
     EXPECT_THAT(job->GetFailure().Explain(), ::testing::HasSubstr("has gone"));
     const auto stopping = Clock::now();
     EXPECT_TRUE(host.Stop());
-    EXPECT_LT(MsSince(stopping), 200);
+    EXPECT_LT(MsSince(stopping), 500);  // half the host's wait: margin for a loaded machine
     EXPECT_EQ(host.Posted(), kConnectionFailed);
     EXPECT_EQ(simulator.PromptsSent(0), 0);
 }

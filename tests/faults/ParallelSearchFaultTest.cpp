@@ -87,7 +87,7 @@ TEST_F(ParallelSearchFaultTest, ThirtyTwoPortsAtOnceStopInTheMiddleAndLetEveryPo
     EXPECT_EQ(simulator->BreaksSeen(31), 1);
     const auto stopping = Clock::now();
     EXPECT_TRUE(host.Stop());
-    EXPECT_LT(MsSince(stopping), 250);
+    EXPECT_LT(MsSince(stopping), 500);  // not the rest of 32 waits; a loaded machine's margin
     for (int port = 1; port <= 32; ++port) {
         CSerial next;
         EXPECT_TRUE(next.PortAvailable(PortMap::PortName(port))) << port;

@@ -207,7 +207,7 @@ TEST_F(CThreadTest, SleepOrStopTellsATimeoutFromAStop) {
     EXPECT_TRUE(job->IsStopRequested());
     start = Clock::now();
     EXPECT_FALSE(job->SleepOrStop(5000));
-    EXPECT_LT(MsSince(start), 100);
+    EXPECT_LT(MsSince(start), 1000);  // not the 5 s sleep
 }
 
 TEST_F(CThreadTest, AFailedOrAbandonedWaitCountsAsAStopAndCutsTheSleepShort) {
@@ -219,7 +219,7 @@ TEST_F(CThreadTest, AFailedOrAbandonedWaitCountsAsAStopAndCutsTheSleepShort) {
         EXPECT_TRUE(job->IsStopRequested());
         const auto start = Clock::now();
         EXPECT_TRUE(job->SleepOrStop(1000));
-        EXPECT_LT(MsSince(start), 100);
+        EXPECT_LT(MsSince(start), 500);
     }
 }
 

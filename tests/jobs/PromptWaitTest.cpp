@@ -167,7 +167,9 @@ TEST_F(PromptWaitOnATtyTest, APromptOrAStopWakesTheWaitAtOnce) {
     EXPECT_TRUE(WaitForChar(serial, job, kPrompt, kPromptPasses));
     const auto seen = Clock::now();
     writer.join();
-    EXPECT_LT(std::chrono::duration_cast<milliseconds>(seen - sent).count(), 50);
+    // At once, not at a coarse poll or the wait's end; the bound leaves room for a worker
+    // that a loaded machine schedules late.
+    EXPECT_LT(std::chrono::duration_cast<milliseconds>(seen - sent).count(), 250);
 
     Clock::time_point set;
     std::thread stopper = After(
@@ -175,7 +177,7 @@ TEST_F(PromptWaitOnATtyTest, APromptOrAStopWakesTheWaitAtOnce) {
     EXPECT_TRUE(WaitForChar(serial, job, kPrompt, kPromptPasses));
     const auto stopped = Clock::now();
     stopper.join();
-    EXPECT_LT(std::chrono::duration_cast<milliseconds>(stopped - set).count(), 50);
+    EXPECT_LT(std::chrono::duration_cast<milliseconds>(stopped - set).count(), 250);
 }
 
 TEST_F(PromptWaitOnATtyTest, TheRestIsCountedFromTheLastByteAndWakesTheWaitWhenItEnds) {

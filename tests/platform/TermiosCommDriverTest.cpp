@@ -103,8 +103,8 @@ TEST_F(TermiosCommDriverTest, APtySlaveIsALineThatOnlyOneHolderGets) {
     ASSERT_NE(first, nullptr);
     EXPECT_TRUE(m_driver.Exists(pty.Path()));  // in use, and still there
 
-    // Root passes TIOCEXCL; the lock still keeps a second holder out.
-    ASSERT_EQ(geteuid(), 0u) << "this check is about root";
+    // TIOCEXCL keeps other users out, but root (as CI runs) passes it: the lock keeps a
+    // second holder out either way.
     EXPECT_EQ(m_driver.Open(pty.Path()), nullptr);
     EXPECT_EQ(GetLastError(), static_cast<std::uint32_t>(EBUSY));
 
