@@ -2,6 +2,8 @@
 
 #include <algorithm>
 #include <map>
+#include <system_error>
+#include <thread>
 
 #include "jobs/ProbeLoop.h"
 #include "jobs/PromptWait.h"
@@ -37,18 +39,41 @@ void CParallelSearchThread::Run() {
 
 void CParallelSearchThread::OpenLanes() {
     m_lanes.clear();
-    std::vector<int> ports;
+    std::vector<std::unique_ptr<Lane>> lanes;
     for (int port = m_pSerial->NextAvailablePort(); port != 0;
          port = m_pSerial->NextAvailablePort()) {
         Notify(WM_SEARCH_NOTIFY, SR_SEARCH, NOTIFY_BEGIN);
         PassOverMissing(port);
-        auto lane = std::make_unique<Lane>(port, PortMap::PortName(port), GetStopEvent().get());
-        if (OpenForProbing(*lane->serial, lane->name)) {
-            ports.push_back(port);
-            m_lanes.push_back(std::move(lane));
-        }
+        lanes.push_back(
+            std::make_unique<Lane>(port, PortMap::PortName(port), GetStopEvent().get()));
     }
     PassOverMissing(0);
+    // Every line opens at once: a device server's port can take its whole limit to
+    // connect or negotiate, and opened one after another N of them would cost N limits
+    // before the first probe. Each open watches the stop event.
+    std::vector<std::uint32_t> errors(lanes.size(), 0);
+    std::vector<std::thread> openers;
+    for (std::size_t i = 0; i < lanes.size(); ++i) {
+        Lane& lane = *lanes[i];
+        std::uint32_t& error = errors[i];
+        platform::Event* stop = GetStopEvent().get();
+        try {
+            openers.emplace_back(
+                [&lane, &error, stop] { error = OpenLine(*lane.serial, lane.name, stop); });
+        } catch (const std::system_error&) {
+            error = OpenLine(*lane.serial, lane.name, stop);  // no thread to spare: here
+        }
+    }
+    for (std::thread& opener : openers) {
+        opener.join();
+    }
+    std::vector<int> ports;
+    for (std::size_t i = 0; i < lanes.size(); ++i) {
+        if (TakeOpened(*lanes[i]->serial, lanes[i]->name, errors[i])) {
+            ports.push_back(lanes[i]->port);
+            m_lanes.push_back(std::move(lanes[i]));
+        }
+    }
     m_race = PortRace(ports);
 }
 

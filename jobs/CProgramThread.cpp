@@ -13,9 +13,11 @@
 #include "serial/PortMap.h"
 
 namespace {
+// A line that ended under the wait: gone, or a server that floods, which no prompt can
+// come through.
 bool DeviceGone(std::uint32_t error) {
     return platform::KindOfError(error) == platform::ErrorKind::Gone ||
-           error == platform::kConnectionLost;
+           error == platform::kConnectionLost || error == platform::kFlood;
 }
 }  // namespace
 
@@ -82,7 +84,7 @@ void CProgramThread::Run() {
                 SetProbing(
                     {portName, PortMap::Current()->Resolve(portName), m_failure.baud, 1, 1, 1, {}});
                 if (!m_pSerial->Open(portName, static_cast<std::uint32_t>(baud), 0, 0, 8, 4096,
-                                     4096)) {
+                                     4096, GetStopEvent().get())) {
                     m_failure.error = platform::GetLastError();
                     m_nState = PR_ERROR;
                 } else {

@@ -182,19 +182,30 @@ void CSearchThread::SearchStep(int& port, int& rateIndex) {
 }
 
 bool CSearchThread::OpenForProbing(CSerial& serial, const std::string& portName) {
+    return TakeOpened(serial, portName, OpenLine(serial, portName, GetStopEvent().get()));
+}
+
+std::uint32_t CSearchThread::OpenLine(CSerial& serial, const std::string& portName,
+                                      platform::Event* stop) {
     if (!serial.PortAvailable(portName)) {
         TRACE("%s not available.\n", portName.c_str());
-        PassOver(portName, platform::GetLastError());
-        return false;
+        return platform::GetLastError();
     }
     // A port that cannot be opened after all has no line to probe: eight rounds of breaks
     // and waits on it would only cost 18 s for nothing.
-    if (!serial.Open(portName, 9600, 0, 0, 8, 4096, 4096)) {
+    if (!serial.Open(portName, 9600, 0, 0, 8, 4096, 4096, stop)) {
         TRACE("%s could not be opened.\n", portName.c_str());
-        PassOver(portName, platform::GetLastError());
-        return false;
+        return platform::GetLastError();
     }
     TRACE("%s opened.\n", portName.c_str());
+    return 0;
+}
+
+bool CSearchThread::TakeOpened(CSerial& serial, const std::string& portName, std::uint32_t error) {
+    if (error != 0) {
+        PassOver(portName, error);
+        return false;
+    }
     if (!serial.ControlsLine()) {
         // A raw TCP port: no break wakes the instrument and no rate is tried.
         serial.Close();

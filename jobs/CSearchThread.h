@@ -64,6 +64,12 @@ class CSearchThread : public CThread {
     // Opens the port for probing on the serial object; false, with the port passed over,
     // when it is not available or cannot be opened.
     bool OpenForProbing(CSerial& serial, const std::string& portName);
+    // OpenForProbing in two halves, so that several lines can open at once: the open
+    // itself, which touches nothing of the job (0, or the error that failed it; a stop
+    // ends an open that waits); then the job's record of it (false: passed over).
+    static std::uint32_t OpenLine(CSerial& serial, const std::string& portName,
+                                  platform::Event* stop);
+    bool TakeOpened(CSerial& serial, const std::string& portName, std::uint32_t error);
     // Records what the error did to the port: its code and the line that explains it.
     void RecordFailure(const std::string& portName, std::uint32_t error);
     // Records a port probed at every rate in vain: silent, or what kept its line from being

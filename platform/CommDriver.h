@@ -15,6 +15,16 @@ class CommDriver {
     // Opens for exclusive use: a second open of the same device, from this process or
     // another, fails while this one is open. Null on failure, with the last error set.
     virtual std::unique_ptr<CommPort> Open(const std::string& path) = 0;
+    // Opens as Open does, but an open that waits (for a network, a server) ends as soon as
+    // stop is set, with ECANCELED, and the port's own waits watch stop for as long as it
+    // is open: stop must outlive the port. A driver whose opens never wait keeps this.
+    virtual std::unique_ptr<CommPort> OpenWatching(const std::string& path, Event& /*stop*/) {
+        return Open(path);
+    }
+    // Whether an open made only to see that a port is free costs nothing. Not for a device
+    // server, which may hold a port for seconds after a client has gone: there the open
+    // that is needed anyway is the check.
+    virtual bool OpenIsCheap() const { return true; }
 
     // Whether a serial device of that name exists, whether or not it is in use.
     virtual bool Exists(const std::string& path) = 0;

@@ -95,13 +95,18 @@ std::vector<std::string> CommDriverRegistry::Schemes() const {
     return schemes;
 }
 
-std::unique_ptr<CommPort> CommDriverRegistry::Open(const std::string& device) const {
+std::unique_ptr<CommPort> CommDriverRegistry::Open(const std::string& device, Event* stop) const {
     const std::shared_ptr<CommDriver> driver = Find(device);
     if (!driver) {
         SetLastError(ErrorOfKind(ErrorKind::NotFound));
         return nullptr;
     }
-    return driver->Open(device);
+    return stop != nullptr ? driver->OpenWatching(device, *stop) : driver->Open(device);
+}
+
+bool CommDriverRegistry::OpenIsCheap(const std::string& device) const {
+    const std::shared_ptr<CommDriver> driver = Find(device);
+    return !driver || driver->OpenIsCheap();
 }
 
 bool CommDriverRegistry::Exists(const std::string& device) const {

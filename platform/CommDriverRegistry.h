@@ -29,8 +29,11 @@ class CommDriverRegistry {
     // The schemes registered besides "/", for messages: "fake://".
     std::vector<std::string> Schemes() const;
 
-    // The driver's Open and Exists for the name; a name no driver serves is not there.
-    std::unique_ptr<CommPort> Open(const std::string& device) const;
+    // The driver's Open (OpenWatching with a stop event) and Exists for the name; a name
+    // no driver serves is not there.
+    std::unique_ptr<CommPort> Open(const std::string& device, Event* stop = nullptr) const;
+    // The driver's OpenIsCheap for the name.
+    bool OpenIsCheap(const std::string& device) const;
     bool Exists(const std::string& device) const;
 
   private:

@@ -54,6 +54,7 @@ InputWait InputWaitSet::Wait(const std::vector<CommPort*>& ports, Event& stop,
     }
     std::vector<pollfd> watched{{stopFd, POLLIN, 0}};
     std::vector<std::size_t> owner;  // the port of each watched line
+    bool blind = false;              // a line is asked for that cannot be slept on
     for (std::size_t i = 0; i < ports.size(); ++i) {
         const int fd = ports[i] != nullptr ? ports[i]->InputDescriptor() : -1;
         if (fd >= 0) {
@@ -61,6 +62,13 @@ InputWait InputWaitSet::Wait(const std::vector<CommPort*>& ports, Event& stop,
             owner.push_back(i);
             each[i] = InputWait::Timeout;
         }
+        blind |= ports[i] != nullptr && fd < 0;
+    }
+    if (blind) {
+        // Its caller polls such a line in passes: a sleep to the deadline would leave it
+        // unheard until then (a network port's whole prompt wait).
+        deadline =
+            std::min(deadline, std::chrono::steady_clock::now() + std::chrono::milliseconds(1));
     }
     const int ready = PollUntil(watched.data(), watched.size(), deadline);
     if (ready < 0) {

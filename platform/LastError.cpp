@@ -30,6 +30,12 @@ std::string LastErrorText(std::uint32_t code) {
             return "The server closed the connection";
         case kNoLineControl:
             return "A raw TCP port carries no break and no line setting";
+        case kNameLookupTimedOut:
+            return "The name service did not answer in time";
+        case kNameLookupFailed:
+            return "The name service failed";
+        case kFlood:
+            return "The server sends data without pause";
         default:
             break;
     }

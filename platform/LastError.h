@@ -23,6 +23,12 @@ constexpr std::uint32_t kSettingNotAcknowledged = 0x20000012;
 constexpr std::uint32_t kConnectionLost = 0x20000013;
 // A raw TCP port: no break and no line setting reaches the serial line behind it.
 constexpr std::uint32_t kNoLineControl = 0x20000014;
+// The name service gave no answer for the device server's name within the limit.
+constexpr std::uint32_t kNameLookupTimedOut = 0x20000015;
+// The name service could not be asked, or failed to answer (no server, a refusal).
+constexpr std::uint32_t kNameLookupFailed = 0x20000016;
+// The server sends bytes faster than any serial line carries them: not an instrument.
+constexpr std::uint32_t kFlood = 0x20000017;
 
 std::uint32_t GetLastError();
 void SetLastError(std::uint32_t code);

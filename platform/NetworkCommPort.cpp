@@ -17,17 +17,46 @@ bool NetworkCommPort::SetTimeouts(const CommTimeouts& timeouts) {
     return true;
 }
 
+void NetworkCommPort::Begin(int stopFd) {
+    m_stopFd = stopFd;
+    m_since = TcpLink::Clock::now();
+    m_bytesIn = 0;
+}
+
+bool NetworkCommPort::Fail(std::uint32_t error) {
+    m_link.Close();
+    m_failure = error;
+    SetLastError(error);
+    return false;
+}
+
+void NetworkCommPort::Keep(const std::string& data) {
+    m_received.append(data, 0, std::min(data.size(), kReceiveLimit - m_received.size()));
+}
+
 bool NetworkCommPort::Pump() {
+    if (m_failure != 0) {
+        SetLastError(m_failure);
+        return false;
+    }
     std::string bytes;
-    const bool open = m_link.Receive(bytes);
-    if (!bytes.empty()) {
-        Decode(bytes);
+    const bool open = m_link.Receive(bytes, kReadChunk);
+    m_bytesIn += bytes.size();
+    const auto elapsed =
+        std::chrono::duration_cast<std::chrono::milliseconds>(TcpLink::Clock::now() - m_since);
+    if (m_bytesIn > kFloodAllowance +
+                        kFloodBytesPerSecond * static_cast<std::uint64_t>(elapsed.count()) / 1000) {
+        m_received.clear();  // nothing of a flood is an instrument's answer
+        return Fail(kFlood);
+    }
+    if (!bytes.empty() && !Decode(bytes)) {
+        return Fail(GetLastError());
     }
     if (!open) {
-        m_link.Close();  // the end is reported once per call, never polled again
-        SetLastError(kConnectionLost);
+        // The end is reported from now on, never polled again.
+        return Fail(kConnectionLost);
     }
-    return open;
+    return true;
 }
 
 bool NetworkCommPort::ClearError(CommStatus& status) {
@@ -61,6 +90,10 @@ TcpLink::Clock::time_point NetworkCommPort::WriteDeadline(std::size_t bytes) con
 bool NetworkCommPort::WriteWatching(const void* buffer, std::uint32_t count, std::uint32_t& done,
                                     int stopFd) {
     done = 0;
+    if (m_failure != 0) {
+        SetLastError(m_failure);
+        return false;
+    }
     if (!m_link.SendAll(Encode(buffer, count), WriteDeadline(count), stopFd)) {
         return false;
     }
@@ -69,7 +102,7 @@ bool NetworkCommPort::WriteWatching(const void* buffer, std::uint32_t count, std
 }
 
 bool NetworkCommPort::Write(const void* buffer, std::uint32_t count, std::uint32_t& done) {
-    return WriteWatching(buffer, count, done, -1);
+    return WriteWatching(buffer, count, done, m_stopFd);
 }
 
 bool NetworkCommPort::WriteOrStop(const void* buffer, std::uint32_t count, std::uint32_t& done,
@@ -88,7 +121,7 @@ InputWait NetworkCommPort::WaitForInput(Event& stop,
             return InputWait::Input;
         }
         if (!m_link.IsOpen()) {
-            SetLastError(kConnectionLost);
+            SetLastError(m_failure != 0 ? m_failure : kConnectionLost);
             return InputWait::Ended;
         }
         const InputWait waited = m_link.WaitReadable(stopFd, deadline);

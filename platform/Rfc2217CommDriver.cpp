@@ -21,8 +21,17 @@ class Rfc2217CommPort final : public NetworkCommPort {
   public:
     explicit Rfc2217CommPort(Rfc2217CommDriver::Limits limits) : m_limits(limits) {}
 
-    bool Connect(const std::string& address) {
-        return m_link.Connect(address, m_limits.connect) && Negotiate();
+    // The whole open (lookup, connection, negotiation, purge and the first setting of the
+    // line) has one deadline; each phase has its own limit within it and watches stopFd.
+    bool Connect(const std::string& address, int stopFd) {
+        Begin(stopFd);
+        m_openDeadline = TcpLink::Clock::now() + m_limits.open;
+        if (!m_link.Connect(address, Deadline(m_limits.connect), stopFd) || !Negotiate()) {
+            return false;
+        }
+        Begin(stopFd);  // a slow negotiation is no flood
+        // What the server had waiting from the line before we came is no answer of ours.
+        return PurgeInput();
     }
 
     bool SetState(const LineState& state) override {
@@ -63,6 +72,7 @@ class Rfc2217CommPort final : public NetworkCommPort {
         }
         m_state = state;
         m_configured = true;
+        m_opening = false;
         return true;
     }
 
@@ -78,12 +88,12 @@ class Rfc2217CommPort final : public NetworkCommPort {
     bool ClearBreak() override { return Set(Codec::kSetControl, Byte(Codec::kBreakOff), false); }
 
   protected:
-    void Decode(const std::string& bytes) override {
+    bool Decode(const std::string& bytes) override {
         std::string data;
         std::vector<Codec::Command> commands;
         m_codec.Feed(bytes.data(), bytes.size(), data, commands);
         if (!m_discarding) {
-            m_received += data;
+            Keep(data);
         }
         std::string replies;
         for (const Codec::Command& command : commands) {
@@ -100,9 +110,9 @@ class Rfc2217CommPort final : public NetworkCommPort {
             }
             // Line and modem state notifications tell nothing the jobs ask for.
         }
-        if (!replies.empty()) {
-            m_link.SendAll(replies, TcpLink::Clock::now() + m_limits.reply);
-        }
+        // A server that keeps offering options but reads nothing holds this only as long as
+        // one reply may take, and never past a stop.
+        return replies.empty() || m_link.SendAll(replies, Deadline(m_limits.reply), m_stopFd);
     }
 
     std::string Encode(const void* buffer, std::uint32_t count) override {
@@ -110,11 +120,17 @@ class Rfc2217CommPort final : public NetworkCommPort {
     }
 
   private:
-    // Waits for the server until done() or the reply limit; false with the last error
-    // set (timeoutError when the limit passed).
+    // A phase's deadline: its limit from now, within the open's while the line is opening.
+    TcpLink::Clock::time_point Deadline(std::chrono::milliseconds limit) const {
+        const auto deadline = TcpLink::Clock::now() + limit;
+        return m_opening ? std::min(deadline, m_openDeadline) : deadline;
+    }
+
+    // Waits for the server until done() or the limit; false with the last error set
+    // (timeoutError when the limit passed, ECANCELED on a stop).
     template <typename Done>
-    bool AwaitServer(Done done, std::uint32_t timeoutError) {
-        const auto deadline = TcpLink::Clock::now() + m_limits.reply;
+    bool AwaitServer(Done done, std::chrono::milliseconds limit, std::uint32_t timeoutError) {
+        const auto deadline = Deadline(limit);
         for (;;) {
             const bool open = Pump();
             if (done()) {
@@ -123,11 +139,14 @@ class Rfc2217CommPort final : public NetworkCommPort {
             if (!open) {
                 return false;
             }
-            switch (m_link.WaitReadable(-1, deadline)) {
+            switch (m_link.WaitReadable(m_stopFd, deadline)) {
                 case InputWait::Input:
                     break;
                 case InputWait::Timeout:
                     SetLastError(timeoutError);
+                    return false;
+                case InputWait::Stop:
+                    SetLastError(ECANCELED);
                     return false;
                 default:
                     return false;
@@ -141,12 +160,12 @@ class Rfc2217CommPort final : public NetworkCommPort {
         requests += m_codec.Request(Codec::kWill, Codec::kSuppressGoAhead);
         requests += m_codec.Request(Codec::kDo, Codec::kSuppressGoAhead);
         requests += m_codec.Request(Codec::kWill, Codec::kComPort);
-        if (!m_link.SendAll(requests, TcpLink::Clock::now() + m_limits.reply)) {
+        if (!m_link.SendAll(requests, Deadline(m_limits.reply), m_stopFd)) {
             return false;
         }
         const bool agreed = AwaitServer(
             [this] { return m_codec.LocalEnabled(Codec::kComPort) || m_comPortRefused; },
-            kNoComPortOption);
+            m_limits.negotiation, kNoComPortOption);
         if (!agreed && GetLastError() == kConnectionLost) {
             // A server that serves one client at a time closes the next one at once.
             SetLastError(EBUSY);
@@ -163,12 +182,16 @@ class Rfc2217CommPort final : public NetworkCommPort {
     bool Set(std::uint8_t command, const std::string& value, bool exact) {
         m_awaited = static_cast<std::uint8_t>(command + Codec::kServerOffset);
         m_answer.reset();
-        if (!m_link.SendAll(Codec::Subnegotiation(Codec::kComPort, Byte(command) + value),
-                            TcpLink::Clock::now() + m_limits.reply)) {
+        if (m_failure != 0) {
+            SetLastError(m_failure);
             return false;
         }
-        const bool answered =
-            AwaitServer([this] { return m_answer.has_value(); }, kSettingNotAcknowledged);
+        if (!m_link.SendAll(Codec::Subnegotiation(Codec::kComPort, Byte(command) + value),
+                            Deadline(m_limits.reply), m_stopFd)) {
+            return false;
+        }
+        const bool answered = AwaitServer([this] { return m_answer.has_value(); }, m_limits.reply,
+                                          kSettingNotAcknowledged);
         m_awaited = 0;
         if (answered && exact && *m_answer != value) {
             SetLastError(EINVAL);
@@ -178,6 +201,8 @@ class Rfc2217CommPort final : public NetworkCommPort {
     }
 
     Rfc2217CommDriver::Limits m_limits;
+    TcpLink::Clock::time_point m_openDeadline;
+    bool m_opening = true;
     Codec m_codec;
     bool m_comPortRefused = false;
     bool m_configured = false;
@@ -189,13 +214,21 @@ class Rfc2217CommPort final : public NetworkCommPort {
 }  // namespace
 
 std::unique_ptr<CommPort> Rfc2217CommDriver::Open(const std::string& path) {
+    return OpenPort(path, -1);
+}
+
+std::unique_ptr<CommPort> Rfc2217CommDriver::OpenWatching(const std::string& path, Event& stop) {
+    return OpenPort(path, stop.Descriptor());
+}
+
+std::unique_ptr<CommPort> Rfc2217CommDriver::OpenPort(const std::string& path, int stopFd) {
     std::string address;
     if (!TcpLink::AddressOf(path, kScheme, address)) {
         SetLastError(ENOENT);
         return nullptr;
     }
     auto port = std::make_unique<Rfc2217CommPort>(m_limits);
-    if (!port->Connect(address)) {
+    if (!port->Connect(address, stopFd)) {
         return nullptr;
     }
     return port;

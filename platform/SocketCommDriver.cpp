@@ -10,8 +10,14 @@ namespace {
 
 class SocketCommPort final : public NetworkCommPort {
   public:
-    bool Connect(const std::string& address, std::chrono::milliseconds limit) {
-        return m_link.Connect(address, limit);
+    bool Connect(const std::string& address, std::chrono::milliseconds limit, int stopFd) {
+        Begin(stopFd);
+        if (!m_link.Connect(address, TcpLink::Clock::now() + limit, stopFd)) {
+            return false;
+        }
+        Begin(stopFd);
+        // What the server had waiting from the line before we came is no answer of ours.
+        return PurgeInput();
     }
     bool SetState(const LineState& state) override {
         m_state = state;
@@ -22,7 +28,10 @@ class SocketCommPort final : public NetworkCommPort {
     bool ControlsLine() const override { return false; }
 
   protected:
-    void Decode(const std::string& bytes) override { m_received += bytes; }
+    bool Decode(const std::string& bytes) override {
+        Keep(bytes);
+        return true;
+    }
     std::string Encode(const void* buffer, std::uint32_t count) override {
         return std::string(static_cast<const char*>(buffer), count);
     }
@@ -37,13 +46,21 @@ class SocketCommPort final : public NetworkCommPort {
 }  // namespace
 
 std::unique_ptr<CommPort> SocketCommDriver::Open(const std::string& path) {
+    return OpenPort(path, -1);
+}
+
+std::unique_ptr<CommPort> SocketCommDriver::OpenWatching(const std::string& path, Event& stop) {
+    return OpenPort(path, stop.Descriptor());
+}
+
+std::unique_ptr<CommPort> SocketCommDriver::OpenPort(const std::string& path, int stopFd) {
     std::string address;
     if (!TcpLink::AddressOf(path, kScheme, address)) {
         SetLastError(ENOENT);
         return nullptr;
     }
     auto port = std::make_unique<SocketCommPort>();
-    if (!port->Connect(address, m_connectLimit)) {
+    if (!port->Connect(address, m_connectLimit, stopFd)) {
         return nullptr;
     }
     return port;

@@ -8,7 +8,8 @@ namespace platform {
 // Raw TCP ports, "socket://HOST:PORT": a device server that passes bytes between the
 // connection and its serial line, whose rate and framing are set up on the server. Line
 // settings are kept but reach nothing (ControlsLine is false), and a break fails with
-// kNoLineControl. Exists checks the address's form only: nothing is connected.
+// kNoLineControl. Exists checks the address's form only: nothing is connected, and the
+// open itself is the check that the port is free.
 class SocketCommDriver : public CommDriver {
   public:
     static constexpr const char* kScheme = "socket://";
@@ -17,9 +18,13 @@ class SocketCommDriver : public CommDriver {
         : m_connectLimit(connectLimit) {}
 
     std::unique_ptr<CommPort> Open(const std::string& path) override;
+    std::unique_ptr<CommPort> OpenWatching(const std::string& path, Event& stop) override;
     bool Exists(const std::string& path) override;
+    bool OpenIsCheap() const override { return false; }
 
   private:
+    std::unique_ptr<CommPort> OpenPort(const std::string& path, int stopFd);
+
     std::chrono::milliseconds m_connectLimit;
 };
 

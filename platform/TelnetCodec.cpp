@@ -27,6 +27,14 @@ std::string TelnetCodec::Send(std::uint8_t verb, std::uint8_t option) {
     return std::string{static_cast<char>(kIac), static_cast<char>(verb), static_cast<char>(option)};
 }
 
+void TelnetCodec::KeepInBody(char byte) {
+    if (m_command.body.size() < kSubnegotiationLimit) {
+        m_command.body += byte;
+    } else {
+        m_bodyTooLong = true;
+    }
+}
+
 void TelnetCodec::Feed(const char* bytes, std::size_t size, std::string& data,
                        std::vector<Command>& commands) {
     for (std::size_t i = 0; i < size; ++i) {
@@ -45,6 +53,7 @@ void TelnetCodec::Feed(const char* bytes, std::size_t size, std::string& data,
                     m_state = State::Data;
                 } else if (byte == kSb || (byte >= kWill && byte <= kDont)) {
                     m_command = Command{byte, 0, {}};
+                    m_bodyTooLong = false;
                     m_state = State::Verb;
                 } else {
                     m_state = State::Data;  // NOP, GA and the like mean nothing on a serial link
@@ -63,17 +72,20 @@ void TelnetCodec::Feed(const char* bytes, std::size_t size, std::string& data,
                 if (byte == kIac) {
                     m_state = State::SbIac;
                 } else {
-                    m_command.body += static_cast<char>(byte);
+                    KeepInBody(static_cast<char>(byte));
                 }
                 break;
             case State::SbIac:
                 if (byte == kIac) {
-                    m_command.body += static_cast<char>(kIac);
+                    KeepInBody(static_cast<char>(kIac));
                     m_state = State::Sb;
                 } else {
                     // IAC SE ends it; any other command inside ends it too (RFC 855 leaves
                     // that to the receiver), rather than swallow the stream for ever.
-                    commands.push_back(m_command);
+                    if (!m_bodyTooLong) {
+                        commands.push_back(m_command);
+                    }
+                    m_command.body.clear();
                     m_state = State::Data;
                 }
                 break;

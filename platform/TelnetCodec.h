@@ -64,6 +64,11 @@ class TelnetCodec {
     // IAC SB option body IAC SE, the body escaped.
     static std::string Subnegotiation(std::uint8_t option, const std::string& body);
 
+    // The longest subnegotiation body kept. Those of a serial link are a few bytes; a
+    // longer one is skipped whole, however long it runs, so that a peer that never ends
+    // one cannot grow us.
+    static constexpr std::size_t kSubnegotiationLimit = 4096;
+
     // Splits received bytes into data (appended to data) and commands (appended to
     // commands). A command cut across two calls is completed by the next one.
     void Feed(const char* bytes, std::size_t size, std::string& data,
@@ -90,8 +95,11 @@ class TelnetCodec {
     };
     static std::string Send(std::uint8_t verb, std::uint8_t option);
 
+    void KeepInBody(char byte);
+
     State m_state = State::Data;
     Command m_command;
+    bool m_bodyTooLong = false;
     std::array<Option, 256> m_options{};
 };
 

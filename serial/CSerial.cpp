@@ -35,7 +35,8 @@ CSerial::~CSerial() {
     Close();
 }
 
-std::unique_ptr<platform::CommPort> CSerial::OpenDevice(const std::string& portName) {
+std::unique_ptr<platform::CommPort> CSerial::OpenDevice(const std::string& portName,
+                                                        platform::Event* stop) {
     const auto map = PortMap::Current();
     std::string path = map->Resolve(portName);
     if (path.empty()) {
@@ -49,11 +50,12 @@ std::unique_ptr<platform::CommPort> CSerial::OpenDevice(const std::string& portN
         SetLastError(SERIAL_E_DEVICE_CHANGED);
         return nullptr;
     }
-    return platform::CommDriverRegistry::Process().Open(path);
+    return platform::CommDriverRegistry::Process().Open(path, stop);
 }
 
 bool CSerial::Open(const std::string& portName, std::uint32_t baud, int parity, int stopBits,
-                   int dataBits, std::uint32_t inQueue, std::uint32_t outQueue) {
+                   int dataBits, std::uint32_t inQueue, std::uint32_t outQueue,
+                   platform::Event* stop) {
     // The search opens one port after another on one object: let go of the last one.
     Close();
 
@@ -72,7 +74,7 @@ bool CSerial::Open(const std::string& portName, std::uint32_t baud, int parity, 
     m_timeouts.writeTotalTimeoutConstant = 0;
 
     const char* failure = nullptr;
-    m_hPort = OpenDevice(portName);
+    m_hPort = OpenDevice(portName, stop);
     if (m_hPort == nullptr) {
         failure = "Can't open serial port";
     } else if (!ConfigPort()) {
@@ -357,6 +359,12 @@ bool CSerial::PortExists(int port) const {
 }
 
 bool CSerial::PortAvailable(const std::string& portName) const {
+    // A connection made only to be closed can keep a one-client server's port from the
+    // connection that follows it for seconds.
+    const std::string path = PortMap::Current()->Resolve(portName);
+    if (!path.empty() && !platform::CommDriverRegistry::Process().OpenIsCheap(path)) {
+        return true;
+    }
     std::unique_ptr<platform::CommPort> port = OpenDevice(portName);
     if (port == nullptr) {
         return false;

@@ -35,9 +35,12 @@ class CSerial : public CObject {
     CSerial(const CSerial&) = delete;
     CSerial& operator=(const CSerial&) = delete;
 
-    // An object that already holds a port releases it (and its events) first.
+    // An object that already holds a port releases it (and its events) first. With a stop
+    // event, an open that waits (a device server's) ends as soon as it is set (ECANCELED),
+    // and so do the port's own waits while it is open: the event must outlive the port.
     bool Open(const std::string& portName, std::uint32_t baud, int parity, int stopBits,
-              int dataBits, std::uint32_t inQueue, std::uint32_t outQueue);
+              int dataBits, std::uint32_t inQueue, std::uint32_t outQueue,
+              platform::Event* stop = nullptr);
     bool ConfigPort();
     void SetBaud(std::uint32_t baud) { m_nBaud = baud; }
     void SetParity(int parity) { m_nParity = parity; }
@@ -74,7 +77,8 @@ class CSerial : public CObject {
     int NextAvailablePort();
     // Whether the last enumeration found the port (1 for COM1) there.
     bool PortExists(int port) const;
-    // Whether the port can be opened for exclusive use at this moment.
+    // Whether the port can be opened for exclusive use at this moment. A device server's
+    // port is taken as free without a connection: the open that follows is its check.
     bool PortAvailable(const std::string& portName) const;
 
     bool IsOpen() const { return m_hPort != nullptr; }
@@ -85,7 +89,8 @@ class CSerial : public CObject {
 
   private:
     // Opens the device a port name stands for; null with the last error set.
-    static std::unique_ptr<platform::CommPort> OpenDevice(const std::string& portName);
+    static std::unique_ptr<platform::CommPort> OpenDevice(const std::string& portName,
+                                                          platform::Event* stop = nullptr);
 
     std::int32_t m_nNextPort;
     unsigned char m_bAvailable[32];

@@ -50,6 +50,8 @@ enum class OpenFailure {
     NotRfc2217,
     SettingRefused,
     RawTcp,
+    LookupFailed,
+    Flood,
     Other
 };
 
@@ -72,6 +74,11 @@ OpenFailure ClassifyNetwork(std::uint32_t error) {
             return OpenFailure::RawTcp;
         case platform::kConnectionLost:
             return OpenFailure::Gone;
+        case platform::kNameLookupTimedOut:
+        case platform::kNameLookupFailed:
+            return OpenFailure::LookupFailed;
+        case platform::kFlood:
+            return OpenFailure::Flood;
         case EBUSY:
             return OpenFailure::InUse;
         default:
@@ -124,7 +131,7 @@ namespace {
 // The texts for the ports of device servers, which name the server's address; empty for
 // a failure that reads the same as on a local line.
 std::string ExplainNetworkFailure(OpenFailure failure, const std::string& port,
-                                  const std::string& address) {
+                                  const std::string& address, std::uint32_t error) {
     const std::string host = address.substr(0, address.rfind(':'));
     switch (failure) {
         case OpenFailure::Refused:
@@ -134,6 +141,17 @@ std::string ExplainNetworkFailure(OpenFailure failure, const std::string& port,
         case OpenFailure::NotResolved:
             return "the name " + host +
                    " does not resolve: check the device server's name, or give its IP address";
+        case OpenFailure::LookupFailed:
+            return "the name " + host + " could not be looked up: " +
+                   (error == platform::kNameLookupTimedOut
+                        ? "the name service did not answer in time"
+                        : "the name service could not be reached") +
+                   ": check this computer's network connection, or give the device server's "
+                   "IP address";
+        case OpenFailure::Flood:
+            return address +
+                   " sends data without pause: not an instrument at rest; check the address "
+                   "and the port of the device server";
         case OpenFailure::NoAnswer:
             return address +
                    " did not answer: check that the device server is on and reachable from "
@@ -171,7 +189,7 @@ std::string PortDiagnosis::ExplainOpenFailure(const std::string& portName, std::
     const OpenFailure failure = Classify(portName, error);
     const std::string address = NetworkAddress(path);
     if (!address.empty()) {
-        std::string text = ExplainNetworkFailure(failure, port, address);
+        std::string text = ExplainNetworkFailure(failure, port, address, error);
         if (!text.empty()) {
             return text;
         }
@@ -265,6 +283,10 @@ const char* PortDiagnosis::OpenFailureCode(const std::string& portName, std::uin
             return "setting-refused";
         case OpenFailure::RawTcp:
             return "raw-tcp";
+        case OpenFailure::LookupFailed:
+            return "lookup-failed";
+        case OpenFailure::Flood:
+            return "flood";
         case OpenFailure::Other:
             break;
     }

@@ -11,7 +11,8 @@ class PortDiagnosis {
     // is in use (naming the program that holds it, where /proc shows it), it is not a
     // serial device, it is this program's own terminal, it has gone, or whatever else the
     // system said. A device server's port names its address: refused, not resolved, no
-    // answer, not RFC 2217, settings not applied, a raw TCP port, in use, connection lost.
+    // answer, not RFC 2217, settings not applied, a raw TCP port, in use, connection lost,
+    // a name the name service could not look up, a server that floods.
     static std::string ExplainOpenFailure(const std::string& portName, std::uint32_t error);
 
     // The port opened but no prompt came at that rate; heardData when bytes came all the
@@ -25,7 +26,8 @@ class PortDiagnosis {
     // A stable, machine-readable name for why the open failed, for scripts: "not-a-port",
     // "no-port-chosen", "not-there", "permission-denied", "in-use", "not-serial", "gone",
     // "own-terminal", "device-changed" or "open-failed"; for a device server's port also
-    // "refused", "not-resolved", "no-answer", "not-rfc2217", "setting-refused" or "raw-tcp".
+    // "refused", "not-resolved", "no-answer", "not-rfc2217", "setting-refused", "raw-tcp",
+    // "lookup-failed" or "flood".
     static const char* OpenFailureCode(const std::string& portName, std::uint32_t error);
 
     // The program that holds a device open: "ModemManager (pid 812)", or empty when /proc

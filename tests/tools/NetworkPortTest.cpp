@@ -154,8 +154,9 @@ struct OpenResult {
     Clock::duration took{};
 };
 OpenResult OpenQuickly(const std::string& device) {
-    platform::Rfc2217CommDriver driver(
-        {std::chrono::milliseconds(500), std::chrono::milliseconds(300)});
+    platform::Rfc2217CommDriver driver({std::chrono::milliseconds(500),
+                                        std::chrono::milliseconds(300), std::chrono::seconds(2),
+                                        std::chrono::milliseconds(300)});
     const auto start = Clock::now();
     OpenResult result;
     result.port = driver.Open(device);

@@ -288,7 +288,15 @@ bool InstrumentSimulator::Listen(Line& line, std::string& error) {
     }
     const unsigned long first = std::stoul(port);
     if (first != 0) {
-        port = std::to_string(first + line.index);
+        const unsigned long own = first + line.index;
+        if (own > 65535) {
+            // Put anywhere else, the line would not be where the user expects it.
+            error = "line " + std::to_string(line.index + 1) + " would listen on port " +
+                    std::to_string(own) +
+                    ", beyond 65535: give a lower first port, or port 0 for free ports";
+            return false;
+        }
+        port = std::to_string(own);
     }
     addrinfo hints{};
     hints.ai_socktype = SOCK_STREAM;
@@ -584,8 +592,10 @@ void InstrumentSimulator::BeginBreak(Line& line) {
 void InstrumentSimulator::ServeClient(Line& line) {
     using Codec = platform::TelnetCodec;
     // The client first: one that has gone frees the line for a connection waiting behind it.
+    // A few reads a pass at most, so that a client that floods cannot starve the other lines:
+    // what is left wakes the next poll.
     char buffer[4096];
-    while (line.clientFd >= 0) {
+    for (int reads = 0; reads < 4 && line.clientFd >= 0; ++reads) {
         const ssize_t n = recv(line.clientFd, buffer, sizeof buffer, 0);
         if (n < 0 && errno == EINTR) {
             continue;
