@@ -4,25 +4,12 @@
 #include <optional>
 #include <string>
 
+#include "jobs/ProbeLine.h"
 #include "jobs/PromptAtRest.h"
 
 // Whether what came back after a line feed is an instrument's answer: text (printable
 // characters and line ends) ending in the prompt. Binary records and line garbage are not.
 bool IsPromptAnswer(const std::string& heard);
-
-// What a probe does to its line: the acts of the instrument's dialogue. A job's port does
-// them through the serial link; a model of the wire can do them in a test.
-class ProbeLine {
-  public:
-    virtual ~ProbeLine() = default;
-    // Discards what waits in the input, then raises the break.
-    virtual bool BeginBreak() = 0;
-    virtual bool EndBreak() = 0;
-    virtual bool WriteLineFeed() = 0;
-    virtual std::uint32_t Baud() const = 0;
-    // For the trace: "COM2".
-    virtual const char* Name() const = 0;
-};
 
 // One probe of one line at its rate, as a state machine fed the bytes as they come and
 // stepped as time passes, so that one loop can follow any number of lines: purge and

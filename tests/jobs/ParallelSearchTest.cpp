@@ -9,6 +9,7 @@
 #include <random>
 
 #include "bench/SearchVerdicts.h"
+#include "bench/WireLine.h"
 #include "jobs/CParallelSearchThread.h"
 #include "jobs/JobHost.h"
 #include "jobs/PortRace.h"
