@@ -288,6 +288,7 @@ bool TcpLink::Connect(const std::string& address, Clock::time_point deadline, in
             break;
         }
         std::vector<pollfd> watched;
+        watched.reserve(trying.size() + 1);
         for (const int fd : trying) {
             watched.push_back({fd, POLLOUT, 0});
         }

@@ -4,7 +4,8 @@ examples), run as it is in front of one serial device, for the interoperability 
 serves one client at a time and lets a port go only after its 3 s read timeout.
 
 A pty has no modem lines and no break, so the ioctls for them are made no-ops here rather
-than in the installed file. Prints the TCP port once the server listens on it.
+than in the installed file, and it listens on loopback only. Prints the TCP port once the
+server listens on it.
 
   pyserial_example_server.py DEVICE
 """
@@ -29,6 +30,15 @@ free.bind(("127.0.0.1", 0))
 port = free.getsockname()[1]
 free.close()
 
+# It binds every interface; a test's server belongs on loopback.
+bind = socket.socket.bind
+
+
+def bind_loopback(self, address):
+    bind(self, ("127.0.0.1", address[1]) if address[0] == "" else address)
+
+
+socket.socket.bind = bind_loopback
 listen = socket.socket.listen
 
 
