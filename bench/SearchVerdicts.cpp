@@ -3,10 +3,8 @@
 #include <random>
 #include <string>
 
+#include "bench/WireLine.h"
 #include "jobs/CSearchThread.h"
-#include "jobs/PromptWait.h"
-#include "tools/sim/SimulatedInstrument.h"
-#include "tools/sim/UartWire.h"
 
 std::string SearchVerdicts::RandomBanner(std::mt19937& random) {
     std::uniform_int_distribution<int> lines(1, 3);
@@ -22,48 +20,24 @@ std::string SearchVerdicts::RandomBanner(std::mt19937& random) {
     return banner;
 }
 
-namespace {
-
-// What the host hears after a break at hostRate: the search's first wait, then whether the
-// prompt it found is confirmed. The line is quiet after the instrument's last byte, so it
-// rests on a prompt exactly when that byte is one.
-struct Probe {
-    bool sawPrompt = false;
-    bool confirmed = false;
-};
-
-Probe ProbeAt(SimulatedInstrument& instrument, std::uint32_t instrumentRate,
-              std::uint32_t hostRate) {
-    Probe probe;
-    const std::string heard = UartWire::ReceiveBytes(instrument.Break(), instrumentRate, hostRate);
-    probe.sawPrompt = heard.find(static_cast<char>(kPrompt)) != std::string::npos;
-    const bool atRest = probe.sawPrompt && static_cast<unsigned char>(heard.back()) == kPrompt;
-    if (atRest) {
-        const std::string lineFeed = UartWire::ReceiveBytes("\n", hostRate, instrumentRate);
-        const std::string answer =
-            UartWire::ReceiveBytes(instrument.Hear(lineFeed), instrumentRate, hostRate);
-        probe.confirmed = IsPromptAnswer(answer);
-    }
-    return probe;
-}
-
-}  // namespace
-
 int SearchVerdicts::ConfirmedRateIndex(const std::string& banner, std::uint32_t rate,
                                        std::uint32_t* firstPrompt) {
-    SimulatedInstrument::Behaviour behaviour;
-    behaviour.banner = banner;
-    SimulatedInstrument instrument(behaviour);
+    WireLine::Clock::time_point now;
+    WireLine line("COM1", banner, rate, now);
     if (firstPrompt != nullptr) {
         *firstPrompt = 0;
     }
     for (int h = 0; CSearchThread::kRates[h] != 0; ++h) {
         const auto hostRate = static_cast<std::uint32_t>(CSearchThread::kRates[h]);
-        const Probe probe = ProbeAt(instrument, rate, hostRate);
-        if (probe.sawPrompt && firstPrompt != nullptr && *firstPrompt == 0) {
+        line.SetRate(hostRate);
+        LineProbe probe;
+        probe.StartAtBreak(line, now);
+        WireLine::Run({{&line, &probe}}, now, [&probe] { return probe.Done(); });
+        const bool sawPrompt = probe.Heard().find(static_cast<char>(kPrompt)) != std::string::npos;
+        if (sawPrompt && firstPrompt != nullptr && *firstPrompt == 0) {
             *firstPrompt = hostRate;
         }
-        if (probe.confirmed) {
+        if (probe.GetResult() == LineProbe::Result::Answered) {
             return h;
         }
     }

@@ -6,11 +6,9 @@
 #include <vector>
 
 // The rate a search reports for instruments with random banners, worked out in process
-// through the wire model and the instrument's own behaviour, with no pty and no waiting:
-// each probe is the host hearing, at its rate, what the instrument says after a break, and
-// then the line feed exchange that confirms a prompt. Before the mend a search took the
-// first rate whose garbage held a '>'; now the instrument must rest on its prompt and answer
-// a line feed with text ending in one, as the search job checks.
+// through the wire model with the jobs' own probe. Before the mend a search took the first
+// rate whose garbage held a '>'; now the instrument must rest on its prompt and answer a
+// line feed with text ending in one.
 class SearchVerdicts {
   public:
     struct Tally {

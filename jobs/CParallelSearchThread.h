@@ -9,8 +9,7 @@
 // another gives: each port sees the same rates in the same order, each with its purge,
 // break and wait, and the result is the lowest port that answers, at its first confirmed
 // rate. A port that answers early waits for the ports below it; a port above one that
-// answered is let go at once. One worker thread sleeps on all the lines and the stop
-// request together and times each port's breaks and waits itself.
+// answered is let go at once. Every port's probe runs in the one loop of the job's thread.
 class CParallelSearchThread : public CSearchThread {
   public:
     CParallelSearchThread();
@@ -28,11 +27,11 @@ class CParallelSearchThread : public CSearchThread {
     // Starts the lane's next rate; a rate whose line cannot be set or broken ends at once.
     // After the last rate the lane has finished without an answer.
     void StartRate(Lane& lane);
-    void EndRate(Lane& lane, bool answered);
-    // Moves the lane on as far as the time and what it heard allow.
-    void Advance(Lane& lane);
-    // Sleeps until a line has input, a lane's time is up or a stop comes (false).
-    bool Sleep();
+    // The lane's probe has ended: the answer, or the next rate.
+    void EndRate(Lane& lane);
+    // Ends the rates whose probes have, lets go the lanes that can no longer win; true
+    // once the answer is known.
+    bool Settle();
     // Lets a lane go that can no longer win.
     void Release(Lane& lane);
     void ShowProbing();

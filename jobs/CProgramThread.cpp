@@ -3,6 +3,8 @@
 #include <new>
 
 #include "jobs/PortRelease.h"
+#include "jobs/ProbeLoop.h"
+#include "jobs/ProbeTiming.h"
 #include "jobs/PromptWait.h"
 #include "platform/LastError.h"
 #include "platform/Trace.h"
@@ -90,22 +92,26 @@ void CProgramThread::Run() {
                     m_bRateApplied = m_pSerial->ControlsLine();
                     // The prompt must answer the line feed and the line must rest on it:
                     // noise or a stream of records can hold a '>' too.
-                    std::string heard;
-                    const LineFeedAnswer answer = AnswerToLineFeed(*m_pSerial, *this, heard);
-                    m_nState = answer == LineFeedAnswer::Prompt ? PR_DONE : PR_ERROR;
+                    ProbedLine line(*m_pSerial, portName, GetStopEvent().get());
+                    line.StartAtLineFeed();
+                    // A stop ends the wait as a prompt would.
+                    const bool stopped = !ProbeLoop::RunOne(*this, line) || IsStopRequested();
+                    const LineProbe::Result result = line.probe.GetResult();
+                    m_nState =
+                        stopped || result == LineProbe::Result::Answered ? PR_DONE : PR_ERROR;
                     // A line that failed under the write or the wait (a device that went)
                     // left its error.
                     m_failure.error = platform::GetLastError();
-                    m_failure.writeFailed = answer == LineFeedAnswer::WriteFailed;
-                    m_failure.heardData = !heard.empty();
-                    m_strBanner = BannerText(heard);
+                    m_failure.writeFailed = !stopped && result == LineProbe::Result::WriteFailed;
+                    m_failure.heardData = !line.probe.Answer().empty();
+                    m_strBanner = BannerText(line.probe.Answer());
                 }
                 Notify(WM_PROGRAM_NOTIFY, m_nState, NOTIFY_END);
                 break;
 
             case PR_DONE:
                 TRACE("CProgramThread::PR_DONE\n");
-                SleepOrStop(10);
+                SleepOrStop(probe_timing::kIdleMs);
                 break;
 
             default:

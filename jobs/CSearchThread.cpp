@@ -4,6 +4,8 @@
 #include <new>
 
 #include "jobs/PortRelease.h"
+#include "jobs/ProbeLoop.h"
+#include "jobs/ProbeTiming.h"
 #include "jobs/PromptWait.h"
 #include "platform/LastError.h"
 #include "platform/SerialDevices.h"
@@ -96,32 +98,13 @@ bool CSearchThread::WaitForChar(unsigned char target, unsigned passes, std::stri
 }
 
 bool CSearchThread::Probe(const char* portName, std::string& heard) {
-    const int rate = static_cast<int>(m_pSerial->GetBaud());
-    if (!m_pSerial->SendBreak(kBreakMs)) {
-        // The instrument heard no break (or the line is still held in one): nothing at
-        // this rate can be trusted.
-        TRACE("Break on %s at %d baud failed; rate skipped.\n", portName, rate);
-        return false;
+    ProbedLine line(*m_pSerial, portName, GetStopEvent().get());
+    line.StartAtBreak();
+    if (!ProbeLoop::RunOne(*this, line) || IsStopRequested()) {
+        return true;  // a stop ends the probe as a prompt would
     }
-    heard.clear();
-    // One '>' proves nothing: a UART at the wrong rate decodes the banner into garbage
-    // that can hold one, and so can noise or a stream. The instrument must come to rest on
-    // its prompt within the wait, then answer a line feed with a prompt, as the connection
-    // will ask it to. At the true rate this costs two rest times and a short exchange; at a
-    // wrong rate the garbage rarely ends on a '>', and when it does, the line feed itself
-    // arrives as garbage, so nothing answers it.
-    if (!WaitForPromptAtRest(*m_pSerial, *this, kPromptPasses, &heard)) {
-        return false;
-    }
-    if (IsStopRequested()) {
-        return true;
-    }
-    std::string answer;
-    if (AnswerToLineFeed(*m_pSerial, *this, answer) == LineFeedAnswer::Prompt) {
-        return true;
-    }
-    TRACE("A prompt on %s at %d baud was not confirmed.\n", portName, rate);
-    return false;
+    heard = line.probe.Heard();
+    return line.probe.GetResult() == LineProbe::Result::Answered;
 }
 
 void CSearchThread::RecordFailure(const std::string& portName, std::uint32_t error) {
@@ -280,7 +263,7 @@ void CSearchThread::Run() {
                 break;
 
             case SR_DONE:
-                SleepOrStop(10);
+                SleepOrStop(probe_timing::kIdleMs);
                 break;
 
             default:

@@ -41,7 +41,6 @@ class CSearchThread : public CThread {
         }
         return rates;
     }();
-    static constexpr std::uint32_t kBreakMs = 300;
 
     CSearchThread();
     ~CSearchThread() override;
@@ -92,8 +91,8 @@ class CSearchThread : public CThread {
     bool ProbeRates(const std::string& portName, int& rateIndex);
     // Records the port as passed over because it could not be opened.
     void PassOver(const std::string& portName, std::uint32_t error);
-    // Wakes the instrument with a break at the line's rate and waits for its prompt, which
-    // must then be confirmed. True when confirmed or a stop came.
+    // Probes the open port at the line's rate: a break, a prompt at rest, a line feed it
+    // answers. True when confirmed or a stop came.
     bool Probe(const char* portName, std::string& heard);
 
     std::int32_t m_nFoundBaud = 0;

@@ -1,6 +1,7 @@
 #include "jobs/JobHost.h"
 
 #include <algorithm>
+#include <chrono>
 #include <cmath>
 
 #include "jobs/CProgramThread.h"
@@ -8,9 +9,69 @@
 #include "jobs/JobMessages.h"
 #include "serial/PortMap.h"
 
+struct JobHost::Kind {
+    const char* name;  // of the thread
+    std::uint32_t message;
+    std::intptr_t initState;
+    std::intptr_t successState;
+    std::intptr_t errorState;
+    const char* caption;
+    const char* createFailure;
+    const char* stopFailure;
+    const char* failureMessage;
+    void (*takeResult)(CThread& job, Outcome& outcome);
+    void (*takeFailure)(CThread& job, Outcome& outcome);
+};
+
 namespace {
-// A probe that hears nothing costs its break and its wait for the prompt.
-constexpr double kSilentProbeSeconds = 2.3;
+
+const JobHost::Kind kSearch{"search",
+                            WM_SEARCH_NOTIFY,
+                            SR_INIT,
+                            SR_FOUND,
+                            SR_ERROR,
+                            "Searching...",
+                            "Error creating search thread!",
+                            "Could not stop search thread!",
+                            "No Brinevane ADCPs were detected!",
+                            [](CThread& job, JobHost::Outcome& outcome) {
+                                const auto& search = static_cast<const CSearchThread&>(job);
+                                std::int32_t port = 0;
+                                search.GetResult(&port, &outcome.baud);
+                                outcome.portName = PortMap::PortName(port);
+                                outcome.banner = search.GetBanner();
+                            },
+                            [](CThread& job, JobHost::Outcome& outcome) {
+                                const SearchFailure& failure =
+                                    static_cast<const CSearchThread&>(job).GetFailure();
+                                outcome.reason = failure.Explain();
+                                outcome.reasonCode = failure.Code();
+                            }};
+
+const JobHost::Kind kConnection{"program",
+                                WM_PROGRAM_NOTIFY,
+                                PR_INIT,
+                                PR_DONE,
+                                PR_ERROR,
+                                "Programming...",
+                                "Error creating program thread!",
+                                "Could not stop program thread!",
+                                "Error during programming!",
+                                [](CThread& job, JobHost::Outcome& outcome) {
+                                    const auto& program = static_cast<const CProgramThread&>(job);
+                                    const CThread::Probing probing = program.GetProbing();
+                                    outcome.portName = probing.portName;
+                                    outcome.baud = probing.baud;
+                                    outcome.banner = program.GetBanner();
+                                    outcome.rateApplied = program.RateApplied();
+                                },
+                                [](CThread& job, JobHost::Outcome& outcome) {
+                                    const ConnectionFailure failure =
+                                        static_cast<const CProgramThread&>(job).GetFailure();
+                                    outcome.reason = failure.Explain();
+                                    outcome.reasonCode = failure.Code();
+                                }};
+
 }  // namespace
 
 JobHost::JobHost(platform::NotifyTarget& target)
@@ -26,14 +87,13 @@ void JobHost::Detach() {
     m_window->Detach();
 }
 
-bool JobHost::Start(CThread* job, const char* name, const char* failureText) {
-    if (job == nullptr || !job->Create(name, m_window, m_stop, m_stopped)) {
+bool JobHost::Start(CThread* job, const Kind& kind) {
+    m_kind = &kind;
+    if (job == nullptr || !job->Create(kind.name, m_window, m_stop, m_stopped)) {
         delete job;  // no thread took it over: it is still ours
-        m_search = nullptr;
-        m_program = nullptr;
         m_ended = true;
         m_outcome.verdict = Verdict::Failure;
-        m_outcome.message = failureText;
+        m_outcome.message = kind.createFailure;
         return false;
     }
     m_job = job;
@@ -41,73 +101,39 @@ bool JobHost::Start(CThread* job, const char* name, const char* failureText) {
 }
 
 bool JobHost::StartSearch(CSearchThread* job) {
-    m_search = job;
-    return Start(job, "search", "Error creating search thread!");
+    return Start(job, kSearch);
 }
 
 bool JobHost::StartConnection(CProgramThread* job) {
-    m_program = job;
-    return Start(job, "program", "Error creating program thread!");
+    return Start(job, kConnection);
 }
 
 JobHost::Reaction JobHost::Handle(std::uint32_t message, std::intptr_t state, std::intptr_t code) {
     Reaction reaction;
-    const bool search = m_search != nullptr;
-    if (m_ended || m_job == nullptr || message != (search ? WM_SEARCH_NOTIFY : WM_PROGRAM_NOTIFY)) {
+    if (m_ended || m_job == nullptr || message != m_kind->message) {
         return reaction;  // after the end, or another job's
     }
-    const std::intptr_t successState = search ? std::intptr_t{SR_FOUND} : std::intptr_t{PR_DONE};
-    const std::intptr_t errorState = search ? std::intptr_t{SR_ERROR} : std::intptr_t{PR_ERROR};
-    const std::intptr_t initState = search ? std::intptr_t{SR_INIT} : std::intptr_t{PR_INIT};
-    if (state == successState) {
+    if (state == m_kind->successState) {
         if (code != NOTIFY_END) {
             return reaction;  // the result is not there yet
         }
-        TakeResult();
+        m_kind->takeResult(*m_job, m_outcome);
+        m_job->StopRunning();
         reaction.verdict = Verdict::Success;
-    } else if (state != errorState) {
+    } else if (state != m_kind->errorState) {
         reaction.step = true;
-        if (state == initState && code == NOTIFY_BEGIN) {
-            reaction.caption = search ? "Searching..." : "Programming...";
+        if (state == m_kind->initState && code == NOTIFY_BEGIN) {
+            reaction.caption = m_kind->caption;
         }
         return reaction;
     } else {
-        TakeFailure();
+        m_outcome.message = m_kind->failureMessage;
+        m_kind->takeFailure(*m_job, m_outcome);
         reaction.verdict = Verdict::Failure;
     }
     m_ended = true;
     m_outcome.verdict = reaction.verdict;
     return reaction;
-}
-
-void JobHost::TakeResult() {
-    if (m_search != nullptr) {
-        std::int32_t port = 0;
-        m_search->GetResult(&port, &m_outcome.baud);
-        m_outcome.portName = PortMap::PortName(port);
-        m_outcome.banner = m_search->GetBanner();
-    } else {
-        const CThread::Probing probing = m_program->GetProbing();
-        m_outcome.portName = probing.portName;
-        m_outcome.baud = probing.baud;
-        m_outcome.banner = m_program->GetBanner();
-        m_outcome.rateApplied = m_program->RateApplied();
-    }
-    m_job->StopRunning();
-}
-
-void JobHost::TakeFailure() {
-    if (m_search != nullptr) {
-        const SearchFailure& failure = m_search->GetFailure();
-        m_outcome.message = "No Brinevane ADCPs were detected!";
-        m_outcome.reason = failure.Explain();
-        m_outcome.reasonCode = failure.Code();
-    } else {
-        const ConnectionFailure failure = m_program->GetFailure();
-        m_outcome.message = "Error during programming!";
-        m_outcome.reason = failure.Explain();
-        m_outcome.reasonCode = failure.Code();
-    }
 }
 
 bool JobHost::Stop() {
@@ -116,15 +142,12 @@ bool JobHost::Stop() {
     }
     m_stop->Set();
     if (m_stopped->Wait(kStopWaitMs) != platform::WaitResult::Signaled) {
-        m_outcome.stopFailure = m_search != nullptr ? "Could not stop search thread!"
-                                                    : "Could not stop program thread!";
+        m_outcome.stopFailure = m_kind->stopFailure;
         return false;
     }
     m_stop->Reset();
     m_stopped->Reset();
     m_job = nullptr;
-    m_search = nullptr;
-    m_program = nullptr;
     return true;
 }
 
@@ -152,7 +175,8 @@ std::string JobHost::Remaining(const CThread::Probing& probing) {
     // Ports probed together spend the time of their probes side by side.
     const int atOnce = std::max(1, probing.atOnce);
     const int rounds = (left + atOnce - 1) / atOnce;
-    const long seconds = std::lround(rounds * kSilentProbeSeconds);
+    const long seconds =
+        std::lround(rounds * std::chrono::duration<double>(probe_timing::kSilentProbe).count());
     return "probe " + std::to_string(probing.probe) + " of " + std::to_string(probing.probes) +
            ", about " + std::to_string(seconds) + " s left";
 }

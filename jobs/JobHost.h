@@ -4,6 +4,7 @@
 #include <string>
 
 #include "jobs/CThread.h"
+#include "jobs/ProbeTiming.h"
 #include "platform/NotifyTarget.h"
 
 class CSearchThread;
@@ -17,7 +18,7 @@ class CProgramThread;
 // (stop event, then up to 1000 ms for the stopped event), and explains a failure.
 class JobHost {
   public:
-    static constexpr std::uint32_t kStopWaitMs = 1000;
+    static constexpr std::uint32_t kStopWaitMs = probe_timing::kStopWaitMs;
 
     enum class Verdict { Running, Success, Failure };
 
@@ -70,18 +71,18 @@ class JobHost {
     // "probe 3 of 16, about 30 s left", from the floor of a silent probe.
     static std::string Remaining(const CThread::Probing& probing);
 
+    // What the host knows of one kind of job: its message, the states that end it, its texts,
+    // and how its outcome is read from it before it is stopped (from then on it may be gone).
+    struct Kind;
+
   private:
-    bool Start(CThread* job, const char* name, const char* failureText);
-    // Read from the job before it is stopped: from then on it may be gone.
-    void TakeResult();
-    void TakeFailure();
+    bool Start(CThread* job, const Kind& kind);
 
     std::shared_ptr<platform::NotifyWindow> m_window;
     CThread::EventPtr m_stop;
     CThread::EventPtr m_stopped;
     CThread* m_job = nullptr;  // alive until stopped
-    CSearchThread* m_search = nullptr;
-    CProgramThread* m_program = nullptr;
+    const Kind* m_kind = nullptr;
     bool m_ended = false;
     Outcome m_outcome;
 };

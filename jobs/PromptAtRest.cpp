@@ -2,8 +2,6 @@
 
 #include <algorithm>
 
-#include "jobs/PromptWait.h"
-
 void PromptAtRest::Keep(std::string* heard, unsigned char byte) {
     if (heard != nullptr && heard->size() < kHeardLimit) {
         heard->push_back(static_cast<char>(byte));
@@ -12,10 +10,7 @@ void PromptAtRest::Keep(std::string* heard, unsigned char byte) {
 
 PromptAtRest::PromptAtRest(Clock::time_point start, unsigned passes, std::chrono::milliseconds rest,
                            std::string* heard)
-    : m_end(start + std::chrono::milliseconds(passes)),
-      m_passes(passes),
-      m_rest(rest),
-      m_heard(heard) {}
+    : m_end(start + std::chrono::milliseconds(passes)), m_rest(rest), m_heard(heard) {}
 
 void PromptAtRest::Take(unsigned char byte, Clock::time_point now) {
     Keep(m_heard, byte);
@@ -42,6 +37,11 @@ PromptAtRest::Clock::time_point PromptAtRest::WakeAt() const {
     return m_onPrompt ? std::min(m_end, m_lastByte + m_rest) : m_end;
 }
 
-unsigned PromptAtRest::MostPasses() const {
-    return m_passes + static_cast<unsigned>(m_rest.count()) + 1;
+std::chrono::milliseconds RestTime(std::uint32_t baud) {
+    constexpr std::chrono::milliseconds kAdapterLatency(50);
+    constexpr std::uint64_t kCharacters = 10;
+    constexpr std::uint64_t kBitsPerCharacter = 10;
+    const auto characters = std::chrono::milliseconds(
+        baud == 0 ? 0 : (kCharacters * kBitsPerCharacter * 1000 + baud - 1) / baud);
+    return std::max(kAdapterLatency, characters);
 }

@@ -1,7 +1,16 @@
 #pragma once
 #include <chrono>
 #include <cstddef>
+#include <cstdint>
 #include <string>
+
+// The instrument's command prompt.
+constexpr unsigned char kPrompt = '>';
+
+// How long the line must stay quiet after a prompt for the instrument to be at rest on it:
+// ten characters at the line's rate, and never less than a USB adapter's latency timer
+// (16 ms) several times over, which can hold back the rest of a burst.
+std::chrono::milliseconds RestTime(std::uint32_t baud);
 
 // The rule by which a prompt counts, fed the bytes as they come and asked as time passes,
 // so that the same rule serves a wait on one line and a search that follows many: the
@@ -25,12 +34,9 @@ class PromptAtRest {
     Verdict Judge(Clock::time_point now) const;
     // When the verdict may next change if no byte comes.
     Clock::time_point WakeAt() const;
-    // The longest the rule can take from its start, in passes.
-    unsigned MostPasses() const;
 
   private:
     Clock::time_point m_end;  // of the wait for the first prompt, then of the whole wait
-    unsigned m_passes;
     std::chrono::milliseconds m_rest;
     std::string* m_heard;
     bool m_prompted = false;

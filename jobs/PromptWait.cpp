@@ -10,10 +10,8 @@
 namespace {
 
 using Clock = std::chrono::steady_clock;
-constexpr auto kPass = std::chrono::milliseconds(1);
+constexpr auto kPass = probe_timing::kPass;
 constexpr std::size_t kBannerLimit = 160;
-
-enum class Heard { Enough, PassesOver, Stop };
 
 }  // namespace
 
@@ -40,127 +38,49 @@ bool DrainLine(CSerial& serial, const std::function<bool(unsigned char)>& take, 
     return read;
 }
 
-namespace {
-
-// Listens for passes milliseconds, the time that many passes of exactly 1 ms would take.
-// Each round drains the line byte by byte into take (true when the wait has what it
-// wanted) and asks enough whether the wait is over; otherwise it sleeps until bytes come,
-// a stop comes, wakeAt() or the end. A line that cannot be slept on is polled in 1 ms
-// passes through the stop event instead.
-template <typename Take, typename Enough, typename WakeAt>
-Heard Listen(CSerial& serial, CThread& job, unsigned passes, Take take, Enough enough,
-             WakeAt wakeAt) {
-    if (passes == 0) {
-        return Heard::PassesOver;
-    }
+bool WaitForChar(CSerial& serial, CThread& job, unsigned char target, unsigned passes,
+                 std::string* heard) {
+    bool found = false;
+    const auto take = [&](unsigned char byte) {
+        PromptAtRest::Keep(heard, byte);
+        found = byte == target;
+        return found;
+    };
+    // The time that many passes of exactly 1 ms would take.
     const Clock::time_point end = Clock::now() + passes * kPass;
     bool blocking = true;
     bool woken = false;  // the last sleep ended because input was waiting
-    for (;;) {
+    while (passes > 0) {
         bool taken = false;
         const bool read = DrainLine(serial, take, &taken);
-        if (taken || enough()) {
-            return Heard::Enough;
-        }
         // Also catches a stop event whose waits fail, which the descriptor cannot show.
-        if (job.IsStopRequested()) {
-            return Heard::Stop;
-        }
-        if (Clock::now() >= end) {
-            return Heard::PassesOver;
+        if (taken || job.IsStopRequested() || Clock::now() >= end) {
+            break;
         }
         // A line that wakes the sleep for input it then does not give would wake it at
         // once for ever: such a round takes a 1 ms pass instead.
         const bool sleepOnLine = blocking && (read || !woken);
         woken = false;
         if (sleepOnLine) {
-            switch (serial.WaitForInput(*job.GetStopEvent(), std::min(end, wakeAt()))) {
-                case platform::InputWait::Input:
-                    woken = true;
-                    continue;
-                case platform::InputWait::Stop:
-                    return Heard::Stop;
-                case platform::InputWait::Timeout:
-                    continue;
-                case platform::InputWait::Ended:
-                    // Polling a line that has ended for the rest of the wait would only hold
-                    // up the failure.
-                    return Heard::PassesOver;
-                case platform::InputWait::Failed:
-                case platform::InputWait::Unsupported:
-                    blocking = false;
-                    break;
+            const platform::InputWait wait = serial.WaitForInput(*job.GetStopEvent(), end);
+            if (wait == platform::InputWait::Input) {
+                woken = true;
+                continue;
             }
+            if (wait == platform::InputWait::Stop || wait == platform::InputWait::Ended) {
+                break;  // polling a line that has ended would only hold up the failure
+            }
+            if (wait == platform::InputWait::Timeout) {
+                continue;
+            }
+            blocking = false;  // Failed or Unsupported: the line is polled from now on
         }
         if (!job.SleepOrStop(1)) {
-            return Heard::Stop;
+            break;
         }
     }
-}
-
-constexpr Clock::time_point Never() {
-    return Clock::time_point::max();
-}
-
-}  // namespace
-
-bool WaitForChar(CSerial& serial, CThread& job, unsigned char target, unsigned passes,
-                 std::string* heard) {
-    bool found = false;
-    Listen(
-        serial, job, passes,
-        [&](unsigned char byte) {
-            PromptAtRest::Keep(heard, byte);
-            found = byte == target;
-            return found;
-        },
-        [] { return false; }, Never);
     // A stop makes the answer true whatever the line said.
     return job.IsStopRequested() || found;
-}
-
-std::chrono::milliseconds RestTime(std::uint32_t baud) {
-    constexpr std::chrono::milliseconds kAdapterLatency(50);
-    constexpr std::uint64_t kCharacters = 10;
-    constexpr std::uint64_t kBitsPerCharacter = 10;
-    const auto characters = std::chrono::milliseconds(
-        baud == 0 ? 0 : (kCharacters * kBitsPerCharacter * 1000 + baud - 1) / baud);
-    return std::max(kAdapterLatency, characters);
-}
-
-bool WaitForPromptAtRest(CSerial& serial, CThread& job, unsigned passes, std::string* heard) {
-    PromptAtRest rule(Clock::now(), passes, RestTime(serial.GetBaud()), heard);
-    Listen(
-        serial, job, rule.MostPasses(),
-        [&](unsigned char byte) {
-            rule.Take(byte, Clock::now());
-            return false;
-        },
-        [&] { return rule.Judge(Clock::now()) != PromptAtRest::Verdict::Waiting; },
-        [&] { return rule.WakeAt(); });
-    return job.IsStopRequested() || rule.Judge(Clock::now()) == PromptAtRest::Verdict::AtRest;
-}
-
-bool IsPromptAnswer(const std::string& heard) {
-    const bool text = std::all_of(heard.begin(), heard.end(), [](char c) {
-        return (c >= 0x20 && c < 0x7F) || c == '\r' || c == '\n' || c == '\t';
-    });
-    // An answer that filled the bound is a flood, and its true last byte was not kept.
-    return text && !heard.empty() && heard.size() < PromptAtRest::kHeardLimit &&
-           static_cast<unsigned char>(heard.back()) == kPrompt;
-}
-
-LineFeedAnswer AnswerToLineFeed(CSerial& serial, CThread& job, std::string& heard) {
-    heard.clear();
-    // A stop ends a write stuck on a line that takes no output as promptly as a wait.
-    if (serial.WritePort("\n", job.GetStopEvent().get()) != 1) {
-        return job.IsStopRequested() ? LineFeedAnswer::Prompt : LineFeedAnswer::WriteFailed;
-    }
-    // A '>' that more bytes follow is garbage or a stream that happened to hold one; an
-    // answer that is not text is line garbage or binary records.
-    const bool atRest = WaitForPromptAtRest(serial, job, kPromptPasses, &heard);
-    return job.IsStopRequested() || (atRest && IsPromptAnswer(heard)) ? LineFeedAnswer::Prompt
-                                                                      : LineFeedAnswer::NoPrompt;
 }
 
 std::string BannerText(const std::string& heard) {

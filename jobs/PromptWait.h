@@ -1,15 +1,15 @@
 #pragma once
-#include <chrono>
-#include <cstdint>
 #include <functional>
 #include <string>
+
+#include "jobs/ProbeTiming.h"
+#include "jobs/PromptAtRest.h"
 
 class CSerial;
 class CThread;
 
-// The instrument's command prompt, and the passes both jobs give it to come.
-constexpr unsigned char kPrompt = '>';
-constexpr unsigned kPromptPasses = 2000;
+// The passes both jobs give the instrument's prompt to come.
+constexpr unsigned kPromptPasses = probe_timing::kPromptPasses;
 
 // Waits for the target byte on the line for as long as the given number of 1 ms polling
 // passes would take. What has arrived is read byte by byte (up to the target); otherwise
@@ -26,32 +26,6 @@ bool WaitForChar(CSerial& serial, CThread& job, unsigned char target, unsigned p
 // one by one cannot hold the caller. Whether any byte was read.
 bool DrainLine(CSerial& serial, const std::function<bool(unsigned char)>& take,
                bool* taken = nullptr);
-
-// How long the line must stay quiet after a prompt for the instrument to be at rest on it:
-// ten characters at the line's rate, and never less than a USB adapter's latency timer
-// (16 ms) several times over, which can hold back the rest of a burst.
-std::chrono::milliseconds RestTime(std::uint32_t baud);
-
-// A prompt that the line then rests on, within the passes (the rule of PromptAtRest): the
-// first '>', then the line quiet for the rest time after a '>'. True on a stop. Bytes read
-// are appended to heard as by WaitForChar.
-bool WaitForPromptAtRest(CSerial& serial, CThread& job, unsigned passes, std::string* heard);
-
-// Whether what came back after a line feed is an instrument's answer: text (printable
-// characters and line ends) ending in the prompt. Binary records and line garbage are not.
-bool IsPromptAnswer(const std::string& heard);
-
-// What came of writing a line feed and waiting for the answer.
-enum class LineFeedAnswer {
-    Prompt,       // a prompt at rest, in an answer of text; or a stop came
-    NoPrompt,     // no such answer within the passes
-    WriteFailed,  // the line feed could not be written (the last error says why)
-};
-
-// Wakes the instrument with a line feed and waits for its prompt: within the prompt's
-// passes it must come and the line rest on it, and all that came back must be text.
-// What came back is left in heard.
-LineFeedAnswer AnswerToLineFeed(CSerial& serial, CThread& job, std::string& heard);
 
 // The instrument's printable words from what it sent before its prompt, its lines joined by
 // " / " and cut to a bound: "Brinevane 600 kHz ADCP / Firmware 51.40". Empty for none.

@@ -69,10 +69,10 @@ class StopTest : public SimulatedJobTest {
 TEST_F(StopTest, SearchDuringTheBreak) {
     StartSimulator({SimulatedLine::Silent()});
     StartSearch();
-    // The simulator sees a break begin (the input purge before it); the job then sleeps
-    // through the rest of its 300 ms, which no stop cuts short.
+    // The simulator sees a break begin (the input purge before it); a stop cuts the rest
+    // of its 300 ms short, with room for a worker that a loaded machine schedules late.
     ASSERT_TRUE(HoldsWithin([&] { return simulator->BreaksSeen(0) == 1; }));
-    EXPECT_LT(StopAndMeasure(), 1000);
+    EXPECT_LT(StopAndMeasure(), 250);
     ExpectPortFree();
 }
 

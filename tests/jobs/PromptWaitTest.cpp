@@ -10,6 +10,7 @@
 #include <tuple>
 
 #include "jobs/CThread.h"
+#include "jobs/ProbeLoop.h"
 #include "serial/CSerial.h"
 #include "serial/PortMap.h"
 #include "tests/platform/PtyPair.h"
@@ -186,7 +187,10 @@ TEST_F(PromptWaitOnATtyTest, TheRestIsCountedFromTheLastByteAndWakesTheWaitWhenI
     std::thread writer = After(
         milliseconds(rest / 2), [this] { pty.MasterWrite("x>"); }, sent);
     const rusage before = Usage();
-    EXPECT_TRUE(WaitForPromptAtRest(serial, job, kPromptPasses, nullptr));
+    ProbedLine probed(serial, "COM1", stop.get());
+    probed.StartAtLineFeed();
+    EXPECT_TRUE(ProbeLoop::RunOne(job, probed));
+    EXPECT_EQ(probed.probe.GetResult(), LineProbe::Result::Answered);
     const auto done = Clock::now();
     writer.join();
     const auto afterLast = std::chrono::duration_cast<milliseconds>(done - sent).count();

@@ -1,32 +1,17 @@
 // brinevane-probe: the instrument jobs from a terminal.
-#ifdef _WIN32
-// The console calls only: the window messages' names are the jobs' own here.
-#define NOUSER
-#define WIN32_LEAN_AND_MEAN
-#include <windows.h>
-#else
-#include <poll.h>
-#include <pthread.h>
-#include <signal.h>
-#include <sys/eventfd.h>
-#include <sys/signalfd.h>
-#include <unistd.h>
-#endif
-
 #include <CLI/CLI.hpp>
 #include <algorithm>
-#include <atomic>
 #include <cerrno>
 #include <csignal>
 #include <cstdio>
 #include <cstring>
 #include <iostream>
 #include <string>
-#include <thread>
 
 #include "jobs/CSearchThread.h"
 #include "jobs/JobMessages.h"
 #include "platform/CommDriverRegistry.h"
+#include "platform/ConsoleSignals.h"
 #include "platform/SerialDevices.h"
 #include "platform/Trace.h"
 #include "serial/BaudRates.h"
@@ -49,117 +34,6 @@ int UsageError(const std::string& text) {
     std::fprintf(stderr, "brinevane-probe: %s\nRun 'brinevane-probe --help' for usage.\n",
                  text.c_str());
     return kExitUsage;
-}
-
-#ifdef _WIN32
-// Ctrl-C, Ctrl-Break and a console that closes come to a handler on a thread the system
-// starts for it, which may take the host's locks; the run then reports the signal that
-// stands for each on POSIX.
-class SignalWatcher {
-  public:
-    explicit SignalWatcher(ConsoleJobHost& host) {
-        s_pHost = &host;
-        SetConsoleCtrlHandler(Handle, TRUE);
-    }
-    ~SignalWatcher() {
-        SetConsoleCtrlHandler(Handle, FALSE);
-        s_pHost = nullptr;
-    }
-    // 0 when no signal came; else the signal that stopped the run.
-    int Caught() const { return s_nCaught; }
-
-  private:
-    static BOOL WINAPI Handle(DWORD event) {
-        s_nCaught = event == CTRL_C_EVENT ? SIGINT : event == CTRL_BREAK_EVENT ? SIGBREAK : SIGTERM;
-        if (ConsoleJobHost* host = s_pHost) {
-            host->Interrupt();
-        }
-        return TRUE;
-    }
-
-    static inline std::atomic<ConsoleJobHost*> s_pHost{nullptr};
-    static inline std::atomic<int> s_nCaught{0};
-};
-
-#else
-// SIGINT, SIGTERM and SIGHUP (a terminal that went) are taken by a thread of their own
-// through a signalfd, and stop the job through the host's lock-taking Interrupt, which a
-// signal handler could not call. The thread wakes to end through an eventfd, which no
-// one outside can write: no signal can end the watch.
-class SignalWatcher {
-  public:
-    explicit SignalWatcher(ConsoleJobHost& host) : m_host(host) {
-        const sigset_t set = Signals();
-        pthread_sigmask(SIG_BLOCK, &set, nullptr);
-        m_signals = signalfd(-1, &set, SFD_CLOEXEC);
-        m_wake = eventfd(0, EFD_CLOEXEC);
-        if (m_signals >= 0 && m_wake >= 0) {
-            m_thread = std::thread([this] { Watch(); });
-        }
-    }
-    ~SignalWatcher() {
-        if (m_thread.joinable()) {
-            const std::uint64_t one = 1;
-            [[maybe_unused]] const ssize_t n = ::write(m_wake, &one, sizeof one);
-            m_thread.join();
-        }
-        for (const int fd : {m_signals, m_wake}) {
-            if (fd >= 0) {
-                ::close(fd);
-            }
-        }
-    }
-    // 0 when no signal came; else the signal that stopped the run.
-    int Caught() const { return m_caught; }
-
-  private:
-    static sigset_t Signals() {
-        sigset_t set;
-        sigemptyset(&set);
-        sigaddset(&set, SIGINT);
-        sigaddset(&set, SIGTERM);
-        sigaddset(&set, SIGHUP);
-        return set;
-    }
-    void Watch() {
-        for (;;) {
-            pollfd fds[2] = {{m_signals, POLLIN, 0}, {m_wake, POLLIN, 0}};
-            if (poll(fds, 2, -1) < 0) {
-                if (errno == EINTR) {
-                    continue;
-                }
-                return;
-            }
-            if ((fds[1].revents & POLLIN) != 0) {
-                return;
-            }
-            signalfd_siginfo info{};
-            if (::read(m_signals, &info, sizeof info) == static_cast<ssize_t>(sizeof info)) {
-                m_caught = static_cast<int>(info.ssi_signo);
-                m_host.Interrupt();
-            }
-        }
-    }
-
-    ConsoleJobHost& m_host;
-    int m_signals = -1;
-    int m_wake = -1;
-    std::thread m_thread;
-    std::atomic<int> m_caught{0};
-};
-#endif
-
-// Whether stderr is a terminal that shows the progress line's escape sequences (a Windows
-// console shows them only when asked to).
-bool ShowsProgress() {
-#ifdef _WIN32
-    const HANDLE console = GetStdHandle(STD_ERROR_HANDLE);
-    DWORD mode = 0;
-    return GetConsoleMode(console, &mode) != 0 &&
-           SetConsoleMode(console, mode | ENABLE_VIRTUAL_TERMINAL_PROCESSING) != 0;
-#else
-    return isatty(STDERR_FILENO) == 1;
-#endif
 }
 
 // Shows on a terminal what the job is probing, as the job says, and how far it has come.
@@ -338,8 +212,8 @@ int Run(int argc, char** argv) {
     }
 
     ConsoleJobHost host;
-    SignalWatcher signals(host);
-    const bool showProgress = !verbose && ShowsProgress();
+    const platform::ConsoleSignals signals([&host] { host.Interrupt(); });
+    const bool showProgress = !verbose && platform::ConsoleSignals::ErrorStreamShowsEscapes();
     if (verbose) {
         host.SetObserver([](const ConsoleJobHost::Notification& n) {
             std::fprintf(stderr, "notify %d %d %s %s\n", static_cast<int>(n.state),
@@ -361,13 +235,8 @@ int Run(int argc, char** argv) {
 }
 
 int main(int argc, char** argv) {
-    // A reader that has gone makes a write fail (EPIPE), reported as any failed write; the
-    // user signals mean nothing to this program and must not end a search half done.
-#ifndef _WIN32
-    std::signal(SIGPIPE, SIG_IGN);
-    std::signal(SIGUSR1, SIG_IGN);
-    std::signal(SIGUSR2, SIG_IGN);
-#endif
+    // A failed write is reported as any other; a user signal must not end a search half done.
+    platform::ConsoleSignals::IgnoreStraySignals();
     int status = kExitFailure;
     try {
         status = Run(argc, argv);

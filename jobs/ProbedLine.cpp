@@ -1,0 +1,42 @@
+#include "jobs/ProbedLine.h"
+
+#include "serial/CSerial.h"
+
+namespace {
+using Clock = LineProbe::Clock;
+}  // namespace
+
+ProbedLine::ProbedLine(CSerial& serial, std::string name, platform::Event* stop)
+    : m_serial(serial), m_name(std::move(name)), m_stop(stop) {}
+
+bool ProbedLine::BeginBreak() {
+    return m_serial.BeginBreak();
+}
+
+bool ProbedLine::EndBreak() {
+    return m_serial.EndBreak();
+}
+
+bool ProbedLine::WriteLineFeed() {
+    return m_serial.WritePort("\n", m_stop) == 1;
+}
+
+std::uint32_t ProbedLine::Baud() const {
+    return m_serial.GetBaud();
+}
+
+void ProbedLine::StartAtBreak() {
+    m_pollOnly = false;
+    m_pollNext = false;
+    probe.StartAtBreak(*this, Clock::now());
+}
+
+void ProbedLine::StartAtLineFeed() {
+    m_pollOnly = false;
+    m_pollNext = false;
+    probe.StartAtLineFeed(*this, Clock::now());
+}
+
+void ProbedLine::Step() {
+    probe.Step(*this, Clock::now());
+}
