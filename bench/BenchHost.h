@@ -7,11 +7,11 @@
 #include <mutex>
 
 #include "jobs/JobHost.h"
-#include "platform/NotifyTarget.h"
+#include "jobs/NotifyTarget.h"
 
 // A host of one job for measuring: an adapter of JobHost that stamps each notification as
 // it is posted and hands them to the measuring thread in order.
-class BenchHost : public platform::NotifyTarget {
+class BenchHost : public NotifyTarget {
   public:
     using Clock = std::chrono::steady_clock;
 

@@ -36,8 +36,8 @@
 #include "jobs/JobHost.h"
 #include "jobs/JobMessages.h"
 #include "jobs/PromptWait.h"
-#include "platform/Trace.h"
-#include "platform/WorkerThread.h"
+#include "platform/os/Trace.h"
+#include "platform/os/WorkerThread.h"
 #include "serial/CSerial.h"
 #include "serial/PortMap.h"
 

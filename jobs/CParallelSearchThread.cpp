@@ -7,8 +7,8 @@
 
 #include "jobs/ProbeLoop.h"
 #include "jobs/PromptWait.h"
-#include "platform/LastError.h"
-#include "platform/Trace.h"
+#include "platform/os/LastError.h"
+#include "platform/os/Trace.h"
 #include "serial/CSerial.h"
 #include "serial/PortMap.h"
 

@@ -1,8 +1,8 @@
 #include "jobs/CThread.h"
 
-#include "platform/Alert.h"
-#include "platform/LastError.h"
-#include "platform/Trace.h"
+#include "platform/os/Alert.h"
+#include "platform/os/LastError.h"
+#include "platform/os/Trace.h"
 
 CThread::CThread() = default;
 

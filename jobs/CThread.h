@@ -5,9 +5,9 @@
 #include <mutex>
 #include <string>
 
-#include "platform/Event.h"
-#include "platform/NotifyWindow.h"
-#include "platform/WorkerThread.h"
+#include "jobs/NotifyWindow.h"
+#include "platform/os/Event.h"
+#include "platform/os/WorkerThread.h"
 #include "serial/CObject.h"
 
 // The base of the instrument jobs: one object, one worker thread. The host makes the
@@ -18,7 +18,7 @@
 class CThread : public CObject {
   public:
     using EventPtr = std::shared_ptr<platform::Event>;
-    using WindowPtr = std::shared_ptr<platform::NotifyWindow>;
+    using WindowPtr = std::shared_ptr<NotifyWindow>;
 
     // What the job is probing now: the host shows it as it is, never a guess.
     struct Probing {

@@ -74,8 +74,8 @@ const JobHost::Kind kConnection{"program",
 
 }  // namespace
 
-JobHost::JobHost(platform::NotifyTarget& target)
-    : m_window(platform::NotifyWindow::Create(&target)),
+JobHost::JobHost(NotifyTarget& target)
+    : m_window(NotifyWindow::Create(&target)),
       m_stop(std::make_shared<platform::Event>()),
       m_stopped(std::make_shared<platform::Event>()) {}
 

@@ -4,8 +4,8 @@
 #include <string>
 
 #include "jobs/CThread.h"
+#include "jobs/NotifyTarget.h"
 #include "jobs/ProbeTiming.h"
-#include "platform/NotifyTarget.h"
 
 class CSearchThread;
 class CProgramThread;
@@ -42,7 +42,7 @@ class JobHost {
     };
 
     // The target receives the job's notifications, on the job's thread.
-    explicit JobHost(platform::NotifyTarget& target);
+    explicit JobHost(NotifyTarget& target);
     ~JobHost();
     JobHost(const JobHost&) = delete;
     JobHost& operator=(const JobHost&) = delete;
@@ -78,7 +78,7 @@ class JobHost {
   private:
     bool Start(CThread* job, const Kind& kind);
 
-    std::shared_ptr<platform::NotifyWindow> m_window;
+    std::shared_ptr<NotifyWindow> m_window;
     CThread::EventPtr m_stop;
     CThread::EventPtr m_stopped;
     CThread* m_job = nullptr;  // alive until stopped

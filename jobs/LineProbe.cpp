@@ -3,7 +3,7 @@
 #include <algorithm>
 
 #include "jobs/ProbeTiming.h"
-#include "platform/Trace.h"
+#include "platform/os/Trace.h"
 
 bool IsPromptAnswer(const std::string& heard) {
     const bool text = std::all_of(heard.begin(), heard.end(), [](char c) {

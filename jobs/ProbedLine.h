@@ -2,7 +2,7 @@
 #include <string>
 
 #include "jobs/LineProbe.h"
-#include "platform/Event.h"
+#include "platform/os/Event.h"
 
 class CSerial;
 

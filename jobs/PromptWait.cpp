@@ -4,7 +4,7 @@
 
 #include "jobs/CThread.h"
 #include "jobs/PromptAtRest.h"
-#include "platform/CommTypes.h"
+#include "platform/ports/CommTypes.h"
 #include "serial/CSerial.h"
 
 namespace {

@@ -5,9 +5,9 @@
 #include <string>
 #include <vector>
 
-#include "platform/CommPort.h"
-#include "platform/CommTypes.h"
-#include "platform/Event.h"
+#include "platform/os/Event.h"
+#include "platform/ports/CommPort.h"
+#include "platform/ports/CommTypes.h"
 #include "serial/CObject.h"
 
 // The serial link's own error codes, stored as the thread's last error.

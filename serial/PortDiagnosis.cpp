@@ -1,8 +1,8 @@
 #include "serial/PortDiagnosis.h"
 
-#include "platform/CommDriverRegistry.h"
-#include "platform/LastError.h"
-#include "platform/SerialDevices.h"
+#include "platform/devices/SerialDevices.h"
+#include "platform/os/LastError.h"
+#include "platform/ports/CommDriverRegistry.h"
 #include "serial/CSerial.h"
 #include "serial/PortMap.h"
 

@@ -7,9 +7,9 @@
 #include <set>
 #include <sstream>
 
-#include "platform/CommDriverRegistry.h"
-#include "platform/SerialDevices.h"
-#include "platform/Trim.h"
+#include "platform/devices/SerialDevices.h"
+#include "platform/os/Trim.h"
+#include "platform/ports/CommDriverRegistry.h"
 
 namespace {
 

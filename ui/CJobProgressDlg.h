@@ -6,7 +6,7 @@
 #include <memory>
 
 #include "jobs/JobHost.h"
-#include "platform/NotifyTarget.h"
+#include "jobs/NotifyTarget.h"
 
 class CSearchThread;
 class CProgramThread;
@@ -21,7 +21,7 @@ class CJobProgressDlg;
 // go through the job host, and move the bar; the final one stores a search result, stops
 // the job and ends the dialog with 1 (success) or 0 (failure). Under the bar it shows what
 // the job is probing, and for the search how far it has come and a Cancel button.
-class CJobProgressDlg : public QDialog, public platform::NotifyTarget {
+class CJobProgressDlg : public QDialog, public NotifyTarget {
     Q_OBJECT
   public:
     enum Mode : int { MODE_SEARCH = 1, MODE_CONNECTION = 2 };

@@ -8,7 +8,7 @@
 #include <QThread>
 #include <cstdio>
 
-#include "platform/Alert.h"
+#include "platform/os/Alert.h"
 #include "res/version.h"
 #include "ui/CCommDlg.h"
 #include "ui/CFinishDlg.h"

@@ -17,9 +17,9 @@
 #include <thread>
 #include <vector>
 
-#include "platform/NetworkCommPort.h"
-#include "platform/Rfc2217CommDriver.h"
-#include "platform/TelnetCodec.h"
+#include "platform/ports/net/NetworkCommPort.h"
+#include "platform/ports/net/Rfc2217CommDriver.h"
+#include "platform/ports/net/TelnetCodec.h"
 
 namespace {
 

@@ -11,11 +11,11 @@
 #include <tuple>
 #include <vector>
 
-#include "platform/Alert.h"
-#include "platform/Event.h"
-#include "platform/NotifyTarget.h"
-#include "platform/NotifyWindow.h"
-#include "platform/WorkerThread.h"
+#include "jobs/NotifyTarget.h"
+#include "jobs/NotifyWindow.h"
+#include "platform/os/Alert.h"
+#include "platform/os/Event.h"
+#include "platform/os/WorkerThread.h"
 
 namespace {
 
@@ -39,7 +39,7 @@ bool Eventually(Condition condition, int timeoutMs = 3000) {
     return true;
 }
 
-class RecordingTarget : public platform::NotifyTarget {
+class RecordingTarget : public NotifyTarget {
   public:
     using Message = std::tuple<std::uint32_t, std::uintptr_t, std::intptr_t>;
     void Post(std::uint32_t message, std::uintptr_t wParam, std::intptr_t lParam) override {
@@ -113,7 +113,7 @@ class CThreadTest : public ::testing::Test {
 
     std::shared_ptr<std::atomic<int>> m_destroyed = std::make_shared<std::atomic<int>>(0);
     RecordingTarget m_target;
-    CThread::WindowPtr m_window = platform::NotifyWindow::Create(&m_target);
+    CThread::WindowPtr m_window = NotifyWindow::Create(&m_target);
     Events m_stop = std::make_shared<platform::Event>();
     Events m_stopped = std::make_shared<platform::Event>();
 };

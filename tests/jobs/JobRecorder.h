@@ -13,14 +13,14 @@
 
 #include "jobs/CThread.h"
 #include "jobs/JobMessages.h"
-#include "platform/NotifyTarget.h"
-#include "platform/NotifyWindow.h"
+#include "jobs/NotifyTarget.h"
+#include "jobs/NotifyWindow.h"
 #include "serial/PortMap.h"
 #include "tools/sim/InstrumentSimulator.h"
 
 // A host for one job in a test: records every (state, code) the job posts and stops it
 // with the hosts' protocol.
-class JobRecorder : public platform::NotifyTarget {
+class JobRecorder : public NotifyTarget {
   public:
     using Sequence = std::vector<std::pair<int, int>>;
 
@@ -70,7 +70,7 @@ class JobRecorder : public platform::NotifyTarget {
         return stopped->Wait(1000) == platform::WaitResult::Signaled;
     }
 
-    std::shared_ptr<platform::NotifyWindow> window = platform::NotifyWindow::Create(this);
+    std::shared_ptr<NotifyWindow> window = NotifyWindow::Create(this);
     CThread::EventPtr stop = std::make_shared<platform::Event>();
     CThread::EventPtr stopped = std::make_shared<platform::Event>();
 

@@ -7,8 +7,8 @@
 
 #include <cstdlib>
 
-#include "platform/CommDriverRegistry.h"
-#include "platform/LastError.h"
+#include "platform/os/LastError.h"
+#include "platform/ports/CommDriverRegistry.h"
 #include "serial/PortDiagnosis.h"
 #include "serial/PortMap.h"
 

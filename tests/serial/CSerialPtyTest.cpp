@@ -10,8 +10,8 @@
 #include <string>
 #include <thread>
 
-#include "platform/LastError.h"
-#include "platform/LineRate.h"
+#include "platform/os/LastError.h"
+#include "platform/ports/local/LineRate.h"
 #include "serial/CSerial.h"
 #include "serial/PortMap.h"
 #include "tests/platform/PtyPair.h"

@@ -7,7 +7,7 @@
 #include <cstdlib>
 #include <string>
 
-#include "platform/LastError.h"
+#include "platform/os/LastError.h"
 #include "serial/PortMap.h"
 #include "tests/support/FakeCommDriver.h"
 

@@ -14,7 +14,7 @@
 #include <fstream>
 #include <string>
 
-#include "platform/LastError.h"
+#include "platform/os/LastError.h"
 #include "serial/CSerial.h"
 #include "serial/PortDiagnosis.h"
 #include "tests/platform/PtyPair.h"

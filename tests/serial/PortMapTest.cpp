@@ -11,8 +11,8 @@
 #include <string>
 #include <vector>
 
-#include "platform/CommDriverRegistry.h"
-#include "platform/LastError.h"
+#include "platform/os/LastError.h"
+#include "platform/ports/CommDriverRegistry.h"
 #include "serial/PortDiagnosis.h"
 #include "tests/support/FakeCommDriver.h"
 

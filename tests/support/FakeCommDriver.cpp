@@ -5,8 +5,8 @@
 #include <cstdlib>
 #include <cstring>
 
-#include "platform/CommDriverRegistry.h"
-#include "platform/LastError.h"
+#include "platform/os/LastError.h"
+#include "platform/ports/CommDriverRegistry.h"
 
 namespace support {
 

@@ -8,7 +8,7 @@
 #include <string>
 #include <vector>
 
-#include "platform/CommDriver.h"
+#include "platform/ports/CommDriver.h"
 
 namespace support {
 

@@ -20,10 +20,10 @@
 #include <nlohmann/json.hpp>
 #include <thread>
 
-#include "platform/CommDriverRegistry.h"
-#include "platform/LastError.h"
-#include "platform/TcpLink.h"
-#include "platform/TelnetCodec.h"
+#include "platform/os/LastError.h"
+#include "platform/ports/CommDriverRegistry.h"
+#include "platform/ports/net/TcpLink.h"
+#include "platform/ports/net/TelnetCodec.h"
 #include "serial/PortMap.h"
 #include "tests/tools/ChildProcess.h"
 #include "tools/probe/ConsoleJobHost.h"

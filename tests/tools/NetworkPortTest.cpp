@@ -14,10 +14,10 @@
 #include <mutex>
 #include <thread>
 
-#include "platform/CommDriverRegistry.h"
-#include "platform/LastError.h"
-#include "platform/Rfc2217CommDriver.h"
-#include "platform/TelnetCodec.h"
+#include "platform/os/LastError.h"
+#include "platform/ports/CommDriverRegistry.h"
+#include "platform/ports/net/Rfc2217CommDriver.h"
+#include "platform/ports/net/TelnetCodec.h"
 #include "serial/PortDiagnosis.h"
 #include "serial/PortMap.h"
 #include "tests/tools/ChildProcess.h"

@@ -9,12 +9,12 @@
 
 #include "jobs/CThread.h"
 #include "jobs/JobHost.h"
-#include "platform/NotifyTarget.h"
+#include "jobs/NotifyTarget.h"
 
 // A console host of the instrument jobs: an adapter of JobHost that takes the job's posted
 // notifications on its own thread (the caller's), in order, and can be interrupted from
 // any other thread.
-class ConsoleJobHost : public platform::NotifyTarget {
+class ConsoleJobHost : public NotifyTarget {
   public:
     struct Notification {
         std::uint32_t message = 0;  // WM_SEARCH_NOTIFY or WM_PROGRAM_NOTIFY

@@ -9,8 +9,8 @@
 #include <cerrno>
 #include <cstdlib>
 
-#include "platform/DeviceHolders.h"
-#include "platform/LineRate.h"
+#include "platform/devices/DeviceHolders.h"
+#include "platform/ports/local/LineRate.h"
 
 namespace {
 

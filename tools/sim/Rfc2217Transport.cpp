@@ -9,7 +9,7 @@
 #include <cerrno>
 #include <utility>
 
-#include "platform/TcpLink.h"
+#include "platform/ports/net/TcpLink.h"
 
 Rfc2217Transport::Rfc2217Transport(Events& events, std::string listen, std::size_t index)
     : m_events(events), m_listen(std::move(listen)), m_index(index) {}

@@ -3,7 +3,7 @@
 #include <cstdint>
 #include <string>
 
-#include "platform/TelnetCodec.h"
+#include "platform/ports/net/TelnetCodec.h"
 #include "tools/sim/LineTransport.h"
 
 // A line served over RFC 2217 on a TCP port of its own, as a device server's port: one

@@ -1,0 +1,128 @@
+#include "platform/ports/CommDriverRegistry.h"
+
+#include <algorithm>
+#include <cctype>
+
+#include "platform/os/LastError.h"
+#ifdef _WIN32
+#include "platform/ports/local/Win32CommDriver.h"
+#else
+#include "platform/ports/local/TermiosCommDriver.h"
+#include "platform/ports/net/Rfc2217CommDriver.h"
+#include "platform/ports/net/SocketCommDriver.h"
+#endif
+
+namespace platform {
+namespace {
+
+// The system's own device names, served by its own serial driver.
+#ifdef _WIN32
+constexpr const char* kPathPrefix = "\\\\.\\";
+using SystemCommDriver = Win32CommDriver;
+#else
+constexpr const char* kPathPrefix = "/";
+using SystemCommDriver = TermiosCommDriver;
+#endif
+constexpr const char* kSchemeEnd = "://";
+
+// The system's prefix or a scheme in the URI sense ("rfc2217://", "socket://").
+bool IsPrefix(const std::string& prefix) {
+    if (prefix == kPathPrefix) {
+        return true;
+    }
+    const std::size_t end = prefix.find(kSchemeEnd);
+    if (end == 0 || end == std::string::npos || end + 3 != prefix.size() ||
+        std::isalpha(static_cast<unsigned char>(prefix[0])) == 0) {
+        return false;
+    }
+    return std::all_of(prefix.begin(), prefix.begin() + static_cast<std::ptrdiff_t>(end),
+                       [](char c) {
+                           return std::isalnum(static_cast<unsigned char>(c)) != 0 || c == '+' ||
+                                  c == '-' || c == '.';
+                       });
+}
+
+}  // namespace
+
+CommDriverRegistry& CommDriverRegistry::Process() {
+    static CommDriverRegistry* const registry = [] {
+        auto* made = new CommDriverRegistry();
+        made->Register(kPathPrefix, std::make_shared<SystemCommDriver>());
+#ifndef _WIN32
+        // The network drivers' links are BSD sockets, not yet Winsock.
+        made->Register(Rfc2217CommDriver::kScheme, std::make_shared<Rfc2217CommDriver>());
+        made->Register(SocketCommDriver::kScheme, std::make_shared<SocketCommDriver>());
+#endif
+        return made;
+    }();
+    return *registry;
+}
+
+bool CommDriverRegistry::Register(const std::string& prefix, std::shared_ptr<CommDriver> driver) {
+    if (!driver || !IsPrefix(prefix)) {
+        return false;
+    }
+    std::lock_guard<std::mutex> lock(m_mutex);
+    return m_drivers.emplace(prefix, std::move(driver)).second;
+}
+
+void CommDriverRegistry::Unregister(const std::string& prefix) {
+    std::lock_guard<std::mutex> lock(m_mutex);
+    m_drivers.erase(prefix);
+}
+
+std::shared_ptr<CommDriver> CommDriverRegistry::Find(const std::string& device) const {
+    std::lock_guard<std::mutex> lock(m_mutex);
+    std::shared_ptr<CommDriver> found;
+    std::size_t longest = 0;
+    for (const auto& [prefix, driver] : m_drivers) {
+        if (prefix.size() > longest && device.compare(0, prefix.size(), prefix) == 0) {
+            found = driver;
+            longest = prefix.size();
+        }
+    }
+    return found;
+}
+
+std::vector<std::string> CommDriverRegistry::Schemes() const {
+    std::lock_guard<std::mutex> lock(m_mutex);
+    std::vector<std::string> schemes;
+    for (const auto& entry : m_drivers) {
+        if (entry.first != kPathPrefix) {
+            schemes.push_back(entry.first);
+        }
+    }
+    return schemes;
+}
+
+std::vector<std::string> CommDriverRegistry::NameForms() const {
+    std::lock_guard<std::mutex> lock(m_mutex);
+    std::vector<std::string> forms;
+    for (const auto& entry : m_drivers) {
+        if (std::string form = entry.second->NameForm(); !form.empty()) {
+            forms.push_back(std::move(form));
+        }
+    }
+    return forms;
+}
+
+std::unique_ptr<CommPort> CommDriverRegistry::Open(const std::string& device, Event* stop) const {
+    const std::shared_ptr<CommDriver> driver = Find(device);
+    if (!driver) {
+        SetLastError(ErrorOfKind(ErrorKind::NotFound));
+        return nullptr;
+    }
+    return stop != nullptr ? driver->OpenWatching(device, *stop) : driver->Open(device);
+}
+
+bool CommDriverRegistry::OpenIsCheap(const std::string& device) const {
+    const std::shared_ptr<CommDriver> driver = Find(device);
+    return !driver || driver->OpenIsCheap();
+}
+
+bool CommDriverRegistry::Exists(const std::string& device) const {
+    const std::shared_ptr<CommDriver> driver = Find(device);
+    return driver && driver->Exists(device);
+}
+
+}  // namespace platform

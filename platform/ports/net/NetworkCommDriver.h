@@ -1,0 +1,24 @@
+#pragma once
+#include "platform/ports/CommDriver.h"
+
+namespace platform {
+
+// What the drivers of device servers' ports share: a name is the driver's scheme and the
+// server's "HOST:PORT", checked for its form only (Exists connects to nothing), and a
+// failure names the server's address and says what to check on the network or the server.
+class NetworkCommDriver : public CommDriver {
+  public:
+    explicit NetworkCommDriver(const char* scheme) : m_scheme(scheme) {}
+
+    bool Exists(const std::string& path) override;
+    bool OpenIsCheap() const override { return false; }
+    std::string NameForm() const override;
+    std::string NameProblem(const std::string& name) const override;
+    Failure DescribeOpenFailure(const std::string& name, const std::string& port,
+                                std::uint32_t error) const override;
+
+  private:
+    const char* m_scheme;
+};
+
+}  // namespace platform

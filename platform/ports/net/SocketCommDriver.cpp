@@ -1,0 +1,69 @@
+#include "platform/ports/net/SocketCommDriver.h"
+
+#include <cerrno>
+
+#include "platform/os/LastError.h"
+#include "platform/ports/net/NetworkCommPort.h"
+
+namespace platform {
+namespace {
+
+class SocketCommPort final : public NetworkCommPort {
+  public:
+    bool Connect(const std::string& address, std::chrono::milliseconds limit, int stopFd) {
+        Begin(stopFd);
+        if (!m_link.Connect(address, TcpLink::Clock::now() + limit, stopFd)) {
+            return false;
+        }
+        Begin(stopFd);
+        // What the server had waiting from the line before we came is no answer of ours.
+        return PurgeInput();
+    }
+    bool SetState(const LineState& state) override {
+        m_state = state;
+        return true;
+    }
+    bool SetBreak() override { return Refuse(); }
+    bool ClearBreak() override { return Refuse(); }
+    bool ControlsLine() const override { return false; }
+
+  protected:
+    bool Decode(const std::string& bytes) override {
+        Keep(bytes);
+        return true;
+    }
+    std::string Encode(const void* buffer, std::uint32_t count) override {
+        return std::string(static_cast<const char*>(buffer), count);
+    }
+
+  private:
+    static bool Refuse() {
+        SetLastError(kNoLineControl);
+        return false;
+    }
+};
+
+}  // namespace
+
+std::unique_ptr<CommPort> SocketCommDriver::Open(const std::string& path) {
+    return OpenPort(path, -1);
+}
+
+std::unique_ptr<CommPort> SocketCommDriver::OpenWatching(const std::string& path, Event& stop) {
+    return OpenPort(path, stop.Descriptor());
+}
+
+std::unique_ptr<CommPort> SocketCommDriver::OpenPort(const std::string& path, int stopFd) {
+    std::string address;
+    if (!TcpLink::AddressOf(path, kScheme, address)) {
+        SetLastError(ENOENT);
+        return nullptr;
+    }
+    auto port = std::make_unique<SocketCommPort>();
+    if (!port->Connect(address, m_connectLimit, stopFd)) {
+        return nullptr;
+    }
+    return port;
+}
+
+}  // namespace platform
