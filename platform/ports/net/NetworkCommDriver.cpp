@@ -7,6 +7,23 @@
 
 namespace platform {
 
+std::unique_ptr<CommPort> NetworkCommDriver::Open(const std::string& path) {
+    return OpenPort(path, -1);
+}
+
+std::unique_ptr<CommPort> NetworkCommDriver::OpenWatching(const std::string& path, Event& stop) {
+    return OpenPort(path, stop.Descriptor());
+}
+
+std::unique_ptr<CommPort> NetworkCommDriver::OpenPort(const std::string& path, int stopFd) {
+    std::string address;
+    if (!TcpLink::AddressOf(path, m_scheme, address)) {
+        SetLastError(ENOENT);
+        return nullptr;
+    }
+    return OpenAddress(address, stopFd);
+}
+
 bool NetworkCommDriver::Exists(const std::string& path) {
     std::string address;
     return TcpLink::AddressOf(path, m_scheme, address);

@@ -10,6 +10,9 @@ class NetworkCommDriver : public CommDriver {
   public:
     explicit NetworkCommDriver(const char* scheme) : m_scheme(scheme) {}
 
+    // Both open through OpenAddress; with a stop, the open and the port's waits watch it.
+    std::unique_ptr<CommPort> Open(const std::string& path) override;
+    std::unique_ptr<CommPort> OpenWatching(const std::string& path, Event& stop) override;
     bool Exists(const std::string& path) override;
     bool OpenIsCheap() const override { return false; }
     std::string NameForm() const override;
@@ -17,7 +20,14 @@ class NetworkCommDriver : public CommDriver {
     Failure DescribeOpenFailure(const std::string& name, const std::string& port,
                                 std::uint32_t error) const override;
 
+  protected:
+    // Connects to the server's "HOST:PORT" and sets the port up, never past a readable
+    // stopFd (-1: none). Null on failure, with the last error set.
+    virtual std::unique_ptr<CommPort> OpenAddress(const std::string& address, int stopFd) = 0;
+
   private:
+    std::unique_ptr<CommPort> OpenPort(const std::string& path, int stopFd);
+
     const char* m_scheme;
 };
 

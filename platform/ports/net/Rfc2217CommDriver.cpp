@@ -213,20 +213,7 @@ class Rfc2217CommPort final : public NetworkCommPort {
 
 }  // namespace
 
-std::unique_ptr<CommPort> Rfc2217CommDriver::Open(const std::string& path) {
-    return OpenPort(path, -1);
-}
-
-std::unique_ptr<CommPort> Rfc2217CommDriver::OpenWatching(const std::string& path, Event& stop) {
-    return OpenPort(path, stop.Descriptor());
-}
-
-std::unique_ptr<CommPort> Rfc2217CommDriver::OpenPort(const std::string& path, int stopFd) {
-    std::string address;
-    if (!TcpLink::AddressOf(path, kScheme, address)) {
-        SetLastError(ENOENT);
-        return nullptr;
-    }
+std::unique_ptr<CommPort> Rfc2217CommDriver::OpenAddress(const std::string& address, int stopFd) {
     auto port = std::make_unique<Rfc2217CommPort>(m_limits);
     if (!port->Connect(address, stopFd)) {
         return nullptr;

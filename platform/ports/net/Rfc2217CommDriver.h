@@ -26,11 +26,8 @@ class Rfc2217CommDriver : public NetworkCommDriver {
     Rfc2217CommDriver() : NetworkCommDriver(kScheme) {}
     explicit Rfc2217CommDriver(Limits limits) : NetworkCommDriver(kScheme), m_limits(limits) {}
 
-    std::unique_ptr<CommPort> Open(const std::string& path) override;
-    std::unique_ptr<CommPort> OpenWatching(const std::string& path, Event& stop) override;
-
   private:
-    std::unique_ptr<CommPort> OpenPort(const std::string& path, int stopFd);
+    std::unique_ptr<CommPort> OpenAddress(const std::string& address, int stopFd) override;
 
     Limits m_limits;
 };

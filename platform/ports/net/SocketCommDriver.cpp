@@ -45,20 +45,7 @@ class SocketCommPort final : public NetworkCommPort {
 
 }  // namespace
 
-std::unique_ptr<CommPort> SocketCommDriver::Open(const std::string& path) {
-    return OpenPort(path, -1);
-}
-
-std::unique_ptr<CommPort> SocketCommDriver::OpenWatching(const std::string& path, Event& stop) {
-    return OpenPort(path, stop.Descriptor());
-}
-
-std::unique_ptr<CommPort> SocketCommDriver::OpenPort(const std::string& path, int stopFd) {
-    std::string address;
-    if (!TcpLink::AddressOf(path, kScheme, address)) {
-        SetLastError(ENOENT);
-        return nullptr;
-    }
+std::unique_ptr<CommPort> SocketCommDriver::OpenAddress(const std::string& address, int stopFd) {
     auto port = std::make_unique<SocketCommPort>();
     if (!port->Connect(address, m_connectLimit, stopFd)) {
         return nullptr;

@@ -16,11 +16,8 @@ class SocketCommDriver : public NetworkCommDriver {
     explicit SocketCommDriver(std::chrono::milliseconds connectLimit = std::chrono::seconds(5))
         : NetworkCommDriver(kScheme), m_connectLimit(connectLimit) {}
 
-    std::unique_ptr<CommPort> Open(const std::string& path) override;
-    std::unique_ptr<CommPort> OpenWatching(const std::string& path, Event& stop) override;
-
   private:
-    std::unique_ptr<CommPort> OpenPort(const std::string& path, int stopFd);
+    std::unique_ptr<CommPort> OpenAddress(const std::string& address, int stopFd) override;
 
     std::chrono::milliseconds m_connectLimit;
 };
