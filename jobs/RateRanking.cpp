@@ -104,6 +104,7 @@ std::vector<std::int32_t> RateRanking::Ranked() const {
         return anyEvidence && a.first > b.first;
     });
     std::vector<std::int32_t> ranked;
+    ranked.reserve(scored.size());
     for (const auto& entry : scored) {
         ranked.push_back(entry.first);
     }

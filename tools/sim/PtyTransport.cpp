@@ -23,7 +23,7 @@ PtyTransport::PtyTransport(Events& events, std::uint32_t breakMs)
     : m_events(events), m_breakMs(breakMs) {}
 
 PtyTransport::~PtyTransport() {
-    Close();
+    PtyTransport::Close();  // this class's own: no dispatch during destruction
 }
 
 bool PtyTransport::Open(std::string& path, std::string& error) {

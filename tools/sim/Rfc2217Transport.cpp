@@ -15,7 +15,7 @@ Rfc2217Transport::Rfc2217Transport(Events& events, std::string listen, std::size
     : m_events(events), m_listen(std::move(listen)), m_index(index) {}
 
 Rfc2217Transport::~Rfc2217Transport() {
-    Close();
+    Rfc2217Transport::Close();  // this class's own: no dispatch during destruction
 }
 
 bool Rfc2217Transport::Open(std::string& path, std::string& error) {
