@@ -461,7 +461,8 @@ TEST_F(NameLookupTest, ANameServiceThatNeverAnswersEndsWithinTheConnectLimit) {
     kill(stopped.Pid(), SIGINT);
     const auto stop = Clock::now();
     EXPECT_EQ(stopped.Wait(seconds(10)), 128 + SIGINT);
-    EXPECT_LT(MsSince(stop), 1000);
+    // Not the 4.4 s left of the lookup's limit; a sanitizer build's exit under load is slow.
+    EXPECT_LT(MsSince(stop), 2500);
     EXPECT_EQ(stopped.err.find("Could not stop"), std::string::npos);
 }
 
