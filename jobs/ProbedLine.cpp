@@ -26,15 +26,19 @@ std::uint32_t ProbedLine::Baud() const {
 }
 
 void ProbedLine::StartAtBreak() {
-    m_pollOnly = false;
-    m_pollNext = false;
+    ForgetHowItWasWaitedOn();
     probe.StartAtBreak(*this, Clock::now());
 }
 
 void ProbedLine::StartAtLineFeed() {
+    ForgetHowItWasWaitedOn();
+    probe.StartAtLineFeed(*this, Clock::now());
+}
+
+// A new probe (a new rate) may wait on the line again, whatever the last one learnt.
+void ProbedLine::ForgetHowItWasWaitedOn() {
     m_pollOnly = false;
     m_pollNext = false;
-    probe.StartAtLineFeed(*this, Clock::now());
 }
 
 void ProbedLine::Step() {

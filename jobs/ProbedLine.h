@@ -27,6 +27,7 @@ class ProbedLine : public ProbeLine {
     LineProbe probe;
 
   private:
+    void ForgetHowItWasWaitedOn();
     friend class ProbeLoop;
 
     CSerial& m_serial;
