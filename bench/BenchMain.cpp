@@ -1,7 +1,8 @@
 // Measures the jobs against a simulator that bench/run starts in a process of its own
 // (BRINEVANE_PORTS set). Each command prints one JSON object on stdout.
 //
-//   brinevane-bench search             one search: wall and CPU seconds, what it found
+//   brinevane-bench search [parallel] [fast]
+//                                      one search: wall and CPU seconds, what it found
 //   brinevane-bench connect N          N connection runs: seconds to (PR_DONE, NOTIFY_END)
 //   brinevane-bench stop-idle N        N stops of a connection job idling after success
 //   brinevane-bench stop-wait N        N stops in the middle of a prompt wait (silent line)
@@ -10,6 +11,9 @@
 //                                      write to the wait's return
 //   brinevane-bench verdicts N         the rate a search reports for N random banners at
 //                                      each search rate, through the wire model (no ptys)
+//   brinevane-bench port-times N       the time to a confirmed find of one port, fast and in
+//                                      the fixed order, for the default banner and N random
+//                                      ones at each search rate, through the wire model
 #include <poll.h>
 #include <pty.h>
 #include <sys/resource.h>
@@ -17,6 +21,7 @@
 #include <time.h>
 #include <unistd.h>
 
+#include <algorithm>
 #include <atomic>
 #include <chrono>
 #include <cstdio>
@@ -40,6 +45,7 @@
 #include "platform/os/WorkerThread.h"
 #include "serial/CSerial.h"
 #include "serial/PortMap.h"
+#include "tools/sim/SimulatedInstrument.h"
 
 using nlohmann::json;
 using Clock = std::chrono::steady_clock;
@@ -75,11 +81,13 @@ BenchHost::Notification AwaitNotification(BenchHost& host, std::uintptr_t state,
     Fail("no notification (" + std::to_string(state) + ", " + std::to_string(code) + ")");
 }
 
-json Search(bool parallel) {
+json Search(bool parallel, bool fast) {
     BenchHost host;
     const double cpuBefore = CpuSeconds();
     const auto started = Clock::now();
-    if (!host.job.StartSearch(parallel ? new CParallelSearchThread() : new CSearchThread())) {
+    const RatePlan::Order order = fast ? RatePlan::Order::Likeliest : RatePlan::Order::Fixed;
+    if (!host.job.StartSearch(parallel ? new CParallelSearchThread(order)
+                                       : new CSearchThread(order))) {
         Fail("cannot start the search job");
     }
     BenchHost::Notification n{};
@@ -259,6 +267,48 @@ json Verdicts(int banners) {
     return {{"rates", rates}};
 }
 
+// Per instrument rate and order: the seconds and tries to a confirmed find for the default
+// banner, and over the random banners their mean and worst, and the finds at a wrong rate or
+// none.
+json PortTimes(int banners) {
+    json rates = json::array();
+    for (int r = 0; CSearchThread::kRates[r] != 0; ++r) {
+        const auto rate = static_cast<std::uint32_t>(CSearchThread::kRates[r]);
+        json entry = {{"rate", rate}};
+        for (const RatePlan::Order order : {RatePlan::Order::Likeliest, RatePlan::Order::Fixed}) {
+            const SearchVerdicts::PortSearch plain =
+                SearchVerdicts::SearchPort(SimulatedInstrument::kDefaultBanner, rate, order);
+            std::mt19937 random(20261209 + static_cast<unsigned>(r));
+            double sum = 0;
+            double worst = 0;
+            int worstTries = 0;
+            int wrong = 0;
+            for (int b = 0; b < banners; ++b) {
+                const SearchVerdicts::PortSearch search =
+                    SearchVerdicts::SearchPort(SearchVerdicts::RandomBanner(random), rate, order);
+                sum += search.seconds;
+                worst = std::max(worst, search.seconds);
+                worstTries = std::max(worstTries, search.tries);
+                wrong += search.rate != rate ? 1 : 0;
+            }
+            entry[order == RatePlan::Order::Likeliest ? "fast" : "fixed"] = {
+                {"default_s", plain.seconds},
+                {"default_tries", plain.tries},
+                {"default_found", plain.rate == rate},
+                {"mean_s", banners > 0 ? sum / banners : 0.0},
+                {"worst_s", worst},
+                {"worst_tries", worstTries},
+                {"wrong", wrong}};
+        }
+        rates.push_back(entry);
+    }
+    const SearchVerdicts::PortSearch silent =
+        SearchVerdicts::SearchPort("", 0, RatePlan::Order::Likeliest);
+    return {{"banners", banners},
+            {"rates", rates},
+            {"silent", {{"seconds", silent.seconds}, {"tries", silent.tries}}}};
+}
+
 int Argument(int argc, char** argv, int index, int fallback) {
     return argc > index ? std::atoi(argv[index]) : fallback;
 }
@@ -271,7 +321,8 @@ int main(int argc, char** argv) {
         std::fprintf(
             stderr,
             "usage: brinevane-bench search [parallel] | connect N | stop-idle N | stop-wait N | "
-            "sleep-loop SECONDS | prompt N | verdicts N  (port and rate from BENCH_PORT, "
+            "sleep-loop SECONDS | prompt N | verdicts N | port-times N  (port and rate from "
+            "BENCH_PORT, "
             "BENCH_BAUD)\n");
         return 2;
     }
@@ -284,7 +335,13 @@ int main(int argc, char** argv) {
 
     json result;
     if (command == "search") {
-        result = Search(argc > 2 && std::string(argv[2]) == "parallel");
+        bool parallel = false;
+        bool fast = false;
+        for (int i = 2; i < argc; ++i) {
+            parallel = parallel || std::string(argv[i]) == "parallel";
+            fast = fast || std::string(argv[i]) == "fast";
+        }
+        result = Search(parallel, fast);
     } else if (command == "connect") {
         result = Connect(Argument(argc, argv, 2, 20), settings);
     } else if (command == "stop-idle") {
@@ -297,6 +354,8 @@ int main(int argc, char** argv) {
         result = PromptLatency(Argument(argc, argv, 2, 200));
     } else if (command == "verdicts") {
         result = Verdicts(Argument(argc, argv, 2, 300));
+    } else if (command == "port-times") {
+        result = PortTimes(Argument(argc, argv, 2, 300));
     } else {
         Fail("unknown command '" + command + "'");
     }

@@ -44,6 +44,31 @@ int SearchVerdicts::ConfirmedRateIndex(const std::string& banner, std::uint32_t 
     return -1;
 }
 
+SearchVerdicts::PortSearch SearchVerdicts::SearchPort(const std::string& banner,
+                                                      std::uint32_t instrumentRate,
+                                                      RatePlan::Order order) {
+    WireLine::Clock::time_point now;
+    const WireLine::Clock::time_point start = now;
+    WireLine line("COM1", banner, instrumentRate, now);
+    RatePlan plan(order);
+    RatePlan::Try next;
+    PortSearch search;
+    while (plan.Next(next)) {
+        ++search.tries;
+        line.SetRate(static_cast<std::uint32_t>(next.rate));
+        LineProbe probe;
+        probe.StartAtBreak(line, now, next.how);
+        WireLine::Run({{&line, &probe}}, now, [&probe] { return probe.Done(); });
+        if (probe.GetResult() == LineProbe::Result::Answered) {
+            search.rate = static_cast<std::uint32_t>(next.rate);
+            break;
+        }
+        plan.Heard(probe.Heard());
+    }
+    search.seconds = std::chrono::duration<double>(now - start).count();
+    return search;
+}
+
 std::vector<SearchVerdicts::Tally> SearchVerdicts::Run(int banners, unsigned seed) {
     std::vector<Tally> tallies;
     std::mt19937 random(seed);

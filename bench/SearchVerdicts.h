@@ -5,6 +5,8 @@
 #include <string>
 #include <vector>
 
+#include "jobs/RatePlan.h"
+
 // The rate a search reports for instruments with random banners, worked out in process
 // through the wire model with the jobs' own probe. Before the mend a search took the first
 // rate whose garbage held a '>'; now the instrument must rest on its prompt and answer a
@@ -30,4 +32,15 @@ class SearchVerdicts {
     // receives the first rate whose answer to the break held a '>' (0: none).
     static int ConfirmedRateIndex(const std::string& banner, std::uint32_t rate,
                                   std::uint32_t* firstPrompt = nullptr);
+
+    // The search of one port in the given order, in virtual time: the rate it confirmed
+    // (0: none), the tries it made and the seconds from its first break to its verdict.
+    struct PortSearch {
+        std::uint32_t rate = 0;
+        int tries = 0;
+        double seconds = 0;
+    };
+    // instrumentRate 0: a silent port.
+    static PortSearch SearchPort(const std::string& banner, std::uint32_t instrumentRate,
+                                 RatePlan::Order order);
 };

@@ -13,21 +13,28 @@
 #include "serial/PortMap.h"
 
 struct CParallelSearchThread::Lane {
-    Lane(int number, const std::string& portName, platform::Event* stop)
-        : port(number), name(portName), line(*serial, portName, stop) {}
+    Lane(int number, const std::string& portName, platform::Event* stop, RatePlan::Order order,
+         int expected)
+        : port(number),
+          name(portName),
+          line(*serial, portName, stop),
+          plan(order),
+          counted(expected) {}
 
     int port = 0;
     std::string name;
     std::unique_ptr<CSerial> serial = std::make_unique<CSerial>();
     ProbedLine line;
-    int rateIndex = -1;
+    RatePlan plan;
+    RatePlan::Try current;        // the rate under probe (rateIndex -1 before the first)
+    int counted = 0;              // the probes the job's count holds for the port
     bool done = false;            // answered, finished without an answer, or let go
     std::uint32_t lineError = 0;  // the first rate the line could not be set to
 
-    std::int32_t Rate() const { return CSearchThread::kRates[rateIndex]; }
+    std::int32_t Rate() const { return current.rate; }
 };
 
-CParallelSearchThread::CParallelSearchThread() = default;
+CParallelSearchThread::CParallelSearchThread(RatePlan::Order order) : CSearchThread(order) {}
 
 CParallelSearchThread::~CParallelSearchThread() = default;
 
@@ -44,8 +51,8 @@ void CParallelSearchThread::OpenLanes() {
          port = m_pSerial->NextAvailablePort()) {
         Notify(WM_SEARCH_NOTIFY, SR_SEARCH, NOTIFY_BEGIN);
         PassOverMissing(port);
-        lanes.push_back(
-            std::make_unique<Lane>(port, PortMap::PortName(port), GetStopEvent().get()));
+        lanes.push_back(std::make_unique<Lane>(port, PortMap::PortName(port), GetStopEvent().get(),
+                                               m_order, TriesExpected()));
     }
     PassOverMissing(0);
     // Every line opens at once: a device server's port can take its whole limit to
@@ -78,24 +85,25 @@ void CParallelSearchThread::OpenLanes() {
 }
 
 void CParallelSearchThread::StartRate(Lane& lane) {
-    for (++lane.rateIndex; kRates[lane.rateIndex] != 0; ++lane.rateIndex) {
-        const std::int32_t rate = lane.Rate();
-        TRACE("Searching %s at %d baud.\n", lane.name.c_str(), static_cast<int>(rate));
+    while (lane.plan.Next(lane.current)) {
+        NoteTry(lane.name, lane.current);
         ++m_probing.probe;
         ShowProbing();
-        lane.serial->SetBaud(static_cast<std::uint32_t>(rate));
+        lane.serial->SetBaud(static_cast<std::uint32_t>(lane.Rate()));
         if (!lane.serial->ConfigPort()) {
             // As one port after another: a rate the line cannot run at is not probed.
             if (lane.lineError == 0) {
                 lane.lineError = platform::GetLastError();
             }
         } else {
-            lane.line.StartAtBreak();
+            lane.line.StartAtBreak(lane.current.how);
             if (!lane.line.probe.Done()) {
                 return;
             }
         }
         Notify(WM_SEARCH_NOTIFY, SR_SEARCH, NOTIFY_END);
+        lane.plan.Heard(std::string());
+        Reckon(lane.plan, lane.counted);
     }
     lane.done = true;
     RecordSilent(lane.name, lane.lineError);
@@ -107,12 +115,14 @@ void CParallelSearchThread::StartRate(Lane& lane) {
 void CParallelSearchThread::EndRate(Lane& lane) {
     Notify(WM_SEARCH_NOTIFY, SR_SEARCH, NOTIFY_END);
     if (lane.line.probe.GetResult() != LineProbe::Result::Answered) {
+        lane.plan.Heard(lane.line.probe.Heard());
+        Reckon(lane.plan, lane.counted);
         StartRate(lane);
         return;
     }
     TRACE("Brinevane found at %s, %d baud.\n", lane.name.c_str(), static_cast<int>(lane.Rate()));
     lane.done = true;
-    m_race.Answered(lane.port, lane.rateIndex);
+    m_race.Answered(lane.port, lane.current.rateIndex);
     ShowProbing();
 }
 
@@ -132,7 +142,7 @@ bool CParallelSearchThread::Settle() {
 
 void CParallelSearchThread::Release(Lane& lane) {
     // The probes it will not make leave the count, as those of a port passed over do.
-    m_probing.probes -= static_cast<int>(kSearchRateCount) - (lane.rateIndex + 1);
+    m_probing.probes -= lane.counted - lane.plan.Made();
     lane.done = true;
     lane.line.Abandon();
     lane.serial->Close();
@@ -143,7 +153,7 @@ void CParallelSearchThread::ShowProbing() {
     std::map<std::int32_t, std::string> byRate;  // in rate order, not the search's: short
     m_probing.atOnce = 0;
     for (const auto& lane : m_lanes) {
-        if (lane->done || lane->rateIndex < 0) {
+        if (lane->done || lane->current.rateIndex < 0) {
             continue;  // finished, or its first rate not begun
         }
         std::string& names = byRate[lane->Rate()];

@@ -81,8 +81,14 @@ void CProgramThread::Run() {
                 m_failure.portName = portName;
                 m_failure.baud = static_cast<std::int32_t>(
                     CSerial::ValidateBaud(static_cast<std::uint32_t>(baud)));
-                SetProbing(
-                    {portName, PortMap::Current()->Resolve(portName), m_failure.baud, 1, 1, 1, {}});
+                SetProbing({portName,
+                            PortMap::Current()->Resolve(portName),
+                            m_failure.baud,
+                            1,
+                            1,
+                            1,
+                            {},
+                            {}});
                 if (!m_pSerial->Open(portName, static_cast<std::uint32_t>(baud), 0, 0, 8, 4096,
                                      4096, GetStopEvent().get())) {
                     m_failure.error = platform::GetLastError();

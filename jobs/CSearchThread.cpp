@@ -62,7 +62,7 @@ std::string SearchFailure::Code() const {
     return FirstWithCode(*this, {kSilent}) != nullptr ? "no-prompt" : ports.front().code;
 }
 
-CSearchThread::CSearchThread() = default;
+CSearchThread::CSearchThread(RatePlan::Order order) : m_order(order) {}
 
 CSearchThread::~CSearchThread() {
     delete m_pSerial;
@@ -97,9 +97,9 @@ bool CSearchThread::WaitForChar(unsigned char target, unsigned passes, std::stri
     return ::WaitForChar(*m_pSerial, *this, target, passes, heard);
 }
 
-bool CSearchThread::Probe(const char* portName, std::string& heard) {
+bool CSearchThread::Probe(const char* portName, const ProbeBreak& how, std::string& heard) {
     ProbedLine line(*m_pSerial, portName, GetStopEvent().get());
-    line.StartAtBreak();
+    line.StartAtBreak(how);
     if (!ProbeLoop::RunOne(*this, line) || IsStopRequested()) {
         return true;  // a stop ends the probe as a prompt would
     }
@@ -114,7 +114,7 @@ void CSearchThread::RecordFailure(const std::string& portName, std::uint32_t err
 
 void CSearchThread::PassOver(const std::string& portName, std::uint32_t error) {
     RecordFailure(portName, error);
-    m_probing.probes -= static_cast<int>(kSearchRateCount);  // none of its rates is probed
+    m_probing.probes -= TriesExpected();  // none of its rates is probed
     SetProbing(m_probing);
 }
 
@@ -131,13 +131,34 @@ void CSearchThread::PassOverMissing(int belowPort) {
     m_nRecordedUpTo = belowPort == 0 ? PortMap::kMaxPorts : belowPort;
 }
 
+void CSearchThread::NoteTry(const std::string& portName, const RatePlan::Try& next) {
+    const std::string what = portName + " at " + std::to_string(next.rate) + " baud";
+    if (next.reason.empty()) {
+        TRACE("Searching %s.\n", what.c_str());
+        m_probing.tries.push_back(what);
+    } else {
+        TRACE("Searching %s: %s.\n", what.c_str(), next.reason.c_str());
+        m_probing.tries.push_back(what + ": " + next.reason);
+    }
+}
+
+void CSearchThread::Reckon(const RatePlan& plan, int& counted) {
+    const int expected = plan.Made() + plan.Left();
+    m_probing.probes += expected - counted;
+    counted = expected;
+}
+
 bool CSearchThread::ProbeRates(const std::string& portName, int& rateIndex) {
     std::uint32_t lineError = 0;
     m_probing.portName = portName;
     m_probing.device = PortMap::Current()->Resolve(portName);
-    for (rateIndex = 0; kRates[rateIndex] != 0; ++rateIndex) {
-        const std::int32_t rate = kRates[rateIndex];
-        TRACE("Searching %s at %d baud.\n", portName.c_str(), static_cast<int>(rate));
+    RatePlan plan(m_order);
+    int counted = TriesExpected();
+    RatePlan::Try next;
+    while (plan.Next(next)) {
+        rateIndex = next.rateIndex;
+        const std::int32_t rate = next.rate;
+        NoteTry(portName, next);
         m_probing.baud = rate;
         ++m_probing.probe;
         SetProbing(m_probing);
@@ -150,7 +171,7 @@ bool CSearchThread::ProbeRates(const std::string& portName, int& rateIndex) {
         if (!configured && lineError == 0) {
             lineError = platform::GetLastError();
         }
-        const bool answered = configured && Probe(portName.c_str(), heard);
+        const bool answered = configured && Probe(portName.c_str(), next.how, heard);
         if (answered && !IsStopRequested()) {
             m_strBanner = BannerText(heard);
         }
@@ -159,7 +180,10 @@ bool CSearchThread::ProbeRates(const std::string& portName, int& rateIndex) {
             TRACE("Brinevane found at %s, %d baud.\n", portName.c_str(), static_cast<int>(rate));
             return true;
         }
+        plan.Heard(heard);
+        Reckon(plan, counted);
     }
+    SetProbing(m_probing);
     RecordSilent(portName, lineError);
     return false;
 }
@@ -242,8 +266,7 @@ void CSearchThread::Run() {
                 m_nRecordedUpTo = 0;
                 m_probing = Probing();
                 for (const PortInfo& info : PortMap::Current()->Ports()) {
-                    m_probing.probes +=
-                        m_pSerial->PortExists(info.number) ? static_cast<int>(kSearchRateCount) : 0;
+                    m_probing.probes += m_pSerial->PortExists(info.number) ? TriesExpected() : 0;
                 }
                 SetProbing(m_probing);
                 m_nState = SR_SEARCH;

@@ -6,6 +6,7 @@
 
 #include "jobs/CThread.h"
 #include "jobs/JobMessages.h"
+#include "jobs/RatePlan.h"
 #include "serial/BaudRates.h"
 
 class CSerial;
@@ -31,6 +32,7 @@ struct SearchFailure {
 // Finds an instrument: every existing port from COM1 up that can be opened, at each of
 // the eight search rates, with a 300 ms break and a wait for the prompt. The first port
 // and rate that answer are the result. Thread name "search"; posts WM_SEARCH_NOTIFY.
+// With the likeliest order, each port's rates are tried as its RatePlan ranks them.
 class CSearchThread : public CThread {
   public:
     // The searched rates in the order of trial, from the rate table. Ends with 0.
@@ -42,7 +44,7 @@ class CSearchThread : public CThread {
         return rates;
     }();
 
-    CSearchThread();
+    explicit CSearchThread(RatePlan::Order order = RatePlan::Order::Fixed);
     ~CSearchThread() override;
 
     bool Create(const char* name, WindowPtr notifyWnd, EventPtr stopEvent,
@@ -78,12 +80,20 @@ class CSearchThread : public CThread {
     // Records the ports of the map below the given number that the enumeration did not
     // hand out (0: all that are left): their devices are not there or are no serial lines.
     void PassOverMissing(int belowPort);
+    // Records a try about to be made on the port, with why it was chosen.
+    void NoteTry(const std::string& portName, const RatePlan::Try& next);
+    // Brings the probes expected in all up to date with what the port's plan now expects;
+    // counted is what the count holds for the port, and is updated.
+    void Reckon(const RatePlan& plan, int& counted);
+    // The tries a port is expected to take before its first.
+    int TriesExpected() const { return RatePlan(m_order).Left(); }
 
     CSerial* m_pSerial = nullptr;
     std::int32_t m_nState = SR_INIT;
     std::string m_strBanner;
     SearchFailure m_failure;
     Probing m_probing;  // the job's own copy of what it shows its host
+    const RatePlan::Order m_order;
 
   private:
     // Probes the open port at each rate until one answers; true when one did. When none
@@ -92,8 +102,8 @@ class CSearchThread : public CThread {
     // Records the port as passed over because it could not be opened.
     void PassOver(const std::string& portName, std::uint32_t error);
     // Probes the open port at the line's rate: a break, a prompt at rest, a line feed it
-    // answers. True when confirmed or a stop came.
-    bool Probe(const char* portName, std::string& heard);
+    // answers. True when confirmed or a stop came. heard: what came after the break.
+    bool Probe(const char* portName, const ProbeBreak& how, std::string& heard);
 
     std::int32_t m_nFoundBaud = 0;
     std::int32_t m_nFoundPort = 0;

@@ -6,16 +6,16 @@
 #include "platform/os/Trace.h"
 
 bool IsPromptAnswer(const std::string& heard) {
-    const bool text = std::all_of(heard.begin(), heard.end(), [](char c) {
-        return (c >= 0x20 && c < 0x7F) || c == '\r' || c == '\n' || c == '\t';
-    });
+    const bool text = std::all_of(heard.begin(), heard.end(),
+                                  [](char c) { return IsTextByte(static_cast<unsigned char>(c)); });
     // An answer that filled the bound is a flood, and its true last byte was not kept.
     return text && !heard.empty() && heard.size() < PromptAtRest::kHeardLimit &&
            static_cast<unsigned char>(heard.back()) == kPrompt;
 }
 
-void LineProbe::StartAtBreak(ProbeLine& line, Clock::time_point now) {
+void LineProbe::StartAtBreak(ProbeLine& line, Clock::time_point now, const ProbeBreak& how) {
     m_fromBreak = true;
+    m_how = how;
     m_result = Result::None;
     m_heard.clear();
     m_answer.clear();
@@ -27,7 +27,7 @@ void LineProbe::StartAtBreak(ProbeLine& line, Clock::time_point now) {
         return;
     }
     m_phase = Phase::Break;
-    m_breakEnd = now + probe_timing::kBreak;
+    m_breakEnd = now + how.length;
 }
 
 void LineProbe::StartAtLineFeed(ProbeLine& line, Clock::time_point now) {
@@ -41,7 +41,9 @@ void LineProbe::Listen(Phase phase, std::string& heard, const ProbeLine& line,
                        Clock::time_point now) {
     heard.clear();
     m_lineEnded = false;
-    m_rule.emplace(now, probe_timing::kPromptPasses, RestTime(line.Baud()), &heard);
+    // The answer to the line feed is given the search's own passes, whatever the try.
+    const unsigned passes = phase == Phase::Prompt ? m_how.passes : probe_timing::kPromptPasses;
+    m_rule.emplace(now, passes, RestTime(line.Baud()), &heard);
     m_phase = phase;
 }
 
@@ -75,6 +77,11 @@ void LineProbe::Step(ProbeLine& line, Clock::time_point now) {
                     return;
                 }
                 Listen(Phase::Prompt, m_heard, line, now);
+                if (m_how.followGarbage) {
+                    m_rule->FollowGarbage(
+                        now + CharactersTime(probe_timing::kLongestAnswerChars, line.Baud()),
+                        probe_timing::kGarbageQuiet);
+                }
                 continue;
 
             case Phase::Prompt:

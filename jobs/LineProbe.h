@@ -5,11 +5,20 @@
 #include <string>
 
 #include "jobs/ProbeLine.h"
+#include "jobs/ProbeTiming.h"
 #include "jobs/PromptAtRest.h"
 
 // Whether what came back after a line feed is an instrument's answer: text (printable
 // characters and line ends) ending in the prompt. Binary records and line garbage are not.
 bool IsPromptAnswer(const std::string& heard);
+
+// How a probe from the break goes: the search's own break and passes, or a quick try's
+// (see PromptAtRest::FollowGarbage). What confirms a prompt is the same for both.
+struct ProbeBreak {
+    std::chrono::milliseconds length = probe_timing::kBreak;
+    unsigned passes = probe_timing::kPromptPasses;
+    bool followGarbage = false;
+};
 
 // One probe of one line at its rate, as a state machine fed the bytes as they come and
 // stepped as time passes, so that one loop can follow any number of lines: purge and
@@ -35,7 +44,7 @@ class LineProbe {
     LineProbe(const LineProbe&) = delete;  // its rule keeps what it hears in its members
     LineProbe& operator=(const LineProbe&) = delete;
 
-    void StartAtBreak(ProbeLine& line, Clock::time_point now);
+    void StartAtBreak(ProbeLine& line, Clock::time_point now, const ProbeBreak& how = {});
     void StartAtLineFeed(ProbeLine& line, Clock::time_point now);
     // A byte read off the line while the probe listens.
     void Take(unsigned char byte, Clock::time_point now);
@@ -70,6 +79,7 @@ class LineProbe {
     Result m_result = Result::None;
     bool m_fromBreak = false;
     bool m_lineEnded = false;
+    ProbeBreak m_how;
     Clock::time_point m_breakEnd;
     std::optional<PromptAtRest> m_rule;  // of the phase that listens
     std::string m_heard;

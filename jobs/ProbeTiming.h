@@ -15,6 +15,18 @@ constexpr milliseconds kPass{1};
 constexpr unsigned kPromptPasses = 2000;
 // A probe that hears nothing costs its break and its wait for the prompt: 2.3 s.
 constexpr milliseconds kSilentProbe = kBreak + kPromptPasses * kPass;
+
+// The search that tries the likeliest rate first. After a try that heard nothing at all, a
+// longer break (an instrument may miss one while it boots or is busy, an adapter may lose
+// one sent just after a rate change), with the passes cut so that it costs what any silent
+// probe does.
+constexpr milliseconds kLongBreak{1000};
+constexpr unsigned kLongBreakPasses = (kSilentProbe - kLongBreak) / kPass;
+// Garbage that has stopped for this long has said what it had to say.
+constexpr milliseconds kGarbageQuiet{200};
+// While bytes keep coming, a try listens on up to the time of this many characters at its
+// rate: at 1200 baud a long banner cannot end in its prompt within the passes.
+constexpr unsigned kLongestAnswerChars = 512;
 // A finished job's idle pass, and how long its host waits for it to acknowledge a stop.
 constexpr std::uint32_t kIdleMs = 10;
 constexpr std::uint32_t kStopWaitMs = 1000;

@@ -25,9 +25,9 @@ std::uint32_t ProbedLine::Baud() const {
     return m_serial.GetBaud();
 }
 
-void ProbedLine::StartAtBreak() {
+void ProbedLine::StartAtBreak(const ProbeBreak& how) {
     ForgetHowItWasWaitedOn();
-    probe.StartAtBreak(*this, Clock::now());
+    probe.StartAtBreak(*this, Clock::now(), how);
 }
 
 void ProbedLine::StartAtLineFeed() {

@@ -19,7 +19,7 @@ class ProbedLine : public ProbeLine {
     const char* Name() const override { return m_name.c_str(); }
 
     // Starts the probe, or moves it on, on this line.
-    void StartAtBreak();
+    void StartAtBreak(const ProbeBreak& how = {});
     void StartAtLineFeed();
     void Step();
     void Abandon() { probe.Abandon(*this); }

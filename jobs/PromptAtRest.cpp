@@ -12,8 +12,21 @@ PromptAtRest::PromptAtRest(Clock::time_point start, unsigned passes, std::chrono
                            std::string* heard)
     : m_end(start + std::chrono::milliseconds(passes)), m_rest(rest), m_heard(heard) {}
 
+bool IsTextByte(unsigned char byte) {
+    return (byte >= 0x20 && byte < 0x7F) || byte == '\r' || byte == '\n' || byte == '\t';
+}
+
+void PromptAtRest::FollowGarbage(Clock::time_point longest, std::chrono::milliseconds quiet) {
+    m_follow = true;
+    m_longest = longest;
+    m_quiet = quiet;
+}
+
 void PromptAtRest::Take(unsigned char byte, Clock::time_point now) {
     Keep(m_heard, byte);
+    m_anyByte = true;
+    m_garbage = m_garbage || !IsTextByte(byte);
+    m_lastAny = now;
     if (!m_prompted && byte != kPrompt) {
         return;
     }
@@ -30,18 +43,34 @@ PromptAtRest::Verdict PromptAtRest::Judge(Clock::time_point now) const {
     if (m_onPrompt && now - m_lastByte >= m_rest) {
         return Verdict::AtRest;
     }
-    return now >= m_end ? Verdict::Over : Verdict::Waiting;
+    return now >= OverAt() ? Verdict::Over : Verdict::Waiting;
+}
+
+PromptAtRest::Clock::time_point PromptAtRest::OverAt() const {
+    if (!m_follow || !m_anyByte) {
+        return m_end;
+    }
+    const Clock::time_point quietFrom = m_lastAny + m_quiet;
+    // Bytes still coming hold the wait open past the passes, up to the longest.
+    Clock::time_point over = std::max(m_end, std::min(quietFrom, m_longest));
+    if (m_garbage && !m_onPrompt) {
+        over = std::min(over, quietFrom);
+    }
+    return over;
 }
 
 PromptAtRest::Clock::time_point PromptAtRest::WakeAt() const {
-    return m_onPrompt ? std::min(m_end, m_lastByte + m_rest) : m_end;
+    return m_onPrompt ? std::min(OverAt(), m_lastByte + m_rest) : OverAt();
+}
+
+std::chrono::milliseconds CharactersTime(std::uint64_t characters, std::uint32_t baud) {
+    constexpr std::uint64_t kBitsPerCharacter = 10;
+    return std::chrono::milliseconds(
+        baud == 0 ? 0 : (characters * kBitsPerCharacter * 1000 + baud - 1) / baud);
 }
 
 std::chrono::milliseconds RestTime(std::uint32_t baud) {
     constexpr std::chrono::milliseconds kAdapterLatency(50);
     constexpr std::uint64_t kCharacters = 10;
-    constexpr std::uint64_t kBitsPerCharacter = 10;
-    const auto characters = std::chrono::milliseconds(
-        baud == 0 ? 0 : (kCharacters * kBitsPerCharacter * 1000 + baud - 1) / baud);
-    return std::max(kAdapterLatency, characters);
+    return std::max(kAdapterLatency, CharactersTime(kCharacters, baud));
 }

@@ -9,4 +9,5 @@ struct RunSettings {
     std::string m_strPortName;       // "COM%d", empty at start
     std::int32_t m_nBaudRate = 0;    // bits per second, 0 at start
     bool m_bParallelSearch = false;  // the search probes every port at the same time
+    bool m_bFastSearch = false;      // the search tries each port's likeliest rate first
 };

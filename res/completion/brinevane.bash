@@ -13,7 +13,7 @@ _brinevane_probe() {
     done
     if [[ $cur == -* ]]; then
         local options='--help --version --verbose --json'
-        [[ $command == search ]] && options+=' --parallel'
+        [[ $command == search ]] && options+=' --parallel --fast'
         COMPREPLY=($(compgen -W "$options" -- "$cur"))
         return
     fi

@@ -27,8 +27,8 @@ using std::chrono::seconds;
 
 class ParallelSearchTest : public SimulatedJobTest {
   protected:
-    void StartSearch() {
-        job = new CParallelSearchThread();
+    void StartSearch(RatePlan::Order order = RatePlan::Order::Fixed) {
+        job = new CParallelSearchThread(order);
         ASSERT_TRUE(job->Create("search", host.window, host.stop, host.stopped));
     }
 
@@ -73,12 +73,26 @@ TEST_F(ParallelSearchTest, PortsAboveAnAnswerAreLetGoAtOnce) {
     EXPECT_EQ(simulator->BreaksSeen(2), 1);
 }
 
-// The three paths over the same random placements of instruments, through the wire model in
-// virtual time with the jobs' own probe: the search port by port (one probe at a time), the
-// search of every port at once (all of them in one loop, the race deciding), and the
-// connection (one probe from the line feed at the rate found). The searches must give the
-// same answer from the same probes: every port up to the answer probed at the same rates with
-// the same results, so the same notifications for each; and the connection must confirm it.
+TEST_F(ParallelSearchTest, FastAtOnceTheAnswerWaitsForTheSilentPortBelowToBePassedOver) {
+    StartSimulator({SimulatedLine::Silent(), SimulatedLine::AtRate(1200)});
+    const auto start = Clock::now();
+    StartSearch(RatePlan::Order::Likeliest);
+    EXPECT_EQ(FoundResult(seconds(10)), std::make_pair(2, 1200));
+    // COM1's two silent probes (4.6 s), not the eight of the fixed order.
+    EXPECT_GT(MsSince(start), 4500);
+    EXPECT_LT(MsSince(start), 2 * 2300 + 1500);
+    EXPECT_EQ(simulator->BreaksSeen(0), 2);
+    EXPECT_LE(simulator->BreaksSeen(1), 3);
+}
+
+// The paths over the same random placements of instruments, through the wire model in
+// virtual time with the jobs' own probe and rate plan: the search port by port (one probe at
+// a time), the search of every port at once (all of them in one loop, the race deciding),
+// each in the fixed order and the likeliest rate first, and the connection (one probe from
+// the line feed at the rate found). The searches in one order must give the same answer
+// from the same probes: every port up to the answer probed at the same rates with the same
+// results, so the same notifications for each; the two orders the same port and rate; and
+// the connection must confirm it.
 class SearchPathsTest : public ::testing::Test {
   protected:
     using Clock = WireLine::Clock;
@@ -108,7 +122,7 @@ class SearchPathsTest : public ::testing::Test {
                          : JobRecorder::Sequence{{1, 0}, {3, 2}};
     }
 
-    static Answer PortByPort(const std::vector<Port>& ports) {
+    static Answer PortByPort(const std::vector<Port>& ports, RatePlan::Order order) {
         Answer answer;
         Clock::time_point now;
         for (const Port& port : ports) {
@@ -116,31 +130,36 @@ class SearchPathsTest : public ::testing::Test {
                 continue;
             }
             const auto line = LineOf(port, now);
-            for (int r = 0; CSearchThread::kRates[r] != 0; ++r) {
-                line->SetRate(static_cast<std::uint32_t>(CSearchThread::kRates[r]));
+            RatePlan plan(order);
+            RatePlan::Try next;
+            while (plan.Next(next)) {
+                line->SetRate(static_cast<std::uint32_t>(next.rate));
                 LineProbe probe;
-                probe.StartAtBreak(*line, now);
+                probe.StartAtBreak(*line, now, next.how);
                 WireLine::Run({{line.get(), &probe}}, now, [&probe] { return probe.Done(); });
                 const bool answered = probe.GetResult() == LineProbe::Result::Answered;
                 answer.probes[port.number].push_back(answered);
                 if (answered) {
                     answer.port = port.number;
-                    answer.rateIndex = r;
+                    answer.rateIndex = next.rateIndex;
                     answer.ends = Ends(answer.port);
                     return answer;
                 }
+                plan.Heard(probe.Heard());
             }
         }
         answer.ends = Ends(0);
         return answer;
     }
 
-    static Answer AtOnce(const std::vector<Port>& ports) {
+    static Answer AtOnce(const std::vector<Port>& ports, RatePlan::Order order) {
         struct Lane {
+            explicit Lane(RatePlan::Order order) : plan(order) {}
             int port = 0;
             std::unique_ptr<WireLine> line;
             LineProbe probe;
-            int rateIndex = -1;
+            RatePlan plan;
+            RatePlan::Try current;
             bool done = false;
         };
         Clock::time_point now;
@@ -149,7 +168,7 @@ class SearchPathsTest : public ::testing::Test {
         std::vector<std::pair<WireLine*, LineProbe*>> probes;
         for (const Port& port : ports) {
             if (port.kind == Kind::Silent || port.kind == Kind::Instrument) {
-                lanes.push_back(std::make_unique<Lane>());
+                lanes.push_back(std::make_unique<Lane>(order));
                 lanes.back()->port = port.number;
                 lanes.back()->line = LineOf(port, now);
                 numbers.push_back(port.number);
@@ -159,13 +178,13 @@ class SearchPathsTest : public ::testing::Test {
         PortRace race(numbers);
         Answer answer;
         const auto next = [&](Lane& lane) {
-            if (CSearchThread::kRates[++lane.rateIndex] == 0) {
+            if (!lane.plan.Next(lane.current)) {
                 lane.done = true;
                 race.Finished(lane.port);
                 return;
             }
-            lane.line->SetRate(static_cast<std::uint32_t>(CSearchThread::kRates[lane.rateIndex]));
-            lane.probe.StartAtBreak(*lane.line, now);
+            lane.line->SetRate(static_cast<std::uint32_t>(lane.current.rate));
+            lane.probe.StartAtBreak(*lane.line, now, lane.current.how);
         };
         for (const auto& lane : lanes) {
             next(*lane);
@@ -177,8 +196,9 @@ class SearchPathsTest : public ::testing::Test {
                     answer.probes[lane->port].push_back(answered);
                     if (answered) {
                         lane->done = true;
-                        race.Answered(lane->port, lane->rateIndex);
+                        race.Answered(lane->port, lane->current.rateIndex);
                     } else {
+                        lane->plan.Heard(lane->probe.Heard());
                         next(*lane);
                     }
                 }
@@ -233,14 +253,28 @@ TEST_F(SearchPathsTest, RandomPlacementsGiveTheSameAnswerOnEveryPath) {
             }
             ports.push_back(port);
         }
-        const Answer byPort = PortByPort(ports);
-        const Answer atOnce = AtOnce(ports);
-        ASSERT_EQ(atOnce.port, byPort.port) << "trial " << trial;
-        ASSERT_EQ(atOnce.rateIndex, byPort.rateIndex) << "trial " << trial;
-        ASSERT_EQ(atOnce.ends, byPort.ends) << "trial " << trial;
-        for (const auto& [port, results] : byPort.probes) {
-            if (byPort.port == 0 || port <= byPort.port) {
-                ASSERT_EQ(atOnce.probes.at(port), results) << "trial " << trial << " COM" << port;
+        const Answer byPort = PortByPort(ports, RatePlan::Order::Fixed);
+        for (const RatePlan::Order order : {RatePlan::Order::Fixed, RatePlan::Order::Likeliest}) {
+            const Answer first =
+                order == RatePlan::Order::Fixed ? byPort : PortByPort(ports, order);
+            const Answer atOnce = AtOnce(ports, order);
+            const std::string where = "trial " + std::to_string(trial) +
+                                      (order == RatePlan::Order::Fixed ? " fixed" : " likeliest");
+            // An instrument answers at one rate only: either order finds it there.
+            ASSERT_EQ(first.port, byPort.port) << where;
+            ASSERT_EQ(first.rateIndex, byPort.rateIndex) << where;
+            ASSERT_EQ(atOnce.port, first.port) << where;
+            ASSERT_EQ(atOnce.rateIndex, first.rateIndex) << where;
+            ASSERT_EQ(atOnce.ends, first.ends) << where;
+            for (const auto& [port, results] : first.probes) {
+                if (first.port == 0 || port <= first.port) {
+                    ASSERT_EQ(atOnce.probes.at(port), results) << where << " COM" << port;
+                }
+                if (order == RatePlan::Order::Likeliest &&
+                    ports[static_cast<std::size_t>(port) - 1].kind == Kind::Silent) {
+                    // Two tries that hear nothing pass a port over.
+                    ASSERT_EQ(results.size(), 2U) << where << " COM" << port;
+                }
             }
         }
         if (byPort.port != 0) {

@@ -24,8 +24,8 @@ const auto kProbeLimit = milliseconds(3500);
 
 class SearchJobTest : public SimulatedJobTest {
   protected:
-    void StartSearch() {
-        job = new CSearchThread();
+    void StartSearch(RatePlan::Order order = RatePlan::Order::Fixed) {
+        job = new CSearchThread(order);
         ASSERT_TRUE(job->Create("search", host.window, host.stop, host.stopped));
     }
 
@@ -153,6 +153,60 @@ TEST_F(SearchJobTest, StopDuringAProbeEndsTheSearchWithoutAResult) {
     EXPECT_TRUE(host.Stop());
     const Sequence posted = host.Posted();
     EXPECT_EQ(std::count(posted.begin(), posted.end(), std::make_pair(2, 1)), 0);
+}
+
+// The likeliest rate first: the garbage heard at 9600 names the instrument's rate.
+TEST_F(SearchJobTest, FastSearchFindsAnInstrumentAtAnotherRateFromItsGarbage) {
+    StartSimulator({SimulatedLine::AtRate(4800)});
+    StartSearch(RatePlan::Order::Likeliest);
+    ASSERT_TRUE(host.WaitFor(SR_FOUND, NOTIFY_END, 3 * kProbeLimit));
+    const CThread::Probing probing = job->GetProbing();
+    ASSERT_GE(probing.tries.size(), 2U);
+    EXPECT_EQ(probing.tries[0], "COM1 at 9600 baud: the first rate");
+    EXPECT_EQ(probing.tries[1].rfind("COM1 at ", 0), 0U) << probing.tries[1];
+    EXPECT_NE(probing.tries[1].find(": garbage at 9600 points to "), std::string::npos)
+        << probing.tries[1];
+    EXPECT_EQ(FoundResult(milliseconds(0)), std::make_pair(1, 4800));
+    EXPECT_LE(simulator->BreaksSeen(0), 3);
+    EXPECT_EQ(simulator->LineFeedsSeen(0), 1);  // confirmed as ever, at 4800 only
+}
+
+TEST_F(SearchJobTest, FastSearchPassesOverAPortSilentAfterTwoBreaks) {
+    StartSimulator({SimulatedLine::Silent()});
+    const auto start = std::chrono::steady_clock::now();
+    StartSearch(RatePlan::Order::Likeliest);
+    ASSERT_TRUE(host.WaitFor(SR_ERROR, NOTIFY_FAIL, 2 * kProbeLimit));
+    const auto spent = std::chrono::steady_clock::now() - start;
+    // Two silent probes' worth (the second break longer, its wait shorter), not eight.
+    EXPECT_GE(spent, 2 * probe_timing::kSilentProbe - milliseconds(50));
+    EXPECT_LT(spent, 2 * kProbeLimit);
+    EXPECT_EQ(job->GetFailure().Code(), "no-prompt");
+    const CThread::Probing probing = job->GetProbing();
+    EXPECT_EQ(probing.probe, 2);
+    EXPECT_EQ(probing.probes, 2);  // the progress counted no more than were made
+    ASSERT_EQ(probing.tries.size(), 2U);
+    EXPECT_NE(probing.tries[1].find(": nothing heard at 9600: a longer break"), std::string::npos)
+        << probing.tries[1];
+    EXPECT_TRUE(host.Stop());
+    EXPECT_EQ(host.Posted(), (Sequence{{0, 0}, {1, 1}, {1, 0}, {1, 1}, {1, 1}, {1, 0}, {3, 2}}));
+    EXPECT_EQ(simulator->BreaksSeen(0), 2);
+}
+
+TEST_F(SearchJobTest, StopDuringAFastSearchsLongBreakEndsItWithoutAResult) {
+    StartSimulator({SimulatedLine::Silent()});
+    StartSearch(RatePlan::Order::Likeliest);
+    ASSERT_TRUE(host.WaitFor(SR_SEARCH, NOTIFY_BEGIN, seconds(2)));
+    // Inside the second probe's 1 s break, after the first probe's 2.3 s.
+    std::this_thread::sleep_for(probe_timing::kSilentProbe + milliseconds(400));
+    const auto start = std::chrono::steady_clock::now();
+    EXPECT_TRUE(host.Stop());
+    EXPECT_LT(std::chrono::steady_clock::now() - start, milliseconds(500));
+    const Sequence posted = host.Posted();
+    EXPECT_EQ(std::count(posted.begin(), posted.end(), std::make_pair(2, 1)), 0);
+    EXPECT_EQ(std::count(posted.begin(), posted.end(), std::make_pair(3, 2)), 0);
+    // The port is free again, its break let go.
+    CSerial next;
+    EXPECT_TRUE(next.Open("COM1", 9600, 0, 0, 8, 4096, 4096));
 }
 
 }  // namespace

@@ -48,7 +48,7 @@ TEST_F(ProbeCliTest, UsageErrorsExitWithTwo) {
     for (const std::vector<std::string>& args : std::vector<std::vector<std::string>>{
              {},
              {"scan"},
-             {"search", "--fast"},
+             {"search", "--slow"},
              {"connect", "COM1"},
              {"connect", "COM1", "fast"},
              {"connect", "COM1", "9600", "extra"},
@@ -107,6 +107,11 @@ TEST_F(ProbeCliTest, ParallelSearchGivesTheAnswerOfTheSearchPortByPort) {
     StartSimulator({SimulatedLine::AtRate(19200), SimulatedLine::AtRate(9600)});
     EXPECT_EQ(Probe({"search", "--parallel"}), 0) << err;
     EXPECT_EQ(out, "COM1 19200\n");
+    // The fast search too, and -v says why each rate was tried.
+    EXPECT_EQ(Probe({"-v", "search", "--fast", "--parallel"}), 0) << err;
+    EXPECT_EQ(out, "COM1 19200\n");
+    EXPECT_THAT(err, HasSubstr("try COM1 at 9600 baud: the first rate\n"));
+    EXPECT_THAT(err, HasSubstr("try COM1 at 115200 baud: garbage at 9600 points to"));
 }
 
 TEST_F(ProbeCliTest, SearchWithoutPortsFindsNothing) {

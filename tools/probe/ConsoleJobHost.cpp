@@ -89,14 +89,15 @@ bool ConsoleJobHost::BeginRun(Outcome& outcome) {
     return true;
 }
 
-ConsoleJobHost::Outcome ConsoleJobHost::RunSearch(bool parallel) {
+ConsoleJobHost::Outcome ConsoleJobHost::RunSearch(bool parallel, bool fast) {
     Outcome outcome;
     if (!BeginRun(outcome)) {
         return outcome;
     }
     JobHost host(*this);
-    CSearchThread* job =
-        parallel ? new (std::nothrow) CParallelSearchThread() : new (std::nothrow) CSearchThread();
+    const RatePlan::Order order = fast ? RatePlan::Order::Likeliest : RatePlan::Order::Fixed;
+    CSearchThread* job = parallel ? new (std::nothrow) CParallelSearchThread(order)
+                                  : new (std::nothrow) CSearchThread(order);
     if (!host.StartSearch(job)) {
         static_cast<JobHost::Outcome&>(outcome) = host.GetOutcome();
         outcome.status = Status::NotStarted;

@@ -50,8 +50,9 @@ class ConsoleJobHost : public NotifyTarget {
     CThread::Probing Probing() const;
 
     // Runs a job until its outcome, stops it and returns the outcome. One at a time.
-    // A parallel search probes every port at the same time, with the same answer.
-    Outcome RunSearch(bool parallel = false);
+    // A parallel search probes every port at the same time, with the same answer; a fast
+    // one tries each port's likeliest rate first.
+    Outcome RunSearch(bool parallel = false, bool fast = false);
     Outcome RunConnection(const std::string& portName, std::int32_t baud);
 
     // Stops the running job, or the next one at once; callable from any thread (not

@@ -7,6 +7,7 @@
 #include <cstring>
 #include <iostream>
 #include <string>
+#include <vector>
 
 #include "jobs/CSearchThread.h"
 #include "jobs/JobMessages.h"
@@ -163,6 +164,9 @@ int Run(int argc, char** argv) {
     CLI::App* search = app.add_subcommand("search", "Try every port at every rate for the prompt");
     bool parallel = false;
     search->add_flag("--parallel", parallel, "Search all ports at the same time");
+    bool fast = false;
+    search->add_flag("--fast", fast,
+                     "Try each port's likeliest rate first, read from what the rates tried heard");
     CLI::App* connect =
         app.add_subcommand("connect", "Check that the instrument answers on a port");
     std::string portName;
@@ -215,7 +219,13 @@ int Run(int argc, char** argv) {
     const platform::ConsoleSignals signals([&host] { host.Interrupt(); });
     const bool showProgress = !verbose && platform::ConsoleSignals::ErrorStreamShowsEscapes();
     if (verbose) {
-        host.SetObserver([](const ConsoleJobHost::Notification& n) {
+        std::size_t triesShown = 0;
+        host.SetObserver([&host, triesShown](const ConsoleJobHost::Notification& n) mutable {
+            // Each rate the search tries, and why, as the job recorded it.
+            const std::vector<std::string> tries = host.Probing().tries;
+            for (; triesShown < tries.size(); ++triesShown) {
+                std::fprintf(stderr, "try %s\n", tries[triesShown].c_str());
+            }
             std::fprintf(stderr, "notify %d %d %s %s\n", static_cast<int>(n.state),
                          static_cast<int>(n.code), StateName(n.message, n.state), CodeName(n.code));
         });
@@ -227,7 +237,7 @@ int Run(int argc, char** argv) {
 
     PortMap::Refresh();
     const ConsoleJobHost::Outcome outcome =
-        search->parsed() ? host.RunSearch(parallel) : host.RunConnection(portName, baud);
+        search->parsed() ? host.RunSearch(parallel, fast) : host.RunConnection(portName, baud);
     if (showProgress) {
         ClearProgressLine();
     }
