@@ -25,12 +25,13 @@ class ScriptedLine : public ProbeLine {
         return lets;
     }
     bool WriteLineFeed() override { return writes; }
-    std::uint32_t Baud() const override { return 9600; }
+    std::uint32_t Baud() const override { return baud; }
     const char* Name() const override { return "COM1"; }
 
     bool raises = true;
     bool lets = true;
     bool writes = true;
+    std::uint32_t baud = 9600;
     bool held = false;  // the line is in break
     int breaks = 0;
 };
@@ -99,6 +100,52 @@ TEST(LineProbeTest, ALineThatEndedEndsTheProbeWithoutItsTimeRunningOut) {
     probe.LineEnded();
     probe.Step(line, start + milliseconds(2));
     EXPECT_EQ(probe.GetResult(), Result::NoPrompt);
+}
+
+// A quick try moves on once a wrong rate's garbage has stopped, where the search's own probe
+// waits out its passes; and while text keeps coming it listens past the passes, so that a
+// long banner at 1200 baud can still end in its prompt.
+TEST(LineProbeTest, AQuickTryLeavesStoppedGarbageAndFollowsTextPastThePasses) {
+    const Clock::time_point start;
+    const Clock::time_point listening = start + probe_timing::kBreak;
+    const ProbeBreak quick{probe_timing::kBreak, probe_timing::kPromptPasses, true};
+    ScriptedLine line;
+    LineProbe plain;
+    LineProbe fast;
+    plain.StartAtBreak(line, start);
+    fast.StartAtBreak(line, start, quick);
+    for (LineProbe* probe : {&plain, &fast}) {
+        probe->Step(line, listening);
+        probe->Take(0xF3, listening + milliseconds(10));
+        probe->Take('>', listening + milliseconds(11));  // garbage can hold one
+        probe->Take(0x8C, listening + milliseconds(12));
+    }
+    const Clock::time_point quietEnd = listening + milliseconds(12) + probe_timing::kGarbageQuiet;
+    EXPECT_EQ(fast.WakeAt(), quietEnd);
+    fast.Step(line, quietEnd - milliseconds(1));
+    EXPECT_TRUE(fast.Listening());
+    fast.Step(line, quietEnd);
+    EXPECT_EQ(fast.GetResult(), Result::NoPrompt);
+    plain.Step(line, quietEnd + milliseconds(1000));
+    EXPECT_TRUE(plain.Listening());
+
+    // A 3 s banner at 1200 baud, a character every 8 ms, then its prompt.
+    line.baud = 1200;
+    plain.StartAtBreak(line, start);
+    fast.StartAtBreak(line, start, quick);
+    const Clock::time_point prompt = listening + milliseconds(3000);
+    for (LineProbe* probe : {&plain, &fast}) {
+        probe->Step(line, listening);
+        for (Clock::time_point at = listening; at < prompt; at += milliseconds(8)) {
+            probe->Take('a', at);
+            probe->Step(line, at);
+            ASSERT_GT(probe->WakeAt(), at);  // never a wake in the past: no spinning
+        }
+        probe->Take('>', prompt);
+        probe->Step(line, prompt + RestTime(1200));
+    }
+    EXPECT_EQ(plain.GetResult(), Result::NoPrompt);
+    EXPECT_EQ(fast.GetPhase(), LineProbe::Phase::Answer);  // the line feed that confirms it
 }
 
 }  // namespace
