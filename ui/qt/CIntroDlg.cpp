@@ -15,12 +15,11 @@ CIntroDlg::CIntroDlg(QWidget* parent) : CWizardPage(parent), m_ui(new Ui::CIntro
                                      .arg(QString::fromUtf8(wizard_text::kDemoLead),
                                           QString::fromUtf8(wizard_text::kDemoText)));
     m_ui->IDC_1003->setText(QString::fromUtf8(wizard_text::kSpecifyPort));
-    m_ui->IDC_PARALLEL_SEARCH->setText(QString::fromUtf8(wizard_text::kParallelSearch));
+    m_ui->IDC_QUICK_SEARCH->setText(QString::fromUtf8(wizard_text::kQuickSearch));
     m_ui->IDC_DEMO_TEXT->setVisible(CWizardApp::Instance().Demo());
-    connect(
-        m_ui->IDC_1003, &QCheckBox::toggled, m_ui->IDC_PARALLEL_SEARCH, [this](bool specifyPort) {
-            m_ui->IDC_PARALLEL_SEARCH->setEnabled(IntroPage::ParallelSearchEnabled(specifyPort));
-        });
+    connect(m_ui->IDC_1003, &QCheckBox::toggled, m_ui->IDC_QUICK_SEARCH, [this](bool specifyPort) {
+        m_ui->IDC_QUICK_SEARCH->setEnabled(IntroPage::QuickSearchEnabled(specifyPort));
+    });
 }
 
 CIntroDlg::~CIntroDlg() = default;
@@ -36,7 +35,7 @@ bool CIntroDlg::OnSetActive() {
 bool CIntroDlg::OnKillActive() {
     SetWizardButtons(kWizardButtonsBusy);
     IntroPage page(CWizardApp::Instance().Run());
-    if (page.OnKillActive(m_ui->IDC_1003->isChecked(), m_ui->IDC_PARALLEL_SEARCH->isChecked())) {
+    if (page.OnKillActive(m_ui->IDC_1003->isChecked(), m_ui->IDC_QUICK_SEARCH->isChecked())) {
         CJobProgressDlg search;
         search.SetMode(JobProgress::MODE_SEARCH);
         search.DoModal();

@@ -15,12 +15,13 @@ class IntroPage {
     explicit IntroPage(WizardRun& run) : m_run(run) {}
 
     // How to search means nothing to a user who gives the settings.
-    static bool ParallelSearchEnabled(bool specifyPort) { return !specifyPort; }
+    static bool QuickSearchEnabled(bool specifyPort) { return !specifyPort; }
 
     // The page is left with Next, with the state of its two boxes. True when the search must
     // run now; its result is not needed: a search that finds nothing leaves the settings as
-    // they were, and the user can still choose on the next page.
-    bool OnKillActive(bool specifyPort, bool parallelSearch);
+    // they were, and the user can still choose on the next page. The quick search probes
+    // every port at once, each at its likeliest rate first.
+    bool OnKillActive(bool specifyPort, bool quickSearch);
 
   private:
     WizardRun& m_run;

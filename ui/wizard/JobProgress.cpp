@@ -9,10 +9,12 @@
 #include "ui/wizard/WizardTexts.h"
 
 CSearchThread* JobProgress::NewSearchThread() const {
+    const RatePlan::Order order =
+        m_run.Settings().m_bFastSearch ? RatePlan::Order::Likeliest : RatePlan::Order::Fixed;
     if (m_run.Settings().m_bParallelSearch) {
-        return new (std::nothrow) CParallelSearchThread();
+        return new (std::nothrow) CParallelSearchThread(order);
     }
-    return new (std::nothrow) CSearchThread();
+    return new (std::nothrow) CSearchThread(order);
 }
 
 CProgramThread* JobProgress::NewProgramThread() const {

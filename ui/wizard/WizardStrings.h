@@ -19,7 +19,7 @@
     "the instrument is simulated by brinevane-sim on a pseudo-terminal; no real Brinevane ADCP " \
     "is used."
 #define WZ_SPECIFY_PORT "I would like to specify the port settings."
-#define WZ_PARALLEL_SEARCH "Search all ports at the same time"
+#define WZ_QUICK_SEARCH "Quick search: all ports at once, the likeliest baud rate first"
 #define WZ_COMM_TITLE "Communication Settings"
 #define WZ_SETTINGS_GROUP "Settings"
 #define WZ_PORT_LABEL "Serial Port:"

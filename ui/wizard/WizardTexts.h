@@ -21,7 +21,7 @@ inline constexpr char kIntroText[] = WZ_INTRO_TEXT;
 inline constexpr char kDemoLead[] = WZ_DEMO_LEAD;
 inline constexpr char kDemoText[] = WZ_DEMO_TEXT;
 inline constexpr char kSpecifyPort[] = WZ_SPECIFY_PORT;
-inline constexpr char kParallelSearch[] = WZ_PARALLEL_SEARCH;
+inline constexpr char kQuickSearch[] = WZ_QUICK_SEARCH;
 
 inline constexpr char kCommTitle[] = WZ_COMM_TITLE;
 inline constexpr char kSettingsGroup[] = WZ_SETTINGS_GROUP;

@@ -257,7 +257,7 @@ class WizardTest : public QObject {
         QVERIFY(text->text().contains("It said: Brinevane 600 kHz ADCP / Firmware version 51.40"));
     }
 
-    void parallelSearchFromTheFirstPage() {
+    void quickSearchFromTheFirstPage() {
         // The instrument on COM2 answers first, at 9600, but COM1's answer at 19200 is the
         // one a search port by port gives.
         InstrumentSimulator sim({SimulatedLine::AtRate(19200), SimulatedLine::AtRate(9600)});
@@ -265,16 +265,18 @@ class WizardTest : public QObject {
         MapPorts(sim, {"COM1", "COM2"});
         MessageRecorder messages;
         Wizard wizard;
-        auto* parallel = wizard.sheet.findChild<QCheckBox*>("IDC_PARALLEL_SEARCH");
-        QCOMPARE(parallel->text(), QStringLiteral("Search all ports at the same time"));
-        QVERIFY(!parallel->isChecked());
+        auto* quick = wizard.sheet.findChild<QCheckBox*>("IDC_QUICK_SEARCH");
+        QCOMPARE(quick->text(),
+                 QStringLiteral("Quick search: all ports at once, the likeliest baud rate first"));
+        QVERIFY(!quick->isChecked());
         wizard.SpecifyPort()->setChecked(true);
-        QVERIFY(!parallel->isEnabled());
+        QVERIFY(!quick->isEnabled());
         wizard.SpecifyPort()->setChecked(false);
-        parallel->setChecked(true);
+        quick->setChecked(true);
         wizard.Press(QWizard::NextButton);
         QVERIFY(messages.Texts().isEmpty());
         QVERIFY(Wizard::Settings().m_bParallelSearch);
+        QVERIFY(Wizard::Settings().m_bFastSearch);
         QCOMPARE(Wizard::Settings().m_strPortName, std::string("COM1"));
         QCOMPARE(Wizard::Settings().m_nBaudRate, 19200);
     }

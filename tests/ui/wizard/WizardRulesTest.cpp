@@ -46,7 +46,7 @@ TEST(WizardTexts, VersionSuffixHidesTheBuildNumber) {
 
 TEST(IntroPage, TheBoxTakesTheDefaultsAndTheSearchLeavesTheSettings) {
     WizardRun run;
-    run.Settings() = {"COM3", 19200, false};
+    run.Settings() = {"COM3", 19200, false, false};
     IntroPage page(run);
     EXPECT_FALSE(page.OnKillActive(true, true));  // no search, whatever was found before
     EXPECT_EQ(run.Settings().m_strPortName, "COM1");
@@ -56,7 +56,9 @@ TEST(IntroPage, TheBoxTakesTheDefaultsAndTheSearchLeavesTheSettings) {
     EXPECT_TRUE(page.OnKillActive(false, true));
     EXPECT_EQ(run.Settings().m_strPortName, "COM1");
     EXPECT_EQ(run.Settings().m_nBaudRate, 9600);
+    // The quick search: every port at once, the likeliest rate first.
     EXPECT_TRUE(run.Settings().m_bParallelSearch);
+    EXPECT_TRUE(run.Settings().m_bFastSearch);
 }
 
 TEST(CommPage, PortsInTextOrderAndTheExactNameSelected) {
