@@ -5,6 +5,7 @@
 //   WizardDriver SETUP.EXE found|nothing SHOTDIR
 //   found:   the search finds COM2 at 19200, Next connects, Finish ends with 0
 //   nothing: no port answers; both failures show their boxes; the program ends with 1
+//   starts:  the wizard comes up with its version in the title; Escape cancels it (0)
 #include <windows.h>
 
 #include <commctrl.h>
@@ -277,7 +278,7 @@ DWORD WaitForExit() {
 
 int main(int argc, char** argv) {
     if (argc != 4) {
-        std::fprintf(stderr, "usage: WizardDriver SETUP.EXE found|nothing SHOTDIR\n");
+        std::fprintf(stderr, "usage: WizardDriver SETUP.EXE found|nothing|starts SHOTDIR\n");
         return 2;
     }
     const std::string scenario = argv[2];
@@ -329,6 +330,17 @@ int main(int argc, char** argv) {
         const DWORD code = WaitForExit();
         if (code != 0) {
             Fail("Finish ended the wizard with " + std::to_string(code));
+        }
+    } else if (scenario == "starts") {
+        GUITHREADINFO info{};
+        info.cbSize = sizeof info;
+        GetGUIThreadInfo(g_process.dwThreadId, &info);
+        HWND target = info.hwndFocus != nullptr ? info.hwndFocus : Sheet();
+        PostMessageW(target, WM_KEYDOWN, VK_ESCAPE, 0x00010001);
+        PostMessageW(target, WM_KEYUP, VK_ESCAPE, static_cast<LPARAM>(0xC0010001u));
+        const DWORD code = WaitForExit();
+        if (code != 0) {
+            Fail("Escape ended the wizard with " + std::to_string(code));
         }
     } else if (scenario == "nothing") {
         PressEnter();
