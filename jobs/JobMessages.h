@@ -3,7 +3,9 @@
 
 // What jobs post to their host: the message says which job, wParam carries the job's
 // state at posting time and lParam one of the codes below.
+#ifndef WM_USER  // windows.h has it
 constexpr std::uint32_t WM_USER = 0x0400;
+#endif
 constexpr std::uint32_t WM_SEARCH_NOTIFY = WM_USER + 100;
 constexpr std::uint32_t WM_PROGRAM_NOTIFY = WM_USER + 101;
 

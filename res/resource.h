@@ -16,3 +16,18 @@
 
 // The system menu's About item.
 #define ID_SYS_ABOUT 16
+
+// Controls of the Win32 wizard beyond the numbered ones.
+#define IDD_ADD_NETWORK_PORT 133
+#define IDC_INTRO_TEXT 1010
+#define IDC_PARALLEL_SEARCH 1011
+#define IDC_PORT_DEVICE 1012
+#define IDC_ADD_NETWORK_PORT 1013
+#define IDC_FINISH_TEXT 1014
+#define IDC_PROBING 1015
+#define IDC_REMAINING 1016
+#define IDC_ABOUT_NAME 1017
+#define IDC_ABOUT_TEXT 1018
+#define IDC_ADDRESS 1019
+#define IDC_ADDRESS_PROMPT 1020
+#define IDC_DEMO_TEXT 1021

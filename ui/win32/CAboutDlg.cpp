@@ -1,0 +1,30 @@
+#include "ui/win32/CAboutDlg.h"
+
+#include "res/resource.h"
+#include "ui/win32/CWizardApp.h"
+#include "ui/win32/WinText.h"
+#include "ui/wizard/WizardTexts.h"
+
+INT_PTR CAboutDlg::DoModal(HWND owner) {
+    return DialogBoxParamW(CWizardApp::Instance().Module(), MAKEINTRESOURCEW(IDD_ABOUTBOX), owner,
+                           &CAboutDlg::DialogProc, 0);
+}
+
+INT_PTR CALLBACK CAboutDlg::DialogProc(HWND window, UINT message, WPARAM wParam, LPARAM lParam) {
+    (void)lParam;
+    switch (message) {
+        case WM_INITDIALOG:
+            SetItemText(
+                window, IDC_ABOUT_NAME,
+                std::string(wizard_text::kProgramName) + wizard_text::ProductVersionSuffix());
+            return TRUE;
+        case WM_COMMAND:
+            if (LOWORD(wParam) == IDOK || LOWORD(wParam) == IDCANCEL) {
+                EndDialog(window, LOWORD(wParam));
+                return TRUE;
+            }
+            return FALSE;
+        default:
+            return FALSE;
+    }
+}
