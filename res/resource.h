@@ -20,7 +20,7 @@
 // Controls of the Win32 wizard beyond the numbered ones.
 #define IDD_ADD_NETWORK_PORT 133
 #define IDC_INTRO_TEXT 1010
-#define IDC_PARALLEL_SEARCH 1011
+#define IDC_QUICK_SEARCH 1011
 #define IDC_PORT_DEVICE 1012
 #define IDC_ADD_NETWORK_PORT 1013
 #define IDC_FINISH_TEXT 1014

@@ -16,7 +16,7 @@ bool CIntroDlg::OnSetActive() {
 bool CIntroDlg::OnKillActive() {
     SetWizardButtons(kWizardButtonsBusy);
     IntroPage page(CWizardApp::Instance().Run());
-    if (page.OnKillActive(Checked(IDC_1003), Checked(IDC_PARALLEL_SEARCH))) {
+    if (page.OnKillActive(Checked(IDC_1003), Checked(IDC_QUICK_SEARCH))) {
         CJobProgressDlg search;
         search.SetMode(JobProgress::MODE_SEARCH);
         search.DoModal();
@@ -26,8 +26,7 @@ bool CIntroDlg::OnKillActive() {
 
 bool CIntroDlg::OnCommand(int id, int code) {
     if (id == IDC_1003 && code == BN_CLICKED) {
-        EnableWindow(Item(IDC_PARALLEL_SEARCH),
-                     IntroPage::ParallelSearchEnabled(Checked(IDC_1003)));
+        EnableWindow(Item(IDC_QUICK_SEARCH), IntroPage::QuickSearchEnabled(Checked(IDC_1003)));
         return true;
     }
     return false;
