@@ -138,6 +138,8 @@ TEST_F(SearchJobTest, PortsInUseOrGoneAreSkippedWithoutAProbe) {
     ASSERT_GE(held, 0);
     ASSERT_EQ(flock(held, LOCK_EX | LOCK_NB), 0);
     simulator->CloseLine(1);
+    // Its pty's number is free for any other program to take, so the port list must drop it.
+    UsePorts(simulator->PortsVariable());
     StartSearch();
     EXPECT_EQ(FoundResult(kProbeLimit), std::make_pair(3, 9600));
     EXPECT_EQ(host.Posted(), FoundAfter(0, 1));

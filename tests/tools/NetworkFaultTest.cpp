@@ -502,7 +502,8 @@ TEST(NetworkFaultTest, PyserialsExampleServerIsFoundEveryTime) {
         for (int run = 0; run < 3; ++run) {
             const auto found = host.RunSearch(parallel);
             ASSERT_EQ(found.status, Status::Success)
-                << (parallel ? "parallel " : "") << run << ": " << found.reason;
+                << (parallel ? "parallel " : "") << run << ": " << found.reason
+                << " (breaks seen by the instrument: " << simulator.BreaksSeen(0) << ")";
             EXPECT_EQ(found.baud, 9600);
         }
     }

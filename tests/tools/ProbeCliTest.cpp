@@ -274,7 +274,7 @@ TEST_F(ProbeCliTest, JsonOfNamesThatAreNotUtf8) {
     const std::string link = std::string(folder) + "/line\xff\xfe";
     ASSERT_EQ(symlink(simulator->SlavePath(0).c_str(), link.c_str()), 0);
     setenv(PortMap::kEnvironmentVariable, ("COM1=" + link).c_str(), 1);
-    EXPECT_EQ(Probe({"--json", "search"}), 0);
+    ASSERT_EQ(Probe({"--json", "search"}), 0) << out << err;
     const auto found = nlohmann::json::parse(out);
     EXPECT_EQ(found["port"], "COM1");
     EXPECT_THAT(found["device"].get<std::string>(), HasSubstr("line\xef\xbf\xbd"));

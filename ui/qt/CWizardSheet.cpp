@@ -1,23 +1,23 @@
-#include "ui/CWizardSheet.h"
+#include "ui/qt/CWizardSheet.h"
 
 #include <QAbstractButton>
 #include <QMetaObject>
 
-#include "res/resource.h"
-#include "res/version.h"
-#include "ui/CAboutDlg.h"
-#include "ui/CWizardPage.h"
+#include "ui/qt/CAboutDlg.h"
+#include "ui/qt/CWizardPage.h"
+#include "ui/wizard/WizardButtons.h"
+#include "ui/wizard/WizardTexts.h"
 
 CWizardSheet::CWizardSheet(QWidget* parent) : QWizard(parent) {
     setWizardStyle(QWizard::ClassicStyle);
     setOption(QWizard::HaveHelpButton, false);
-    setWindowTitle(QString::fromUtf8(kProgramName) + ProductVersionSuffix());
+    setWindowTitle(QString::fromUtf8(wizard_text::kProgramName) + ProductVersionSuffix());
     setWindowIcon(ApplicationIcon());
 
     // No window manager here has a per-window system menu to carry the About item: it
     // takes the left end of the button row, where the eye starts reading it.
     setOption(QWizard::HaveCustomButton1, true);
-    setButtonText(QWizard::CustomButton1, QString::fromUtf8(IDS_ABOUTBOX));
+    setButtonText(QWizard::CustomButton1, QString::fromUtf8(wizard_text::kAboutItem));
     setButtonLayout({QWizard::CustomButton1, QWizard::Stretch, QWizard::BackButton,
                      QWizard::NextButton, QWizard::FinishButton, QWizard::CancelButton});
     connect(this, &QWizard::customButtonClicked, this, [this](int which) {
@@ -56,19 +56,8 @@ void CWizardSheet::ShowAbout() {
     about.exec();
 }
 
-QString CWizardSheet::VersionSuffix(unsigned major, unsigned minor, unsigned patch,
-                                    unsigned build) {
-    Q_UNUSED(build);
-    QString suffix = QStringLiteral(" v. %1.%2").arg(major).arg(minor, 2, 10, QLatin1Char('0'));
-    if (patch != 0) {
-        suffix += QStringLiteral(".%1").arg(patch, 3, 10, QLatin1Char('0'));
-    }
-    return suffix;
-}
-
 QString CWizardSheet::ProductVersionSuffix() {
-    return VersionSuffix(BRINEVANE_VERSION_MAJOR, BRINEVANE_VERSION_MINOR, BRINEVANE_VERSION_PATCH,
-                         BRINEVANE_VERSION_TWEAK);
+    return QString::fromStdString(wizard_text::ProductVersionSuffix());
 }
 
 void CWizardSheet::LoadResources() {

@@ -10,13 +10,6 @@ class CWizardPage;
 class CWizardSheet : public QWizard {
     Q_OBJECT
   public:
-    // Which of the wizard's buttons are enabled.
-    enum WizardButtons : int {
-        PSWIZB_BACK = 1,
-        PSWIZB_NEXT = 2,
-        PSWIZB_FINISH = 4,
-    };
-
     explicit CWizardSheet(QWidget* parent = nullptr);
 
     void AddPage(CWizardPage* page);
@@ -26,9 +19,7 @@ class CWizardSheet : public QWizard {
 
     void ShowAbout();
 
-    // " v. 1.05" for 1.5.x.x, " v. 2.10.003" for 2.10.3.x: the build number never shows.
-    static QString VersionSuffix(unsigned major, unsigned minor, unsigned patch, unsigned build);
-    // The suffix for this program's own version.
+    // The suffix for this program's own version: " v. 1.05".
     static QString ProductVersionSuffix();
     static QIcon ApplicationIcon();
     // Makes the forms' icons available; any number of calls.

@@ -1,17 +1,14 @@
-#include "ui/CJobProgressDlg.h"
+#include "ui/qt/CJobProgressDlg.h"
 
 #include <QCoreApplication>
 #include <QEvent>
 #include <QProgressBar>
-#include <new>
 
-#include "jobs/CParallelSearchThread.h"
-#include "jobs/CProgramThread.h"
-#include "jobs/CSearchThread.h"
 #include "jobs/JobMessages.h"
-#include "ui/CWizardApp.h"
-#include "ui/CWizardSheet.h"
-#include "ui/MessageSink.h"
+#include "ui/qt/CWizardApp.h"
+#include "ui/qt/CWizardSheet.h"
+#include "ui/qt/MessageSink.h"
+#include "ui/wizard/WizardTexts.h"
 #include "ui_CJobProgressDlg.h"
 
 namespace {
@@ -32,32 +29,22 @@ class JobNotifyEvent : public QEvent {
     std::intptr_t m_lParam;
 };
 
-// "no prompt at ..." reads better in a box as "No prompt at ...".
-QString Sentence(const std::string& text) {
-    QString line = QString::fromStdString(text);
-    if (!line.isEmpty()) {
-        line[0] = line[0].toUpper();
-    }
-    return line;
-}
-
-// How often the line under the bar follows the job between its notifications.
-constexpr int kProbingRefreshMs = 200;
-
 }  // namespace
 
 CJobProgressDlg::CJobProgressDlg(QWidget* parent)
     // Without a parent the wizard owns the dialog, and is disabled while it runs.
     : QDialog(parent != nullptr ? parent : CWizardApp::Instance().Sheet()),
       m_host(*this),
+      m_rules(CWizardApp::Instance().Run()),
       m_ui(new Ui::CJobProgressDlg) {
     m_ui->setupUi(this);
+    m_ui->IDCANCEL->setText(QString::fromUtf8(wizard_text::kCancel));
     // A title bar without a close box: the job, not the user, ends a connection.
     setWindowFlags(Qt::Dialog | Qt::CustomizeWindowHint | Qt::WindowTitleHint);
     setModal(true);
     m_ui->IDCANCEL->hide();
     connect(m_ui->IDCANCEL, &QPushButton::clicked, this, &CJobProgressDlg::Cancel);
-    m_probingTimer.setInterval(kProbingRefreshMs);
+    m_probingTimer.setInterval(JobProgress::kProbingRefreshMs);
     connect(&m_probingTimer, &QTimer::timeout, this, &CJobProgressDlg::ShowProbing);
 }
 
@@ -94,29 +81,25 @@ bool CJobProgressDlg::event(QEvent* event) {
 void CJobProgressDlg::reject() {
     if (!m_host.HasJob()) {
         QDialog::reject();
-    } else if (m_nMode == MODE_SEARCH) {
+    } else if (JobProgress::CanCancel(m_nMode)) {
         Cancel();
     }
     // A running connection would be left unseen: it ends by itself within seconds.
 }
 
 CSearchThread* CJobProgressDlg::NewSearchThread() {
-    if (CWizardApp::Instance().Settings().m_bParallelSearch) {
-        return new (std::nothrow) CParallelSearchThread();
-    }
-    return new (std::nothrow) CSearchThread();
+    return m_rules.NewSearchThread();
 }
 
 CProgramThread* CJobProgressDlg::NewProgramThread() {
-    return new (std::nothrow) CProgramThread(CWizardApp::Instance().Settings());
+    return m_rules.NewProgramThread();
 }
 
 bool CJobProgressDlg::OnInitDialog() {
     bool started = true;
     if (m_nMode == MODE_SEARCH) {
-        m_nStep = kSearchStep;
-        // The search may take minutes: the user can leave it, by the button, Escape or
-        // the close box.
+        m_nStep = JobProgress::Step(m_nMode);
+        // The user can leave the search by the button, Escape or the close box.
         setWindowFlags(windowFlags() | Qt::WindowCloseButtonHint);
         m_ui->IDCANCEL->show();
         started = m_host.StartSearch(NewSearchThread());
@@ -157,20 +140,14 @@ void CJobProgressDlg::Apply(const JobHost::Reaction& reaction) {
     if (reaction.verdict == JobHost::Verdict::Success) {
         BeginEnding();
         FillBar();
-        if (m_nMode == MODE_SEARCH) {
-            RunSettings& settings = CWizardApp::Instance().Settings();
-            settings.m_strPortName = outcome.portName;
-            settings.m_nBaudRate = outcome.baud;
-            CWizardApp::Instance().Found() = {outcome.portName, outcome.baud, outcome.banner};
-        } else {
-            CWizardApp::Instance().ConnectionRateApplied() = outcome.rateApplied;
-        }
+        m_rules.OnSuccess(m_nMode, outcome);
         StopJob();
         EndDialog(1);
     } else if (reaction.verdict == JobHost::Verdict::Failure) {
         // A failing job reports more than once; the failure is handled once.
         BeginEnding();
-        Warn(QString::fromStdString(outcome.message), Sentence(outcome.reason));
+        Warn(QString::fromStdString(outcome.message),
+             QString::fromStdString(JobProgress::FailureDetail(outcome)));
         StopJob();
         EndDialog(0);
     }

@@ -1,7 +1,7 @@
 #pragma once
 #include <memory>
 
-#include "ui/CWizardPage.h"
+#include "ui/qt/CWizardPage.h"
 
 namespace Ui {
 class CIntroDlg;

@@ -20,13 +20,13 @@
 #include <functional>
 #include <set>
 
-#include "ui/CAboutDlg.h"
-#include "ui/CCommDlg.h"
-#include "ui/CFinishDlg.h"
-#include "ui/CIntroDlg.h"
-#include "ui/CJobProgressDlg.h"
-#include "ui/CWizardApp.h"
-#include "ui/CWizardSheet.h"
+#include "ui/qt/CAboutDlg.h"
+#include "ui/qt/CCommDlg.h"
+#include "ui/qt/CFinishDlg.h"
+#include "ui/qt/CIntroDlg.h"
+#include "ui/qt/CJobProgressDlg.h"
+#include "ui/qt/CWizardApp.h"
+#include "ui/qt/CWizardSheet.h"
 
 namespace {
 

@@ -1,6 +1,8 @@
 #pragma once
 #include <QWizardPage>
 
+#include "ui/wizard/WizardButtons.h"
+
 class CWizardSheet;
 
 // A page of the wizard with the hooks the sheet calls: on every showing, when the page is

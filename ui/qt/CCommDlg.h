@@ -1,7 +1,8 @@
 #pragma once
 #include <memory>
 
-#include "ui/CWizardPage.h"
+#include "ui/qt/CWizardPage.h"
+#include "ui/wizard/CommPage.h"
 
 class QComboBox;
 
@@ -16,7 +17,7 @@ class CCommDlg : public CWizardPage {
     Q_OBJECT
   public:
     // The process's exit code when the instrument did not answer.
-    static constexpr int kExitConnectionFailed = 1;
+    static constexpr int kExitConnectionFailed = CommPage::kExitConnectionFailed;
 
     explicit CCommDlg(QWidget* parent = nullptr);
     ~CCommDlg() override;
@@ -39,5 +40,6 @@ class CCommDlg : public CWizardPage {
     void OnAddNetworkPort();
 
     std::unique_ptr<Ui::CCommDlg> m_ui;
+    CommPage m_page;
     bool m_bEditingFinishing = false;
 };

@@ -1,4 +1,4 @@
-#include "ui/CWizardApp.h"
+#include "ui/qt/CWizardApp.h"
 
 #include <QApplication>
 #include <QCommandLineParser>
@@ -10,11 +10,11 @@
 
 #include "platform/os/Alert.h"
 #include "res/version.h"
-#include "ui/CCommDlg.h"
-#include "ui/CFinishDlg.h"
-#include "ui/CIntroDlg.h"
-#include "ui/CWizardSheet.h"
-#include "ui/MessageSink.h"
+#include "ui/qt/CCommDlg.h"
+#include "ui/qt/CFinishDlg.h"
+#include "ui/qt/CIntroDlg.h"
+#include "ui/qt/CWizardSheet.h"
+#include "ui/qt/MessageSink.h"
 
 namespace {
 
@@ -119,7 +119,7 @@ std::optional<int> CWizardApp::ParseCommandLine(const QStringList& arguments) {
                      qPrintable(program));
         return kExitUsage;
     }
-    m_bDemo = parser.isSet(demo);
+    m_run.SetDemo(parser.isSet(demo));
     return std::nullopt;
 }
 

@@ -13,12 +13,12 @@
 #include <cstring>
 
 #include "serial/BaudRates.h"
-#include "tests/ui/MessageRecorder.h"
+#include "tests/ui/qt/MessageRecorder.h"
 #include "tools/sim/InstrumentSimulator.h"
-#include "ui/CAboutDlg.h"
-#include "ui/CCommDlg.h"
-#include "ui/CWizardApp.h"
-#include "ui/CWizardSheet.h"
+#include "ui/qt/CAboutDlg.h"
+#include "ui/qt/CCommDlg.h"
+#include "ui/qt/CWizardApp.h"
+#include "ui/qt/CWizardSheet.h"
 
 namespace {
 
@@ -123,9 +123,6 @@ class WizardTest : public QObject {
 
   private slots:
     void versionTitle() {
-        QCOMPARE(CWizardSheet::VersionSuffix(1, 5, 0, 0), QStringLiteral(" v. 1.05"));
-        QCOMPARE(CWizardSheet::VersionSuffix(2, 10, 3, 0), QStringLiteral(" v. 2.10.003"));
-        QCOMPARE(CWizardSheet::VersionSuffix(1, 5, 0, 9), QStringLiteral(" v. 1.05"));
         CWizardSheet sheet;
         QVERIFY(sheet.windowTitle().endsWith(CWizardSheet::ProductVersionSuffix()));
     }

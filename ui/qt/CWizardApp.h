@@ -2,11 +2,9 @@
 #include <QPointer>
 #include <QString>
 #include <QStringList>
-#include <cstdint>
 #include <optional>
-#include <string>
 
-#include "jobs/RunSettings.h"
+#include "ui/wizard/WizardRun.h"
 
 class CWizardSheet;
 class QWidget;
@@ -18,19 +16,12 @@ class CWizardApp {
   public:
     static CWizardApp& Instance();
 
-    RunSettings& Settings() { return m_settings; }
-
-    // Where the search found the instrument and what it said there, so that the last page
-    // can name it when the connection went to that same port and rate. Never a verdict.
-    struct FoundInstrument {
-        std::string portName;
-        std::int32_t baud = 0;
-        std::string banner;
-    };
-    FoundInstrument& Found() { return m_found; }
-    // False after a connection over a port that passes raw bytes (socket://): the rate
-    // chosen never reached the line, and the last page says so.
-    bool& ConnectionRateApplied() { return m_connectionRateApplied; }
+    // What this run of the wizard knows; the page rules work on it.
+    WizardRun& Run() { return m_run; }
+    RunSettings& Settings() { return m_run.Settings(); }
+    using FoundInstrument = WizardRun::FoundInstrument;
+    FoundInstrument& Found() { return m_run.Found(); }
+    bool& ConnectionRateApplied() { return m_run.ConnectionRateApplied(); }
     // The wizard while it exists, else null.
     CWizardSheet* Sheet() const;
 
@@ -39,8 +30,8 @@ class CWizardApp {
     // command line, or when there is no display to show the wizard on.
     std::optional<int> ParseCommandLine(const QStringList& arguments);
     // --demo: the instrument is simulated, and the first page says so.
-    bool Demo() const { return m_bDemo; }
-    void SetDemo(bool demo) { m_bDemo = demo; }
+    bool Demo() const { return m_run.Demo(); }
+    void SetDemo(bool demo) { m_run.SetDemo(demo); }
 
     // Adds the three pages to the sheet, in their order, and makes it the main window.
     void BuildWizard(CWizardSheet& sheet);
@@ -58,9 +49,6 @@ class CWizardApp {
     CWizardApp() = default;
 
     QPointer<CWizardSheet> m_pSheet;
-    RunSettings m_settings;
-    FoundInstrument m_found;
-    bool m_connectionRateApplied = true;
+    WizardRun m_run;
     int m_nExitCode = 0;
-    bool m_bDemo = false;
 };

@@ -1,8 +1,8 @@
-#include "ui/MessageSink.h"
+#include "ui/qt/MessageSink.h"
 
 #include <QMessageBox>
 
-#include "ui/CWizardApp.h"
+#include "ui/qt/CWizardApp.h"
 
 namespace {
 MessageSink::Handler& CurrentHandler() {

@@ -1,7 +1,7 @@
 #include <QApplication>
 #include <QCoreApplication>
 
-#include "ui/CWizardApp.h"
+#include "ui/qt/CWizardApp.h"
 
 int main(int argc, char* argv[]) {
     // The command line is read before QApplication exists, because that needs a display:

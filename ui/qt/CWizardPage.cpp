@@ -1,7 +1,7 @@
-#include "ui/CWizardPage.h"
+#include "ui/qt/CWizardPage.h"
 
-#include "ui/CWizardApp.h"
-#include "ui/CWizardSheet.h"
+#include "ui/qt/CWizardApp.h"
+#include "ui/qt/CWizardSheet.h"
 
 CWizardPage::CWizardPage(QWidget* parent) : QWizardPage(parent) {}
 

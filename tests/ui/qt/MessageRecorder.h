@@ -6,7 +6,7 @@
 #include <QString>
 #include <QTimer>
 
-#include "ui/MessageSink.h"
+#include "ui/qt/MessageSink.h"
 
 // Stands in for the message boxes while it lives: records each text and its detail. With
 // a nested loop it also runs an event loop for a while, as a real message box does, so

@@ -14,10 +14,10 @@
 #include "jobs/CSearchThread.h"
 #include "jobs/JobMessages.h"
 #include "serial/PortMap.h"
-#include "tests/ui/MessageRecorder.h"
+#include "tests/ui/qt/MessageRecorder.h"
 #include "tools/sim/InstrumentSimulator.h"
-#include "ui/CJobProgressDlg.h"
-#include "ui/CWizardApp.h"
+#include "ui/qt/CJobProgressDlg.h"
+#include "ui/qt/CWizardApp.h"
 
 namespace {
 

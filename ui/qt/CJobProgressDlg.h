@@ -7,6 +7,7 @@
 
 #include "jobs/JobHost.h"
 #include "jobs/NotifyTarget.h"
+#include "ui/wizard/JobProgress.h"
 
 class CSearchThread;
 class CProgramThread;
@@ -24,9 +25,8 @@ class CJobProgressDlg;
 class CJobProgressDlg : public QDialog, public NotifyTarget {
     Q_OBJECT
   public:
-    enum Mode : int { MODE_SEARCH = 1, MODE_CONNECTION = 2 };
-    static constexpr int kSearchStep = 5;
-    static constexpr int kDefaultStep = 10;
+    static constexpr int MODE_SEARCH = JobProgress::MODE_SEARCH;
+    static constexpr int MODE_CONNECTION = JobProgress::MODE_CONNECTION;
 
     explicit CJobProgressDlg(QWidget* parent = nullptr);
     ~CJobProgressDlg() override;
@@ -72,7 +72,8 @@ class CJobProgressDlg : public QDialog, public NotifyTarget {
     int m_nMode = 0;
     JobHost m_host;
     QTimer m_probingTimer;
-    int m_nStep = kDefaultStep;
+    JobProgress m_rules;
+    int m_nStep = JobProgress::kDefaultStep;
     bool m_bEnding = false;
     std::unique_ptr<Ui::CJobProgressDlg> m_ui;
 };

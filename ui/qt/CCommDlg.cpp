@@ -1,21 +1,43 @@
-#include "ui/CCommDlg.h"
+#include "ui/qt/CCommDlg.h"
 
 #include <QInputDialog>
 #include <QLineEdit>
 #include <QPushButton>
 #include <QStringList>
 
-#include "serial/BaudText.h"
-#include "serial/CSerial.h"
-#include "serial/PortMap.h"
-#include "ui/CJobProgressDlg.h"
-#include "ui/CWizardApp.h"
-#include "ui/CWizardSheet.h"
-#include "ui/MessageSink.h"
+#include "ui/qt/CJobProgressDlg.h"
+#include "ui/qt/CWizardApp.h"
+#include "ui/qt/CWizardSheet.h"
+#include "ui/qt/MessageSink.h"
+#include "ui/wizard/WizardTexts.h"
 #include "ui_CCommDlg.h"
 
-CCommDlg::CCommDlg(QWidget* parent) : CWizardPage(parent), m_ui(new Ui::CCommDlg) {
+namespace {
+
+QString Text(const char* text) {
+    return QString::fromUtf8(text);
+}
+
+QStringList Texts(const std::vector<std::string>& texts) {
+    QStringList list;
+    for (const std::string& text : texts) {
+        list << QString::fromStdString(text);
+    }
+    return list;
+}
+
+}  // namespace
+
+CCommDlg::CCommDlg(QWidget* parent)
+    : CWizardPage(parent), m_ui(new Ui::CCommDlg), m_page(CWizardApp::Instance().Run()) {
     m_ui->setupUi(this);
+    setTitle(Text(wizard_text::kCommTitle));
+    m_ui->IDC_SETTINGS_GROUP->setTitle(Text(wizard_text::kSettingsGroup));
+    m_ui->IDC_PORT_LABEL->setText(Text(wizard_text::kPortLabel));
+    m_ui->IDC_BAUD_LABEL->setText(Text(wizard_text::kBaudLabel));
+    m_ui->IDC_ADD_NETWORK_PORT->setText(Text(wizard_text::kAddNetworkPort));
+    m_ui->IDC_COMM_TEXT->setText(Text(wizard_text::kCommText));
+    m_ui->IDC_1007->addItems(Texts(CommPage::BaudList()));
     ConnectListChoice(m_ui->IDC_1006, &CCommDlg::OnPortSelChange);
     ConnectListChoice(m_ui->IDC_1007, &CCommDlg::OnBaudSelChange);
     connect(m_ui->IDC_1006, &QComboBox::currentIndexChanged, this, &CCommDlg::ShowPortDevice);
@@ -25,21 +47,17 @@ CCommDlg::CCommDlg(QWidget* parent) : CWizardPage(parent), m_ui(new Ui::CCommDlg
 void CCommDlg::OnAddNetworkPort() {
     bool accepted = false;
     const QString address = QInputDialog::getText(
-        this, tr("Add network port"),
-        tr("The port of the serial device server (rfc2217://HOST:PORT, or socket://HOST:PORT "
-           "for one that passes raw bytes):"),
-        QLineEdit::Normal, QStringLiteral("rfc2217://"), &accepted);
+        this, Text(wizard_text::kAddNetworkPortTitle), Text(wizard_text::kAddNetworkPortPrompt),
+        QLineEdit::Normal, Text(wizard_text::kAddNetworkPortStart), &accepted);
     if (!accepted) {
         return;
     }
     std::string problem;
-    const std::string name = PortMap::AddNetworkPort(address.trimmed().toStdString(), &problem);
-    if (name.empty()) {
-        MessageSink::Show(this, tr("The network port was not added."),
+    if (m_page.AddNetworkPort(address.toStdString(), &problem).empty()) {
+        MessageSink::Show(this, Text(wizard_text::kNetworkPortNotAdded),
                           QString::fromStdString(problem));
         return;
     }
-    CWizardApp::Instance().Settings().m_strPortName = name;
     FillPortList();
 }
 
@@ -69,7 +87,7 @@ void CCommDlg::ConnectListChoice(QComboBox* list, void (CCommDlg::*handler)(int)
 }
 
 bool CCommDlg::OnSetActive() {
-    SetWizardButtons(CWizardSheet::PSWIZB_BACK | CWizardSheet::PSWIZB_NEXT);
+    SetWizardButtons(CommPage::kButtonsShown);
     FillPortList();
     SelectBaudRate();
     return true;
@@ -83,28 +101,17 @@ void CCommDlg::ShowSettings() {
 void CCommDlg::FillPortList() {
     QComboBox* portList = m_ui->IDC_1006;
     portList->clear();
-
-    QStringList names;
-    {
-        CSerial serial;  // never opened: listing must not touch the ports
-        serial.EnumeratePorts();
-        for (int i = 0; i < PortMap::kMaxPorts; ++i) {
-            const int port = serial.NextAvailablePort();
-            if (port != 0) {
-                names << QString::fromStdString(PortMap::PortName(port));
-            }
-        }
-    }
-    // In text order, as a sorted list keeps them: COM1, COM10, COM2.
-    names.sort(Qt::CaseInsensitive);
-    portList->addItems(names);
+    portList->addItems(Texts(CommPage::PortList()));
     SelectPort();
 }
 
 void CCommDlg::SelectPort() {
     QComboBox* portList = m_ui->IDC_1006;
-    const QString current = QString::fromStdString(CWizardApp::Instance().Settings().m_strPortName);
-    const int index = portList->findText(current, Qt::MatchFixedString | Qt::MatchCaseSensitive);
+    std::vector<std::string> names;
+    for (int i = 0; i < portList->count(); ++i) {
+        names.push_back(portList->itemText(i).toStdString());
+    }
+    const int index = m_page.PortSelection(names);
     portList->setCurrentIndex(index);
     if (index < 0) {
         portList->clearEditText();
@@ -114,14 +121,11 @@ void CCommDlg::SelectPort() {
 
 void CCommDlg::SelectBaudRate() {
     QComboBox* baudList = m_ui->IDC_1007;
-    const std::int32_t baud = CWizardApp::Instance().Settings().m_nBaudRate;
-    int index = -1;
+    std::vector<std::string> rates;
     for (int i = 0; i < baudList->count(); ++i) {
-        if (baudList->itemText(i).toLongLong() == baud) {
-            index = i;
-            break;
-        }
+        rates.push_back(baudList->itemText(i).toStdString());
     }
+    const int index = m_page.BaudSelection(rates);
     baudList->setCurrentIndex(index);
     if (index < 0) {
         baudList->clearEditText();
@@ -129,36 +133,25 @@ void CCommDlg::SelectBaudRate() {
 }
 
 void CCommDlg::OnPortSelChange(int index) {
-    CWizardApp::Instance().Settings().m_strPortName = m_ui->IDC_1006->itemText(index).toStdString();
+    m_page.OnPortChosen(m_ui->IDC_1006->itemText(index).toStdString());
 }
 
 void CCommDlg::OnBaudSelChange(int index) {
-    CWizardApp::Instance().Settings().m_nBaudRate =
-        ReadBaudText(m_ui->IDC_1007->itemText(index).toStdString());
+    m_page.OnBaudChosen(m_ui->IDC_1007->itemText(index).toStdString());
 }
 
 void CCommDlg::ShowPortDevice() {
-    // What the port is on this computer, from the port map the list was made from.
-    QString device;
     const QString name = m_ui->IDC_1006->currentIndex() >= 0 ? m_ui->IDC_1006->currentText() : "";
-    if (!name.isEmpty()) {
-        if (const PortInfo* info = PortMap::Current()->FindByName(name.toStdString())) {
-            device = QString::fromStdString(info->path);
-            const std::string description = info->Description();
-            if (!description.empty()) {
-                device += QLatin1Char('\n') + QString::fromStdString(description);
-            }
-        }
-    }
-    m_ui->IDC_PORT_DEVICE->setText(device);
+    m_ui->IDC_PORT_DEVICE->setText(
+        QString::fromStdString(CommPage::PortDevice(name.toStdString())));
 }
 
 bool CCommDlg::OnWizardNext() {
-    SetWizardButtons(0);
+    SetWizardButtons(kWizardButtonsBusy);
     ShowSettings();  // Next can come while typed text is still in an edit field
     CJobProgressDlg connection;
-    connection.SetMode(CJobProgressDlg::MODE_CONNECTION);
-    if (connection.DoModal() == 0) {
+    connection.SetMode(JobProgress::MODE_CONNECTION);
+    if (CommPage::ConnectionEndsProgram(connection.DoModal())) {
         // The dialog has told the user why; without an instrument there is nothing left
         // to do, and the failure shows in the exit code. The page stays while the program
         // winds down, so the finish page is never shown.

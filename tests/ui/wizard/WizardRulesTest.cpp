@@ -1,0 +1,140 @@
+// The wizard's page rules, without a view: what each page writes into the run and what
+// it offers, as both the Qt and the Win32 wizard show it.
+#include <gtest/gtest.h>
+
+#include <fcntl.h>
+#include <unistd.h>
+
+#include <cstdlib>
+
+#include "ui/wizard/CommPage.h"
+#include "ui/wizard/FinishPage.h"
+#include "ui/wizard/IntroPage.h"
+#include "ui/wizard/JobProgress.h"
+#include "ui/wizard/WizardRun.h"
+#include "ui/wizard/WizardTexts.h"
+
+namespace {
+
+using Strings = std::vector<std::string>;
+
+// A terminal device that exists for as long as the object does.
+class Pty {
+  public:
+    Pty() : m_fd(posix_openpt(O_RDWR | O_NOCTTY)) {
+        if (m_fd >= 0 && grantpt(m_fd) == 0 && unlockpt(m_fd) == 0) {
+            m_path = ptsname(m_fd);
+        }
+    }
+    ~Pty() {
+        if (m_fd >= 0) {
+            close(m_fd);
+        }
+    }
+    const std::string& Path() const { return m_path; }
+
+  private:
+    int m_fd;
+    std::string m_path;
+};
+
+TEST(WizardTexts, VersionSuffixHidesTheBuildNumber) {
+    EXPECT_EQ(wizard_text::VersionSuffix(1, 5, 0, 0), " v. 1.05");
+    EXPECT_EQ(wizard_text::VersionSuffix(2, 10, 3, 0), " v. 2.10.003");
+    EXPECT_EQ(wizard_text::VersionSuffix(1, 5, 0, 9), " v. 1.05");
+}
+
+TEST(IntroPage, TheBoxTakesTheDefaultsAndTheSearchLeavesTheSettings) {
+    WizardRun run;
+    run.Settings() = {"COM3", 19200, false};
+    IntroPage page(run);
+    EXPECT_FALSE(page.OnKillActive(true, true));  // no search, whatever was found before
+    EXPECT_EQ(run.Settings().m_strPortName, "COM1");
+    EXPECT_EQ(run.Settings().m_nBaudRate, 9600);
+    EXPECT_FALSE(run.Settings().m_bParallelSearch);
+
+    EXPECT_TRUE(page.OnKillActive(false, true));
+    EXPECT_EQ(run.Settings().m_strPortName, "COM1");
+    EXPECT_EQ(run.Settings().m_nBaudRate, 9600);
+    EXPECT_TRUE(run.Settings().m_bParallelSearch);
+}
+
+TEST(CommPage, PortsInTextOrderAndTheExactNameSelected) {
+    const Pty one, two, ten;
+    ASSERT_FALSE(ten.Path().empty());
+    const std::string map =
+        "COM2=" + two.Path() + ",COM10=" + ten.Path() + ",COM1=" + one.Path() + ",COM3=/dev/null";
+    ASSERT_EQ(setenv("BRINEVANE_PORTS", map.c_str(), 1), 0);
+    const Strings ports = CommPage::PortList();
+    EXPECT_EQ(ports, (Strings{"COM1", "COM10", "COM2"}));
+    EXPECT_EQ(CommPage::PortList(), ports);  // listed afresh, each once
+
+    WizardRun run;
+    CommPage page(run);
+    EXPECT_EQ(page.PortSelection(ports), -1);  // no port yet
+    run.Settings().m_strPortName = "com10";
+    EXPECT_EQ(page.PortSelection(ports), -1);
+    page.OnPortChosen("COM10");
+    EXPECT_EQ(page.PortSelection(ports), 1);
+    EXPECT_EQ(CommPage::PortDevice("COM10"), ten.Path());
+    EXPECT_EQ(CommPage::PortDevice("COM5"), "");
+
+    ASSERT_EQ(setenv("BRINEVANE_PORTS", "", 1), 0);
+    EXPECT_TRUE(CommPage::PortList().empty());
+    unsetenv("BRINEVANE_PORTS");
+}
+
+TEST(CommPage, RatesAscendingAndReadAsTheListShowsThem) {
+    const Strings rates = CommPage::BaudList();
+    EXPECT_EQ(rates,
+              (Strings{"1200", "2400", "4800", "9600", "19200", "38400", "57600", "115200"}));
+    WizardRun run;
+    CommPage page(run);
+    EXPECT_EQ(page.BaudSelection(rates), -1);  // rate 0
+    page.OnBaudChosen("115200");
+    EXPECT_EQ(run.Settings().m_nBaudRate, 115200);
+    EXPECT_EQ(page.BaudSelection(rates), 7);
+    page.OnBaudChosen(" 4800 baud");
+    EXPECT_EQ(run.Settings().m_nBaudRate, 4800);
+}
+
+TEST(CommPage, AWrongNetworkAddressChangesNothing) {
+    WizardRun run;
+    run.Settings().m_strPortName = "COM2";
+    CommPage page(run);
+    std::string problem;
+    EXPECT_EQ(page.AddNetworkPort("  gopher://example:70 ", &problem), "");
+    EXPECT_FALSE(problem.empty());
+    EXPECT_EQ(run.Settings().m_strPortName, "COM2");
+    EXPECT_TRUE(CommPage::ConnectionEndsProgram(0));
+    EXPECT_FALSE(CommPage::ConnectionEndsProgram(1));
+}
+
+TEST(FinishPage, NamesTheInstrumentOnlyWhereItWasHeard) {
+    WizardRun run;
+    JobProgress progress(run);
+    JobHost::Outcome found;
+    found.portName = "COM2";
+    found.baud = 19200;
+    found.banner = "Brinevane 600 kHz ADCP";
+    progress.OnSuccess(JobProgress::MODE_SEARCH, found);
+    EXPECT_EQ(run.Settings().m_strPortName, "COM2");
+    EXPECT_EQ(run.Settings().m_nBaudRate, 19200);
+
+    const std::string named = FinishPage(run).Text();
+    EXPECT_NE(named.find("It said: Brinevane 600 kHz ADCP"), std::string::npos);
+    EXPECT_EQ(named.find("not applied"), std::string::npos);
+
+    run.Settings().m_nBaudRate = 9600;  // the user chose another rate, which answered too
+    JobHost::Outcome raw;
+    raw.rateApplied = false;
+    progress.OnSuccess(JobProgress::MODE_CONNECTION, raw);
+    EXPECT_EQ(run.Settings().m_strPortName, "COM2");  // a connection stores no settings
+    const std::string text = FinishPage(run).Text();
+    EXPECT_EQ(text.find("It said"), std::string::npos);
+    EXPECT_NE(text.find("The baud rate 9600 was not applied: COM2 passes raw bytes"),
+              std::string::npos);
+    EXPECT_NE(text.find("Press 'Finish'"), std::string::npos);
+}
+
+}  // namespace

@@ -1,0 +1,17 @@
+#include "ui/qt/CAboutDlg.h"
+
+#include "ui/qt/CWizardSheet.h"
+#include "ui/wizard/WizardTexts.h"
+#include "ui_CAboutDlg.h"
+
+CAboutDlg::CAboutDlg(QWidget* parent) : QDialog(parent), m_ui(new Ui::CAboutDlg) {
+    CWizardSheet::LoadResources();
+    m_ui->setupUi(this);
+    setWindowTitle(QString::fromUtf8(wizard_text::kAboutCaption));
+    m_ui->IDC_ABOUT_NAME->setText(QString::fromUtf8(wizard_text::kProgramName) +
+                                  CWizardSheet::ProductVersionSuffix());
+    m_ui->IDC_ABOUT_TEXT->setText(QString::fromUtf8(wizard_text::kAboutText));
+    m_ui->IDOK->setText(QString::fromUtf8(wizard_text::kOk));
+}
+
+CAboutDlg::~CAboutDlg() = default;

@@ -1,0 +1,26 @@
+#include "ui/qt/CFinishDlg.h"
+
+#include <QAbstractButton>
+
+#include "ui/qt/CWizardApp.h"
+#include "ui/qt/CWizardSheet.h"
+#include "ui/wizard/FinishPage.h"
+#include "ui/wizard/WizardTexts.h"
+#include "ui_CFinishDlg.h"
+
+CFinishDlg::CFinishDlg(QWidget* parent) : CWizardPage(parent), m_ui(new Ui::CFinishDlg) {
+    m_ui->setupUi(this);
+    setTitle(QString::fromUtf8(wizard_text::kFinishTitle));
+}
+
+CFinishDlg::~CFinishDlg() = default;
+
+bool CFinishDlg::OnSetActive() {
+    if (CWizardSheet* sheet = Sheet()) {
+        sheet->button(QWizard::CancelButton)->setEnabled(false);
+    }
+    SetWizardButtons(FinishPage::kButtonsShown);
+    m_ui->IDC_FINISH_TEXT->setText(
+        QString::fromStdString(FinishPage(CWizardApp::Instance().Run()).Text()));
+    return true;
+}

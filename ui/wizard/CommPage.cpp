@@ -1,0 +1,101 @@
+#include "ui/wizard/CommPage.h"
+
+#include <algorithm>
+#include <cctype>
+
+#include "serial/BaudRates.h"
+#include "serial/BaudText.h"
+#include "serial/CSerial.h"
+#include "serial/PortMap.h"
+#include "ui/wizard/WizardRun.h"
+
+namespace {
+
+bool LessIgnoringCase(const std::string& a, const std::string& b) {
+    return std::lexicographical_compare(
+        a.begin(), a.end(), b.begin(), b.end(),
+        [](unsigned char x, unsigned char y) { return std::tolower(x) < std::tolower(y); });
+}
+
+std::string Trimmed(const std::string& text) {
+    const auto blank = [](unsigned char c) { return std::isspace(c) != 0; };
+    const auto first = std::find_if_not(text.begin(), text.end(), blank);
+    const auto last = std::find_if_not(text.rbegin(), text.rend(), blank).base();
+    return first < last ? std::string(first, last) : std::string();
+}
+
+}  // namespace
+
+std::vector<std::string> CommPage::PortList() {
+    std::vector<std::string> names;
+    {
+        CSerial serial;  // never opened: listing must not touch the ports
+        serial.EnumeratePorts();
+        for (int i = 0; i < PortMap::kMaxPorts; ++i) {
+            const int port = serial.NextAvailablePort();
+            if (port != 0) {
+                names.push_back(PortMap::PortName(port));
+            }
+        }
+    }
+    std::stable_sort(names.begin(), names.end(), LessIgnoringCase);
+    return names;
+}
+
+std::vector<std::string> CommPage::BaudList() {
+    auto rates = SearchRates();
+    std::sort(rates.begin(), rates.end());
+    std::vector<std::string> texts;
+    for (const std::uint32_t rate : rates) {
+        texts.push_back(std::to_string(rate));
+    }
+    return texts;
+}
+
+int CommPage::PortSelection(const std::vector<std::string>& ports) const {
+    const auto found = std::find(ports.begin(), ports.end(), m_run.Settings().m_strPortName);
+    return found == ports.end() ? -1 : static_cast<int>(found - ports.begin());
+}
+
+int CommPage::BaudSelection(const std::vector<std::string>& rates) const {
+    const std::int32_t baud = m_run.Settings().m_nBaudRate;
+    for (std::size_t i = 0; i < rates.size(); ++i) {
+        if (ReadBaudText(rates[i]) == baud) {
+            return static_cast<int>(i);
+        }
+    }
+    return -1;
+}
+
+void CommPage::OnPortChosen(const std::string& text) {
+    m_run.Settings().m_strPortName = text;
+}
+
+void CommPage::OnBaudChosen(const std::string& text) {
+    m_run.Settings().m_nBaudRate = ReadBaudText(text);
+}
+
+std::string CommPage::PortDevice(const std::string& name) {
+    if (name.empty()) {
+        return {};
+    }
+    const std::shared_ptr<const PortMap> map = PortMap::Current();
+    const PortInfo* info = map ? map->FindByName(name) : nullptr;
+    if (info == nullptr) {
+        return {};
+    }
+    std::string device = info->path;
+    const std::string description = info->Description();
+    if (!description.empty()) {
+        device += '\n' + description;
+    }
+    return device;
+}
+
+std::string CommPage::AddNetworkPort(const std::string& address, std::string* problem) {
+    const std::string name = PortMap::AddNetworkPort(Trimmed(address), problem);
+    if (!name.empty()) {
+        m_run.Settings().m_strPortName = name;
+    }
+    return name;
+}
