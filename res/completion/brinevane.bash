@@ -58,7 +58,7 @@ _brinevane_sim() {
 }
 
 _brinevane_setup() {
-    COMPREPLY=($(compgen -W '--help --version --demo' -- "${COMP_WORDS[COMP_CWORD]}"))
+    COMPREPLY=($(compgen -W '--help --version --verbose --demo' -- "${COMP_WORDS[COMP_CWORD]}"))
 }
 
 complete -F _brinevane_probe brinevane-probe

@@ -30,6 +30,12 @@ CWizardSheet::CWizardSheet(QWidget* parent) : QWizard(parent) {
 
 void CWizardSheet::AddPage(CWizardPage* page) {
     addPage(page);
+    // Tab goes as the eye reads: the page's controls, then the buttons from the left, About
+    // first (QWizard puts it after Cancel).
+    setTabOrder(button(QWizard::CustomButton1), button(QWizard::BackButton));
+    setTabOrder(button(QWizard::BackButton), button(QWizard::NextButton));
+    setTabOrder(button(QWizard::NextButton), button(QWizard::FinishButton));
+    setTabOrder(button(QWizard::FinishButton), button(QWizard::CancelButton));
 }
 
 void CWizardSheet::SetWizardButtons(int buttons) {

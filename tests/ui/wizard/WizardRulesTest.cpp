@@ -84,6 +84,27 @@ TEST(CommPage, PortsInTextOrderAndTheExactNameSelected) {
     unsetenv("BRINEVANE_PORTS");
 }
 
+// The last page names where the instrument answered, as the technician will give it to
+// other software; the settings page says when the port chosen went while it was shown.
+TEST(CommPage, PortsAreNamedWithTheirDevices) {
+    const Pty two;
+    ASSERT_EQ(setenv("BRINEVANE_PORTS", ("COM2=" + two.Path()).c_str(), 1), 0);
+    ASSERT_EQ(CommPage::PortList().size(), 1u);  // as the page lists them
+    WizardRun run;
+    run.Settings().m_strPortName = "COM2";
+    run.Settings().m_nBaudRate = 19200;
+    EXPECT_EQ(FinishPage(run).Text(), "Your Brinevane ADCP answered on COM2 (" + two.Path() +
+                                          ") at 19200 baud.\n\nPress "
+                                          "'Finish' to close the wizard.");
+    CommPage page(run);
+    EXPECT_EQ(CommPage::PortDetail("COM2"), two.Path());
+    EXPECT_EQ(page.PortNote({"COM2"}, false), two.Path());
+    EXPECT_EQ(page.PortNote({}, false), "");
+    EXPECT_EQ(page.PortNote({}, true),
+              "COM2 has gone: plug its adapter in again, or choose another port.");
+    unsetenv("BRINEVANE_PORTS");
+}
+
 TEST(CommPage, RatesAscendingAndReadAsTheListShowsThem) {
     const Strings rates = CommPage::BaudList();
     EXPECT_EQ(rates,
@@ -123,6 +144,7 @@ TEST(FinishPage, NamesTheInstrumentOnlyWhereItWasHeard) {
 
     const std::string named = FinishPage(run).Text();
     EXPECT_NE(named.find("It said: Brinevane 600 kHz ADCP"), std::string::npos);
+    EXPECT_EQ(named.find("you chose"), std::string::npos);  // a search found it
     EXPECT_EQ(named.find("not applied"), std::string::npos);
 
     run.Settings().m_nBaudRate = 9600;  // the user chose another rate, which answered too
