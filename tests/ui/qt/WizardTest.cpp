@@ -250,6 +250,40 @@ class WizardTest : public QObject {
         }
     }
 
+    // From the window's own minimum size up, every page shows all of its texts and labels,
+    // and the window keeps its width from page to page (run at 2x scaling too).
+    void pagesLayOutFromTheMinimumSize() {
+        InstrumentSimulator sim({SimulatedLine::AtRate(9600)});
+        QVERIFY(StartSimulator(sim));
+        MapPorts(sim, {"COM1"});
+        Wizard wizard;
+        wizard.sheet.resize(wizard.sheet.minimumSizeHint());
+        QList<int> widths;
+        for (int page = 0; page < 3; ++page) {
+            Wizard::Settle();
+            widths << wizard.sheet.width();
+            for (QLabel* label : wizard.sheet.currentPage()->findChildren<QLabel*>()) {
+                if (label->isVisible() && label->wordWrap() && !label->text().isEmpty()) {
+                    QVERIFY2(label->heightForWidth(label->width()) <= label->height(),
+                             qPrintable("cut: " + label->objectName()));
+                }
+            }
+            for (QAbstractButton* button : wizard.sheet.findChildren<QAbstractButton*>()) {
+                if (button->isVisible()) {
+                    QVERIFY2(button->sizeHint().width() <= button->width(),
+                             qPrintable("clipped: " + button->text()));
+                }
+            }
+            if (page == 0) {
+                wizard.SpecifyPort()->setChecked(true);
+            }
+            if (page < 2) {
+                wizard.Press(QWizard::NextButton);
+            }
+        }
+        QCOMPARE(widths, QList<int>(3, widths.front()));
+    }
+
     void checkBoxPath() {
         // COM2 and COM10 are lines with nothing on them; no search runs on this path.
         InstrumentSimulator sim(
