@@ -87,7 +87,7 @@ int WatchPorts(bool json) {
     platform::Event stop;
     const platform::ConsoleSignals signals([&stop] { stop.Set(); });
     PortWatcher watcher;
-    std::vector<PortWatcher::Change> first = watcher.Poll();
+    static_cast<void>(watcher.Poll());  // the ports there now, listed whole below
     if (json) {
         PrintLine(ProbeOutput::PortsJson(watcher.Ports()));
     } else {
@@ -97,10 +97,12 @@ int WatchPorts(bool json) {
         std::fprintf(stderr, "Watching for serial ports coming and going; Ctrl-C ends.\n");
     }
     std::fflush(stdout);
-    watcher.Watch(stop, [json](const PortWatcher::Change& change) {
+    watcher.Watch(stop, [json, &stop](const PortWatcher::Change& change) {
         PrintLine(json ? ProbeOutput::PortChangeJson(change.port, change.arrived)
                        : (change.arrived ? "+ " : "- ") + PortLine(change.port));
-        std::fflush(stdout);
+        if (std::fflush(stdout) != 0 || g_writeError != 0) {
+            stop.Set();  // nobody reads any more (a closed pipe): watching is over
+        }
     });
     return g_writeError == 0 ? kExitSuccess : kExitFailure;
 }
