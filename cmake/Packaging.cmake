@@ -4,8 +4,6 @@ include(GNUInstallDirs)
 
 # Change with the project's version; the metainfo and the changelog carry it.
 set(BRINEVANE_RELEASE_DATE "2026-12-08")
-set(BRINEVANE_HOMEPAGE "https://brinevane.example/setup" CACHE STRING
-    "Where the project lives; the metainfo's screenshots are under it")
 set(BRINEVANE_MAINTAINER "Brinevane Setup maintainers <setup@brinevane.example>" CACHE STRING
     "The package's maintainer, as 'Name <address>'")
 execute_process(COMMAND date -u -R -d "${BRINEVANE_RELEASE_DATE} 12:00"

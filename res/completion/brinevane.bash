@@ -14,11 +14,13 @@ _brinevane_probe() {
     if [[ $cur == -* ]]; then
         local options='--help --version --verbose --json'
         [[ $command == search ]] && options+=' --parallel --fast'
+        [[ $command == ports ]] && options+=' --watch'
         COMPREPLY=($(compgen -W "$options" -- "$cur"))
         return
     fi
     case $command in
-    '') COMPREPLY=($(compgen -W 'ports search connect' -- "$cur")) ;;
+    '') COMPREPLY=($(compgen -W 'ports search connect help' -- "$cur")) ;;
+    help) ((args == 0)) && COMPREPLY=($(compgen -W 'ports search connect' -- "$cur")) ;;
     connect)
         if ((args == 0)); then
             if [[ $cur == /* ]]; then
@@ -49,14 +51,14 @@ _brinevane_sim() {
     --banner | --stream | --reply-delay | --break-ms | --listen) return ;;
     esac
     if [[ $cur == -* ]]; then
-        COMPREPLY=($(compgen -W '--help --version --banner --echo --stream --reply-delay --break-ms --listen --log --' -- "$cur"))
+        COMPREPLY=($(compgen -W '--help --version --verbose --banner --echo --stream --reply-delay --break-ms --listen --log --' -- "$cur"))
     else
         COMPREPLY=($(compgen -W "silent noise $_brinevane_rates" -- "$cur"))
     fi
 }
 
 _brinevane_setup() {
-    COMPREPLY=($(compgen -W '--help --version --demo' -- "${COMP_WORDS[COMP_CWORD]}"))
+    COMPREPLY=($(compgen -W '--help --version --verbose --demo' -- "${COMP_WORDS[COMP_CWORD]}"))
 }
 
 complete -F _brinevane_probe brinevane-probe

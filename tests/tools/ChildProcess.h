@@ -1,7 +1,9 @@
 #pragma once
 #include <fcntl.h>
 #include <poll.h>
+#include <pty.h>
 #include <signal.h>
+#include <sys/ioctl.h>
 #include <sys/wait.h>
 #include <unistd.h>
 
@@ -10,13 +12,28 @@
 #include <vector>
 
 // A program run by a test, with its stdout and stderr captured. It inherits the test's
-// environment (BRINEVANE_PORTS included).
+// environment (BRINEVANE_PORTS included). With terminalColumns, its stderr is a terminal
+// of that width (a raw pty, so err holds the bytes as written).
 class ChildProcess {
   public:
-    explicit ChildProcess(const std::vector<std::string>& argv) {
+    explicit ChildProcess(const std::vector<std::string>& argv, int terminalColumns = 0) {
         int out[2];
         int err[2];
-        if (pipe2(out, O_CLOEXEC) != 0 || pipe2(err, O_CLOEXEC) != 0) {
+        if (pipe2(out, O_CLOEXEC) != 0) {
+            return;
+        }
+        if (terminalColumns > 0) {
+            winsize size{};
+            size.ws_col = static_cast<unsigned short>(terminalColumns);
+            size.ws_row = 24;
+            termios raw{};
+            cfmakeraw(&raw);
+            if (openpty(&err[0], &err[1], nullptr, &raw, &size) != 0) {
+                return;
+            }
+            fcntl(err[0], F_SETFD, FD_CLOEXEC);
+            fcntl(err[1], F_SETFD, FD_CLOEXEC);
+        } else if (pipe2(err, O_CLOEXEC) != 0) {
             return;
         }
         m_pid = fork();
@@ -52,6 +69,22 @@ class ChildProcess {
     ChildProcess& operator=(const ChildProcess&) = delete;
 
     pid_t Pid() const { return m_pid; }
+
+    // Makes the terminal on stderr that many columns wide, as a user resizing the window.
+    void Resize(int columns) {
+        winsize size{};
+        size.ws_col = static_cast<unsigned short>(columns);
+        size.ws_row = 24;
+        ioctl(m_err, TIOCSWINSZ, &size);
+    }
+
+    // Reads until stdout holds text (true) or the time is up.
+    bool ReadUntil(const std::string& text, std::chrono::milliseconds timeout) {
+        const auto deadline = std::chrono::steady_clock::now() + timeout;
+        while (out.find(text) == std::string::npos && Pump(deadline)) {
+        }
+        return out.find(text) != std::string::npos;
+    }
 
     // Reads until stdout holds a whole line (or the time is up) and returns that line.
     std::string ReadLine(std::chrono::milliseconds timeout) {

@@ -7,10 +7,13 @@
 #include <gmock/gmock.h>
 #include <gtest/gtest.h>
 
+#include <algorithm>
 #include <nlohmann/json.hpp>
+#include <sstream>
 #include <thread>
 
 #include "serial/PortMap.h"
+#include "tests/support/FakeHost.h"
 #include "tests/tools/ChildProcess.h"
 #include "tools/sim/InstrumentSimulator.h"
 
@@ -20,6 +23,7 @@ using std::chrono::milliseconds;
 using std::chrono::seconds;
 using ::testing::HasSubstr;
 using ::testing::MatchesRegex;
+using ::testing::StartsWith;
 
 class ProbeCliTest : public ::testing::Test {
   protected:
@@ -69,8 +73,44 @@ TEST_F(ProbeCliTest, UsageErrorsExitWithTwo) {
 TEST_F(ProbeCliTest, HelpAndVersion) {
     EXPECT_EQ(Probe({"--help"}), 0);
     EXPECT_THAT(out, HasSubstr("connect"));
-    EXPECT_EQ(Probe({"--version"}), 0);
-    EXPECT_THAT(out, MatchesRegex("brinevane-probe [0-9]+\\.[0-9]+\\.[0-9]+\n"));
+    const std::string help = out;
+    EXPECT_EQ(Probe({"help"}), 0);
+    EXPECT_EQ(out, help);
+    EXPECT_EQ(Probe({"--json", "help", "connect"}), 0);
+    EXPECT_THAT(out, HasSubstr("Check that the instrument answers on a port"));
+    for (const char* version : {"--version", "-V"}) {
+        EXPECT_EQ(Probe({version}), 0);
+        EXPECT_THAT(out, MatchesRegex("brinevane-probe [0-9]+\\.[0-9]+\\.[0-9]+\n"));
+    }
+}
+
+// A slip of the keyboard is answered with the word meant and the commands there are; with
+// --json a script reading stdout is told as well.
+TEST_F(ProbeCliTest, TyposGetTheUsageWithTheWordMeant) {
+    for (const auto& [args, meant] : std::vector<std::pair<std::vector<std::string>, std::string>>{
+             {{"conect", "COM1", "19200"}, "connect"},
+             {{"-v", "serch"}, "search"},
+             {{"help", "prots"}, "ports"},
+             {{"search", "--paralel"}, "--parallel"},
+             {{"--jsno", "ports"}, "--json"},
+         }) {
+        EXPECT_EQ(Probe(args), 2) << args[0];
+        EXPECT_THAT(err, HasSubstr("; did you mean " + meant + "?\n"));
+        EXPECT_EQ(out, "");
+    }
+    EXPECT_EQ(Probe({"conect"}), 2);
+    EXPECT_THAT(err, HasSubstr("\n  connect  Check that the instrument answers on a port\n"));
+    EXPECT_EQ(Probe({"scan"}), 2);
+    EXPECT_THAT(err, StartsWith("brinevane-probe: 'scan' is not a command\n"));
+
+    for (const std::vector<std::string>& args : std::vector<std::vector<std::string>>{
+             {"--json", "conect"}, {"--json"}, {"--json", "connect", "COM1", "fast"}}) {
+        EXPECT_EQ(Probe(args), 2);
+        const auto json = nlohmann::json::parse(out);
+        EXPECT_EQ(json["ok"], false);
+        EXPECT_EQ(json["reason_code"], "usage");
+        EXPECT_THAT(err, HasSubstr(json["reason"].get<std::string>()));
+    }
 }
 
 TEST_F(ProbeCliTest, PortsListsEachPortWithItsDevice) {
@@ -165,7 +205,8 @@ TEST_F(ProbeCliTest, ConnectVerboseShowsEachNotification) {
 TEST_F(ProbeCliTest, ConnectFailuresSayWhy) {
     StartSimulator({SimulatedLine::AtRate(9600)});
     EXPECT_EQ(Probe({"connect", "COM5", "9600"}), 1);
-    EXPECT_EQ(err, "Error during programming!\nCOM5 is not a serial port on this computer\n");
+    // The reason leads: the message box text of the wizard tells a terminal user nothing.
+    EXPECT_EQ(err, "COM5 is not a serial port on this computer\n");
 
     const int held = open(simulator->SlavePath(0).c_str(), O_RDWR | O_NOCTTY | O_NONBLOCK);
     ASSERT_EQ(flock(held, LOCK_EX | LOCK_NB), 0);
@@ -182,7 +223,7 @@ TEST_F(ProbeCliTest, ConnectFailuresSayWhy) {
 TEST_F(ProbeCliTest, ConnectAtTheWrongRateHearsNoPrompt) {
     StartSimulator({SimulatedLine::AtRate(9600)});
     EXPECT_EQ(Probe({"connect", "COM1", "4800"}), 1);
-    EXPECT_THAT(err, HasSubstr("Error during programming!\nno prompt at 4800 baud on COM1"));
+    EXPECT_THAT(err, StartsWith("no prompt at 4800 baud on COM1"));
 }
 
 TEST_F(ProbeCliTest, PermissionDeniedNamesTheDevicesGroup) {
@@ -258,6 +299,116 @@ TEST_F(ProbeCliTest, AResultThatCannotBeWrittenFails) {
         EXPECT_EQ(shell.Wait(seconds(10)), 1) << redirect;
         EXPECT_THAT(shell.err, HasSubstr("brinevane-probe: cannot write the result: ")) << redirect;
     }
+}
+
+// On a terminal a found instrument's device and what it said are shown; stdout keeps the
+// one result line that scripts read.
+TEST_F(ProbeCliTest, OnATerminalTheDeviceAndBannerGoToStderr) {
+    StartSimulator({SimulatedLine::AtRate(9600)});
+    ChildProcess probe({PROBE_PROGRAM, "search"}, 80);
+    EXPECT_EQ(probe.Wait(seconds(30)), 0);
+    EXPECT_EQ(probe.out, "COM1 9600\n");
+    EXPECT_THAT(probe.err, HasSubstr("\r\033[Kdevice: " + simulator->SlavePath(0) +
+                                     "\ninstrument: Brinevane 600 kHz ADCP"));
+}
+
+// The progress line is drawn again in place: wider than the terminal it would wrap, and each
+// redraw would leave a line behind. It fits the width the terminal has at each redraw.
+TEST_F(ProbeCliTest, TheProgressLineFitsTheTerminalAndFollowsItsWidth) {
+    StartSimulator({SimulatedLine::Silent()});
+    char folder[] = "/tmp/brinevane-a-long-folder-name-for-the-progress-line-XXXXXX";
+    ASSERT_NE(mkdtemp(folder), nullptr);
+    const std::string link = std::string(folder) + "/adapter";
+    ASSERT_EQ(symlink(simulator->SlavePath(0).c_str(), link.c_str()), 0);
+    setenv(PortMap::kEnvironmentVariable, ("COM10=" + link).c_str(), 1);
+
+    ChildProcess probe({PROBE_PROGRAM, "search"}, 50);
+    std::this_thread::sleep_for(milliseconds(1500));
+    probe.Resize(30);
+    std::this_thread::sleep_for(milliseconds(1500));
+    kill(probe.Pid(), SIGINT);
+    EXPECT_EQ(probe.Wait(seconds(10)), 128 + SIGINT);
+    unlink(link.c_str());
+    rmdir(folder);
+
+    const std::string drawn = probe.err.substr(0, probe.err.find("Interrupted."));
+    EXPECT_EQ(drawn.find('\n'), std::string::npos) << drawn;
+    std::vector<std::string> lines;
+    for (std::size_t at = 0; (at = drawn.find("\r\033[K", at)) != std::string::npos;) {
+        at += 4;
+        lines.push_back(drawn.substr(at, drawn.find('\r', at) - at));
+    }
+    ASSERT_GE(lines.size(), 4u) << drawn;
+    for (const std::string& line : lines) {
+        EXPECT_LT(line.size(), 50u) << line;
+    }
+    // What matters is kept while the device is left out: the port, the rate, the time left.
+    EXPECT_THAT(lines.front(),
+                MatchesRegex("Searching COM10 at 9600 baud \\(about [0-9]+ s left\\)\\.\\.\\."));
+    EXPECT_LT(lines[lines.size() - 2].size(), 30u) << lines[lines.size() - 2];
+}
+
+// A user plugging adapters in sees the name each one takes: the ports there, then each one
+// as it comes and goes, until Ctrl-C or a termination request, which end it cleanly.
+TEST_F(ProbeCliTest, PortsWatchPrintsEachPortAsItComesAndGoes) {
+    StartSimulator({SimulatedLine::AtRate(9600), SimulatedLine::Silent()});
+    char folder[] = "/tmp/brinevane-watch-XXXXXX";
+    ASSERT_NE(mkdtemp(folder), nullptr);
+    const std::string link = std::string(folder) + "/adapter";
+    const std::string first = simulator->SlavePath(0);
+    setenv(PortMap::kEnvironmentVariable, ("COM1=" + first + ",COM3=" + link).c_str(), 1);
+    for (const int stop : {SIGINT, SIGTERM}) {
+        const bool json = stop == SIGTERM;
+        ChildProcess watch(
+            json ? std::vector<std::string>{PROBE_PROGRAM, "--json", "ports", "--watch"}
+                 : std::vector<std::string>{PROBE_PROGRAM, "ports", "--watch"});
+        ASSERT_TRUE(watch.ReadUntil("\n", seconds(10)));
+        ASSERT_EQ(symlink(simulator->SlavePath(1).c_str(), link.c_str()), 0);
+        EXPECT_TRUE(watch.ReadUntil(json ? "\"added\"" : "+ COM3", seconds(5))) << watch.out;
+        unlink(link.c_str());
+        EXPECT_TRUE(watch.ReadUntil(json ? "\"removed\"" : "- COM3", seconds(5))) << watch.out;
+        kill(watch.Pid(), stop);
+        EXPECT_EQ(watch.Wait(seconds(5)), 0);
+        if (!json) {
+            EXPECT_EQ(watch.out,
+                      "COM1  " + first + "\n+ COM3  " + link + "\n- COM3  " + link + "\n");
+            continue;
+        }
+        std::istringstream lines(watch.out);
+        std::string line;
+        std::vector<nlohmann::json> objects;
+        while (std::getline(lines, line)) {
+            objects.push_back(nlohmann::json::parse(line));
+        }
+        ASSERT_EQ(objects.size(), 3u);
+        EXPECT_EQ(objects[0]["ports"][0]["device"], first);
+        EXPECT_EQ(objects[1]["added"]["name"], "COM3");
+        EXPECT_EQ(objects[2]["removed"]["device"], link);
+    }
+    rmdir(folder);
+}
+
+// Adapters plugged in and out of a host, found by the real discovery: each keeps its name
+// while it is there, and its maker, product and serial number are shown.
+TEST_F(ProbeCliTest, PortsWatchFollowsUsbAdapters) {
+    PlayInFakeHost(2, [](FakeHost& host) {
+        const std::string adapter = "  FTDI FT232R USB UART (serial ";
+        host.Plug("ttyUSB0", "1-1", "A1", host.Line(0));
+        ChildProcess watch({PROBE_PROGRAM, "ports", "--watch"});
+        ASSERT_TRUE(watch.ReadUntil("COM1  /dev/ttyUSB0" + adapter + "A1)\n", seconds(10)))
+            << watch.out << watch.err;
+        host.Plug("ttyUSB1", "1-2", "B2", host.Line(1));
+        EXPECT_TRUE(watch.ReadUntil("+ COM2  /dev/ttyUSB1" + adapter + "B2)\n", seconds(5)));
+        host.Unplug("ttyUSB0", "1-1");
+        EXPECT_TRUE(watch.ReadUntil("- COM1  /dev/ttyUSB0" + adapter + "A1)\n", seconds(5)));
+        // Back in another socket, under another tty: the name it had.
+        host.Plug("ttyUSB2", "1-3", "A1", host.Line(0));
+        EXPECT_TRUE(watch.ReadUntil("+ COM1  /dev/ttyUSB2" + adapter + "A1)\n", seconds(5)))
+            << watch.out;
+        kill(watch.Pid(), SIGINT);
+        EXPECT_EQ(watch.Wait(seconds(5)), 0);
+        EXPECT_EQ(std::count(watch.out.begin(), watch.out.end(), '\n'), 4) << watch.out;
+    });
 }
 
 }  // namespace

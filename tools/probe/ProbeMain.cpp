@@ -6,6 +6,7 @@
 #include <cstdio>
 #include <cstring>
 #include <iostream>
+#include <optional>
 #include <string>
 #include <vector>
 
@@ -13,13 +14,17 @@
 #include "jobs/JobMessages.h"
 #include "platform/devices/SerialDevices.h"
 #include "platform/os/ConsoleSignals.h"
+#include "platform/os/Event.h"
 #include "platform/os/Trace.h"
 #include "platform/ports/CommDriverRegistry.h"
 #include "serial/BaudRates.h"
 #include "serial/CSerial.h"
 #include "serial/PortMap.h"
+#include "serial/PortWatcher.h"
 #include "tools/probe/ConsoleJobHost.h"
 #include "tools/probe/ProbeOutput.h"
+#include "tools/probe/ProbeUsage.h"
+#include "tools/probe/ProgressLine.h"
 
 #ifndef BRINEVANE_VERSION
 #define BRINEVANE_VERSION "0.0.0"
@@ -29,30 +34,6 @@ namespace {
 
 constexpr int kExitSuccess = 0;
 constexpr int kExitFailure = 1;
-constexpr int kExitUsage = 2;
-
-int UsageError(const std::string& text) {
-    std::fprintf(stderr, "brinevane-probe: %s\nRun 'brinevane-probe --help' for usage.\n",
-                 text.c_str());
-    return kExitUsage;
-}
-
-// Shows on a terminal what the job is probing, as the job says, and how far it has come.
-void ShowProgress(const CThread::Probing& probing, bool search) {
-    const std::string what = JobHost::Describe(probing);
-    if (what.empty()) {
-        return;
-    }
-    const std::string remaining = JobHost::Remaining(probing);
-    std::fprintf(stderr, "\r\033[K%s %s%s...", search ? "Searching" : "Connecting to", what.c_str(),
-                 search && !remaining.empty() ? (" (" + remaining + ")").c_str() : "");
-    std::fflush(stderr);
-}
-
-void ClearProgressLine() {
-    std::fprintf(stderr, "\r\033[K");
-    std::fflush(stderr);
-}
 
 // What the connect command takes for a port, for its help and its usage errors: the
 // network ports only where their drivers are there.
@@ -78,26 +59,22 @@ void PrintLine(const std::string& text) {
     }
 }
 
+// "COM1  /dev/ttyUSB0  FTDI FT232R USB UART (serial A12345)"
+std::string PortLine(const PortInfo& port) {
+    std::string line = port.name + "  " + port.path;
+    const std::string description = port.Description();
+    return description.empty() ? line : line + "  " + description;
+}
+
 int ListPorts(bool json) {
     // The ports that exist: a map entry whose device has gone is not a port any more.
-    std::vector<PortInfo> ports = PortMap::Refresh()->Ports();
-    ports.erase(
-        std::remove_if(ports.begin(), ports.end(),
-                       [](const PortInfo& port) {
-                           return !platform::CommDriverRegistry::Process().Exists(port.path);
-                       }),
-        ports.end());
+    const std::vector<PortInfo> ports = PortWatcher::PresentPorts();
     if (json) {
         PrintLine(ProbeOutput::PortsJson(ports));
         return kExitSuccess;
     }
     for (const PortInfo& port : ports) {
-        std::string line = port.name + "  " + port.path;
-        const std::string description = port.Description();
-        if (!description.empty()) {
-            line += "  " + description;
-        }
-        PrintLine(line);
+        PrintLine(PortLine(port));
     }
     if (ports.empty()) {
         std::fprintf(stderr, "No serial ports were found.\n");
@@ -105,14 +82,53 @@ int ListPorts(bool json) {
     return kExitSuccess;
 }
 
-int Report(const ConsoleJobHost::Outcome& outcome, int signal, bool json, bool verbose) {
+// The ports there now, then each port as it comes ("+ COM3 ...") and goes ("- COM3 ..."),
+// until a stop signal: a user plugging adapters in sees which name each one takes.
+int WatchPorts(bool json) {
+    platform::Event stop;
+    const platform::ConsoleSignals signals([&stop] { stop.Set(); });
+    PortWatcher watcher;
+    static_cast<void>(watcher.Poll());  // the ports there now, listed whole below
+    if (json) {
+        PrintLine(ProbeOutput::PortsJson(watcher.Ports()));
+    } else {
+        for (const PortInfo& port : watcher.Ports()) {
+            PrintLine(PortLine(port));
+        }
+        std::fprintf(stderr, "Watching for serial ports coming and going; Ctrl-C ends.\n");
+    }
+    std::fflush(stdout);
+    watcher.Watch(stop, [json, &stop](const PortWatcher::Change& change) {
+        PrintLine(json ? ProbeOutput::PortChangeJson(change.port, change.arrived)
+                       : (change.arrived ? "+ " : "- ") + PortLine(change.port));
+        if (std::fflush(stdout) != 0 || g_writeError != 0) {
+            stop.Set();  // nobody reads any more (a closed pipe): watching is over
+        }
+    });
+    return g_writeError == 0 ? kExitSuccess : kExitFailure;
+}
+
+// On a terminal, what the program found besides the result line that scripts read.
+void DescribeFound(const ConsoleJobHost::Outcome& outcome, const PortInfo* info) {
+    if (info != nullptr && info->path != outcome.portName) {
+        const std::string description = info->Description();
+        std::fprintf(stderr, "device: %s%s\n", info->path.c_str(),
+                     description.empty() ? "" : (", " + description).c_str());
+    }
+    if (!outcome.banner.empty()) {
+        std::fprintf(stderr, "instrument: %s\n", outcome.banner.c_str());
+    }
+}
+
+int Report(const ConsoleJobHost::Outcome& outcome, int signal, bool json, bool verbose,
+           bool connection) {
     using Status = ConsoleJobHost::Status;
     if (!outcome.stopFailure.empty()) {
         std::fprintf(stderr, "%s\n", outcome.stopFailure.c_str());
     }
     if (outcome.status == Status::Success) {
+        const PortInfo* info = PortMap::Current()->FindByName(outcome.portName);
         if (json) {
-            const PortInfo* info = PortMap::Current()->FindByName(outcome.portName);
             PrintLine(
                 ProbeOutput::OutcomeJson(outcome, info != nullptr ? info->path : outcome.portName));
         } else {
@@ -124,9 +140,9 @@ int Report(const ConsoleJobHost::Outcome& outcome, int signal, bool json, bool v
                          "server sets the line's rate\n",
                          static_cast<int>(outcome.baud), outcome.portName.c_str());
         }
-        // Which instrument answered; the result line stays the same for scripts.
-        if (verbose && !outcome.banner.empty()) {
-            std::fprintf(stderr, "instrument: %s\n", outcome.banner.c_str());
+        // Which instrument answered, and where; the result line stays the same for scripts.
+        if (verbose || platform::ConsoleSignals::ErrorStreamShowsEscapes()) {
+            DescribeFound(outcome, info);
         }
         return kExitSuccess;
     }
@@ -137,7 +153,12 @@ int Report(const ConsoleJobHost::Outcome& outcome, int signal, bool json, bool v
         }
         return 128 + (signal != 0 ? signal : SIGINT);
     }
-    std::fprintf(stderr, "%s\n", outcome.message.c_str());
+    // A failed connection's message is the wizard's message box text, which tells a terminal
+    // user nothing the reason does not: the reason comes first. A search says what it did not
+    // find, then why.
+    if (!connection || outcome.reason.empty()) {
+        std::fprintf(stderr, "%s\n", outcome.message.c_str());
+    }
     if (!outcome.reason.empty()) {
         std::fprintf(stderr, "%s\n", outcome.reason.c_str());
     }
@@ -152,7 +173,7 @@ int Report(const ConsoleJobHost::Outcome& outcome, int signal, bool json, bool v
 int Run(int argc, char** argv) {
     CLI::App app{"Finds a Brinevane ADCP on a serial port and checks that it answers.",
                  "brinevane-probe"};
-    app.set_version_flag("--version", std::string("brinevane-probe ") + BRINEVANE_VERSION);
+    app.set_version_flag("-V,--version", std::string("brinevane-probe ") + BRINEVANE_VERSION);
     app.require_subcommand(1);
     app.fallthrough();
     bool verbose = false;
@@ -160,7 +181,10 @@ int Run(int argc, char** argv) {
     app.add_flag("-v,--verbose", verbose, "Write each job notification (and the trace) to stderr");
     app.add_flag("--json", json, "Write the result as one JSON object on stdout");
 
-    app.add_subcommand("ports", "List the serial ports and the devices behind them");
+    CLI::App* ports =
+        app.add_subcommand("ports", "List the serial ports and the devices behind them");
+    bool watch = false;
+    ports->add_flag("--watch", watch, "Then print each port as it comes and goes, until stopped");
     CLI::App* search = app.add_subcommand("search", "Try every port at every rate for the prompt");
     bool parallel = false;
     search->add_flag("--parallel", parallel, "Search all ports at the same time");
@@ -174,6 +198,12 @@ int Run(int argc, char** argv) {
     connect->add_option("port", portName, PortChoices())->required();
     connect->add_option("baud", baudText, "Baud rate, for example 9600")->required();
 
+    // A word that is no command or option gets the nearest one; "help" is --help.
+    const ProbeUsage usage(app, argc, argv);
+    if (const std::optional<int> answered = usage.Answer(app)) {
+        return *answered;
+    }
+    const auto UsageError = [&usage](const std::string& text) { return usage.Error(text); };
     try {
         app.parse(argc, argv);
     } catch (const CLI::CallForHelp& e) {
@@ -182,6 +212,10 @@ int Run(int argc, char** argv) {
         return app.exit(e);
     } catch (const CLI::CallForVersion& e) {
         return app.exit(e);
+    } catch (const CLI::RequiredError& e) {
+        // No command at all: the commands there are.
+        return usage.Error(app.get_subcommands().empty() ? "a command is required" : e.what(),
+                           app.get_subcommands().empty());
     } catch (const CLI::ParseError& e) {
         return UsageError(e.what());
     }
@@ -211,8 +245,8 @@ int Run(int argc, char** argv) {
     }
 
     platform::SetTraceEnabled(verbose);
-    if (app.got_subcommand("ports")) {
-        return ListPorts(json);
+    if (ports->parsed()) {
+        return watch ? WatchPorts(json) : ListPorts(json);
     }
 
     ConsoleJobHost host;
@@ -230,18 +264,18 @@ int Run(int argc, char** argv) {
                          static_cast<int>(n.code), StateName(n.message, n.state), CodeName(n.code));
         });
     }
+    ProgressLine progress(search->parsed());
     if (showProgress) {
-        const bool searching = search->parsed();
-        host.SetRefresh([&host, searching] { ShowProgress(host.Probing(), searching); });
+        host.SetRefresh([&host, &progress] { progress.Show(host.Probing()); });
     }
 
     PortMap::Refresh();
     const ConsoleJobHost::Outcome outcome =
         search->parsed() ? host.RunSearch(parallel, fast) : host.RunConnection(portName, baud);
     if (showProgress) {
-        ClearProgressLine();
+        progress.Clear();
     }
-    return Report(outcome, signals.Caught(), json, verbose);
+    return Report(outcome, signals.Caught(), json, verbose, connect->parsed());
 }
 
 int main(int argc, char** argv) {

@@ -8,20 +8,28 @@ std::string Text(const nlohmann::json& object) {
     return object.dump(-1, ' ', false, nlohmann::json::error_handler_t::replace);
 }
 
+nlohmann::json Port(const PortInfo& port) {
+    return {{"name", port.name},
+            {"device", port.path},
+            {"description", port.Description()},
+            {"byId", port.byIdPath},
+            {"vendor", port.vendor},
+            {"product", port.product},
+            {"serialNumber", port.serialNumber}};
+}
+
 }  // namespace
 
 std::string ProbeOutput::PortsJson(const std::vector<PortInfo>& ports) {
     nlohmann::json list = nlohmann::json::array();
     for (const PortInfo& port : ports) {
-        list.push_back({{"name", port.name},
-                        {"device", port.path},
-                        {"description", port.Description()},
-                        {"byId", port.byIdPath},
-                        {"vendor", port.vendor},
-                        {"product", port.product},
-                        {"serialNumber", port.serialNumber}});
+        list.push_back(Port(port));
     }
     return Text({{"ports", list}});
+}
+
+std::string ProbeOutput::PortChangeJson(const PortInfo& port, bool arrived) {
+    return Text({{arrived ? "added" : "removed", Port(port)}});
 }
 
 std::string ProbeOutput::OutcomeJson(const ConsoleJobHost::Outcome& outcome,

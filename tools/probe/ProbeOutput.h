@@ -10,6 +10,9 @@
 class ProbeOutput {
   public:
     static std::string PortsJson(const std::vector<PortInfo>& ports);
+    // A port that came or went while the ports are watched: {"added": {...}} or
+    // {"removed": {...}}, the port as PortsJson writes it.
+    static std::string PortChangeJson(const PortInfo& port, bool arrived);
     // The outcome of a search or a connection; device is the path behind the port found.
     static std::string OutcomeJson(const ConsoleJobHost::Outcome& outcome,
                                    const std::string& device);

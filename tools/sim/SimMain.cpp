@@ -136,7 +136,7 @@ int main(int argc, char** argv) {
         "until interrupted, or runs COMMAND with BRINEVANE_PORTS set and exits with its status.",
         "brinevane-sim"};
     app.footer("Usage: brinevane-sim [OPTIONS] LINE... [-- COMMAND [ARGS...]]");
-    app.set_version_flag("--version", std::string("brinevane-sim ") + BRINEVANE_VERSION);
+    app.set_version_flag("-V,--version", std::string("brinevane-sim ") + BRINEVANE_VERSION);
     std::vector<std::string> lineTexts;
     std::string banner = SimulatorOptions().banner;
     std::uint32_t replyDelayMs = 0;
@@ -162,6 +162,8 @@ int main(int argc, char** argv) {
                    "Serve the lines over RFC 2217 at HOST:PORT instead of on ptys (127.0.0.1:0: a "
                    "free loopback port for each line; a PORT above 0: line N on PORT+N-1)");
     app.add_option("--log", logPath, "Write what the instrument sees to this file ('-': stderr)");
+    bool verbose = false;
+    app.add_flag("-v,--verbose", verbose, "Write what the instrument sees to stderr (as --log -)");
     try {
         app.parse(ownArgs, argv);
     } catch (const CLI::CallForHelp& e) {
@@ -196,7 +198,7 @@ int main(int argc, char** argv) {
     options.streamMs = streamMs;
     options.listen = listen;
     std::ofstream logFile;
-    if (logPath == "-") {
+    if (logPath == "-" || (verbose && logPath.empty())) {
         options.log = &std::cerr;
     } else if (!logPath.empty()) {
         logFile.open(logPath, std::ios::app);

@@ -11,6 +11,10 @@ CAboutDlg::CAboutDlg(QWidget* parent) : QDialog(parent), m_ui(new Ui::CAboutDlg)
     m_ui->IDC_ABOUT_NAME->setText(QString::fromUtf8(wizard_text::kProgramName) +
                                   CWizardSheet::ProductVersionSuffix());
     m_ui->IDC_ABOUT_TEXT->setText(QString::fromUtf8(wizard_text::kAboutText));
+    m_ui->IDC_ABOUT_COPYRIGHT->setText(QString::fromUtf8(wizard_text::kAboutCopyright) + '\n' +
+                                       QString::fromUtf8(wizard_text::kAboutLicence));
+    const QString web = QString::fromUtf8(wizard_text::HomePage()).toHtmlEscaped();
+    m_ui->IDC_ABOUT_WEB->setText(QStringLiteral("<a href=\"%1\">%1</a>").arg(web));
     m_ui->IDOK->setText(QString::fromUtf8(wizard_text::kOk));
 }
 

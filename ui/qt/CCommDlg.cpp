@@ -1,14 +1,20 @@
 #include "ui/qt/CCommDlg.h"
 
+#include <QAbstractItemView>
+#include <QEvent>
 #include <QInputDialog>
+#include <QLabel>
 #include <QLineEdit>
 #include <QPushButton>
+#include <QScrollBar>
 #include <QStringList>
+#include <algorithm>
 
 #include "ui/qt/CJobProgressDlg.h"
 #include "ui/qt/CWizardApp.h"
 #include "ui/qt/CWizardSheet.h"
 #include "ui/qt/MessageSink.h"
+#include "ui/qt/PortEntryDelegate.h"
 #include "ui/wizard/WizardTexts.h"
 #include "ui_CCommDlg.h"
 
@@ -42,21 +48,35 @@ CCommDlg::CCommDlg(QWidget* parent)
     ConnectListChoice(m_ui->IDC_1007, &CCommDlg::OnBaudSelChange);
     connect(m_ui->IDC_1006, &QComboBox::currentIndexChanged, this, &CCommDlg::ShowPortDevice);
     connect(m_ui->IDC_ADD_NETWORK_PORT, &QPushButton::clicked, this, &CCommDlg::OnAddNetworkPort);
+    m_ui->IDC_1006->setItemDelegate(new PortEntryDelegate(m_ui->IDC_1006));
+    // A long name (a network port's address) must not widen the page: the edit field
+    // shows what fits, the list below it is as wide as its entries.
+    for (QComboBox* list : {m_ui->IDC_1006, m_ui->IDC_1007}) {
+        list->setSizeAdjustPolicy(QComboBox::AdjustToMinimumContentsLengthWithIcon);
+        list->setMinimumContentsLength(8);
+    }
+    m_ui->IDC_PORT_DEVICE->installEventFilter(this);
+    m_follow.setInterval(CommPage::kFollowMs);
+    connect(&m_follow, &QTimer::timeout, this, &CCommDlg::FollowPorts);
 }
 
 void CCommDlg::OnAddNetworkPort() {
-    bool accepted = false;
-    const QString address = QInputDialog::getText(
-        this, Text(wizard_text::kAddNetworkPortTitle), Text(wizard_text::kAddNetworkPortPrompt),
-        QLineEdit::Normal, Text(wizard_text::kAddNetworkPortStart), &accepted);
-    if (!accepted) {
-        return;
-    }
-    std::string problem;
-    if (m_page.AddNetworkPort(address.toStdString(), &problem).empty()) {
+    // A wrong address is said why and offered again as typed, for correction.
+    QString address = Text(wizard_text::kAddNetworkPortStart);
+    for (;;) {
+        bool accepted = false;
+        address = QInputDialog::getText(this, Text(wizard_text::kAddNetworkPortTitle),
+                                        Text(wizard_text::kAddNetworkPortPrompt), QLineEdit::Normal,
+                                        address, &accepted);
+        if (!accepted) {
+            return;
+        }
+        std::string problem;
+        if (!m_page.AddNetworkPort(address.toStdString(), &problem).empty()) {
+            break;
+        }
         MessageSink::Show(this, Text(wizard_text::kNetworkPortNotAdded),
                           QString::fromStdString(problem));
-        return;
     }
     FillPortList();
 }
@@ -88,9 +108,31 @@ void CCommDlg::ConnectListChoice(QComboBox* list, void (CCommDlg::*handler)(int)
 
 bool CCommDlg::OnSetActive() {
     SetWizardButtons(CommPage::kButtonsShown);
+    m_bChosenListed = false;
     FillPortList();
     SelectBaudRate();
+    m_follow.start();
     return true;
+}
+
+void CCommDlg::FollowPorts() {
+    if (!isVisible()) {
+        m_follow.stop();  // another page is shown: it starts again with this one
+        return;
+    }
+    if (m_ui->IDC_1006->view()->isVisible()) {
+        return;  // never under the user's eyes while the list is open
+    }
+    const std::vector<std::string> names = CommPage::PortList();
+    bool same = static_cast<int>(names.size()) == m_ui->IDC_1006->count();
+    for (int i = 0; same && i < m_ui->IDC_1006->count(); ++i) {
+        same = m_ui->IDC_1006->itemText(i).toStdString() == names[static_cast<std::size_t>(i)] &&
+               m_ui->IDC_1006->itemData(i, PortEntryDelegate::kDetailRole).toString() ==
+                   QString::fromStdString(CommPage::PortDetail(names[static_cast<std::size_t>(i)]));
+    }
+    if (!same) {
+        FillPortList();
+    }
 }
 
 void CCommDlg::ShowSettings() {
@@ -101,21 +143,39 @@ void CCommDlg::ShowSettings() {
 void CCommDlg::FillPortList() {
     QComboBox* portList = m_ui->IDC_1006;
     portList->clear();
-    portList->addItems(Texts(CommPage::PortList()));
+    for (const std::string& name : CommPage::PortList()) {
+        portList->addItem(QString::fromStdString(name));
+        portList->setItemData(portList->count() - 1,
+                              QString::fromStdString(CommPage::PortDetail(name)),
+                              PortEntryDelegate::kDetailRole);
+    }
+    // The open list is as wide as its entries with their details, whatever the field's width.
+    QAbstractItemView* view = portList->view();
+    view->setMinimumWidth(view->sizeHintForColumn(0) +
+                          view->verticalScrollBar()->sizeHint().width());
     SelectPort();
+}
+
+QStringList CCommDlg::PortNames() const {
+    QStringList names;
+    for (int i = 0; i < m_ui->IDC_1006->count(); ++i) {
+        names << m_ui->IDC_1006->itemText(i);
+    }
+    return names;
 }
 
 void CCommDlg::SelectPort() {
     QComboBox* portList = m_ui->IDC_1006;
     std::vector<std::string> names;
-    for (int i = 0; i < portList->count(); ++i) {
-        names.push_back(portList->itemText(i).toStdString());
+    for (const QString& name : PortNames()) {
+        names.push_back(name.toStdString());
     }
     const int index = m_page.PortSelection(names);
     portList->setCurrentIndex(index);
     if (index < 0) {
         portList->clearEditText();
     }
+    m_bChosenListed = m_bChosenListed || index >= 0;
     ShowPortDevice();
 }
 
@@ -134,6 +194,8 @@ void CCommDlg::SelectBaudRate() {
 
 void CCommDlg::OnPortSelChange(int index) {
     m_page.OnPortChosen(m_ui->IDC_1006->itemText(index).toStdString());
+    m_bChosenListed = true;
+    ShowPortDevice();
 }
 
 void CCommDlg::OnBaudSelChange(int index) {
@@ -141,12 +203,32 @@ void CCommDlg::OnBaudSelChange(int index) {
 }
 
 void CCommDlg::ShowPortDevice() {
-    const QString name = m_ui->IDC_1006->currentIndex() >= 0 ? m_ui->IDC_1006->currentText() : "";
-    m_ui->IDC_PORT_DEVICE->setText(
-        QString::fromStdString(CommPage::PortDevice(name.toStdString())));
+    std::vector<std::string> names;
+    for (const QString& name : PortNames()) {
+        names.push_back(name.toStdString());
+    }
+    const QString note = QString::fromStdString(m_page.PortNote(names, m_bChosenListed));
+    // Each line cut in its middle to the label's width, so that a long device name never
+    // widens the page; the whole of it is in the tooltip.
+    QLabel* label = m_ui->IDC_PORT_DEVICE;
+    const int width = std::max(label->width(), m_ui->IDC_1006->width());
+    QStringList lines = note.split('\n');
+    for (QString& line : lines) {
+        line = label->fontMetrics().elidedText(line, Qt::ElideMiddle, width);
+    }
+    label->setText(lines.join('\n'));
+    label->setToolTip(note);
+}
+
+bool CCommDlg::eventFilter(QObject* watched, QEvent* e) {
+    if (watched == m_ui->IDC_PORT_DEVICE && e->type() == QEvent::Resize) {
+        ShowPortDevice();
+    }
+    return CWizardPage::eventFilter(watched, e);
 }
 
 bool CCommDlg::OnWizardNext() {
+    m_follow.stop();
     SetWizardButtons(kWizardButtonsBusy);
     ShowSettings();  // Next can come while typed text is still in an edit field
     CJobProgressDlg connection;

@@ -1,4 +1,5 @@
 #pragma once
+#include <QTimer>
 #include <memory>
 
 #include "ui/qt/CWizardPage.h"
@@ -25,10 +26,16 @@ class CCommDlg : public CWizardPage {
     bool OnSetActive() override;
     bool OnWizardNext() override;
 
+  protected:
+    // The line under the port list is fitted to its width again when that changes.
+    bool eventFilter(QObject* watched, QEvent* e) override;
+
   private:
     // Calls handler for an entry the user chooses from the list, and for nothing else.
     void ConnectListChoice(QComboBox* list, void (CCommDlg::*handler)(int));
     void FillPortList();
+    // Makes the list again when the ports have changed, keeping the port chosen.
+    void FollowPorts();
     // Select the entries of the current settings; typed text in the edit fields goes.
     void ShowSettings();
     void SelectPort();
@@ -36,10 +43,15 @@ class CCommDlg : public CWizardPage {
     void OnPortSelChange(int index);
     void OnBaudSelChange(int index);
     void ShowPortDevice();
+    // The port list's entries' names.
+    QStringList PortNames() const;
     // Asks for a device server's address and adds its port to the list for this run.
     void OnAddNetworkPort();
 
     std::unique_ptr<Ui::CCommDlg> m_ui;
     CommPage m_page;
     bool m_bEditingFinishing = false;
+    QTimer m_follow;
+    // Whether the port chosen has been in the list since the page was shown.
+    bool m_bChosenListed = false;
 };

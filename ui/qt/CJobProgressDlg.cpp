@@ -3,6 +3,7 @@
 #include <QCoreApplication>
 #include <QEvent>
 #include <QProgressBar>
+#include <cstdio>
 
 #include "jobs/JobMessages.h"
 #include "ui/qt/CWizardApp.h"
@@ -116,13 +117,28 @@ bool CJobProgressDlg::OnInitDialog() {
     return true;
 }
 
+namespace {
+
+// -v: the notification as brinevane-probe -v writes it.
+void Tell(std::uint32_t message, std::uintptr_t state, std::intptr_t code) {
+    if (CWizardApp::Instance().Run().Verbose()) {
+        std::fprintf(stderr, "notify %d %d %s %s\n", static_cast<int>(state),
+                     static_cast<int>(code), StateName(message, static_cast<std::intptr_t>(state)),
+                     CodeName(code));
+    }
+}
+
+}  // namespace
+
 void CJobProgressDlg::OnSearchNotify(std::uintptr_t state, std::intptr_t code) {
+    Tell(WM_SEARCH_NOTIFY, state, code);
     if (!m_bEnding) {
         Apply(m_host.Handle(WM_SEARCH_NOTIFY, static_cast<std::intptr_t>(state), code));
     }
 }
 
 void CJobProgressDlg::OnProgramNotify(std::uintptr_t state, std::intptr_t code) {
+    Tell(WM_PROGRAM_NOTIFY, state, code);
     if (!m_bEnding) {
         Apply(m_host.Handle(WM_PROGRAM_NOTIFY, static_cast<std::intptr_t>(state), code));
     }

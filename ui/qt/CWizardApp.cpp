@@ -9,6 +9,7 @@
 #include <cstdio>
 
 #include "platform/os/Alert.h"
+#include "platform/os/Trace.h"
 #include "res/version.h"
 #include "ui/qt/CCommDlg.h"
 #include "ui/qt/CFinishDlg.h"
@@ -61,7 +62,14 @@ std::optional<int> CWizardApp::ParseCommandLine(const QStringList& arguments) {
     // Qt's own options are written with one dash: -platform offscreen.
     parser.setSingleDashWordOptionMode(QCommandLineParser::ParseAsLongOptions);
     const QCommandLineOption help = parser.addHelpOption();
-    const QCommandLineOption version = parser.addVersionOption();
+    // -V and -v as in brinevane-probe and brinevane-sim, rather than Qt's own -v.
+    const QCommandLineOption version({QStringLiteral("V"), QStringLiteral("version")},
+                                     QStringLiteral("Displays version information."));
+    parser.addOption(version);
+    const QCommandLineOption verbose(
+        {QStringLiteral("v"), QStringLiteral("verbose")},
+        QStringLiteral("Write each job notification (and the trace) to stderr."));
+    parser.addOption(verbose);
     const QCommandLineOption demo(
         QStringLiteral("demo"),
         QStringLiteral("Say on the first page that the instrument is simulated (brinevane-sim)."));
@@ -120,6 +128,8 @@ std::optional<int> CWizardApp::ParseCommandLine(const QStringList& arguments) {
         return kExitUsage;
     }
     m_run.SetDemo(parser.isSet(demo));
+    m_run.SetVerbose(parser.isSet(verbose));
+    platform::SetTraceEnabled(parser.isSet(verbose) || platform::TraceEnabled());
     return std::nullopt;
 }
 

@@ -1,7 +1,9 @@
 #include "ui/qt/CWizardSheet.h"
 
 #include <QAbstractButton>
+#include <QLayout>
 #include <QMetaObject>
+#include <algorithm>
 
 #include "ui/qt/CAboutDlg.h"
 #include "ui/qt/CWizardPage.h"
@@ -30,6 +32,13 @@ CWizardSheet::CWizardSheet(QWidget* parent) : QWizard(parent) {
 
 void CWizardSheet::AddPage(CWizardPage* page) {
     addPage(page);
+    EvenOutPages();
+    // Tab goes as the eye reads: the page's controls, then the buttons from the left, About
+    // first (QWizard puts it after Cancel).
+    setTabOrder(button(QWizard::CustomButton1), button(QWizard::BackButton));
+    setTabOrder(button(QWizard::BackButton), button(QWizard::NextButton));
+    setTabOrder(button(QWizard::NextButton), button(QWizard::FinishButton));
+    setTabOrder(button(QWizard::FinishButton), button(QWizard::CancelButton));
 }
 
 void CWizardSheet::SetWizardButtons(int buttons) {
@@ -48,6 +57,28 @@ void CWizardSheet::OnCurrentIdChanged(int id) {
     // every showing, Back included.
     if (auto* page = qobject_cast<CWizardPage*>(this->page(id))) {
         page->OnSetActive();
+    }
+    EvenOutPages();  // the page may say more now
+}
+
+void CWizardSheet::EvenOutPages() {
+    // Every page as wide as the widest would be, so that the window keeps its width from page
+    // to page; and as tall as the tallest needs at that width, since a label that wraps
+    // asks for its height only for a width: at the window's minimum size no text is cut.
+    const QList<int> ids = pageIds();
+    int width = 0;
+    for (const int id : ids) {
+        width = std::max(width, page(id)->sizeHint().width());
+    }
+    int height = 0;
+    for (const int id : ids) {
+        QWidget* each = page(id);
+        const int needed =
+            each->layout() != nullptr ? each->layout()->totalHeightForWidth(width) : -1;
+        height = std::max(height, needed > 0 ? needed : each->minimumSizeHint().height());
+    }
+    for (const int id : ids) {
+        page(id)->setMinimumSize(width, height);
     }
 }
 

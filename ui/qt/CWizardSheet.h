@@ -27,5 +27,8 @@ class CWizardSheet : public QWizard {
 
   private:
     void OnCurrentIdChanged(int id);
+    // Gives every page the same minimum size: the widest page's width, and the height the
+    // tallest needs at that width.
+    void EvenOutPages();
     void ApplyWizardButtons(int buttons);
 };

@@ -92,6 +92,22 @@ std::string CommPage::PortDevice(const std::string& name) {
     return device;
 }
 
+std::string CommPage::PortDetail(const std::string& name) {
+    std::string detail = PortDevice(name);
+    const std::size_t newline = detail.find('\n');
+    return newline == std::string::npos ? detail : detail.replace(newline, 1, "  ");
+}
+
+std::string CommPage::PortNote(const std::vector<std::string>& ports, bool chosenWasListed) const {
+    const std::string& name = m_run.Settings().m_strPortName;
+    if (PortSelection(ports) >= 0) {
+        return PortDevice(name);
+    }
+    return chosenWasListed && !name.empty()
+               ? name + " has gone: plug its adapter in again, or choose another port."
+               : std::string();
+}
+
 std::string CommPage::AddNetworkPort(const std::string& address, std::string* problem) {
     const std::string name = PortMap::AddNetworkPort(Trimmed(address), problem);
     if (!name.empty()) {

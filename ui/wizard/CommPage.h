@@ -33,6 +33,15 @@ class CommPage {
     // What the port is on this computer: its device, and on a second line what is known
     // of it. Empty for a port not in the map.
     static std::string PortDevice(const std::string& name);
+    // The same on one line, shown beside the port's name in the list.
+    static std::string PortDetail(const std::string& name);
+
+    // While the page is shown the list follows adapters plugged in and out: it is made
+    // again this often, and the port chosen stays chosen while it is there.
+    static constexpr int kFollowMs = 400;
+    // The line under the port list: the device of the port chosen; or, when that port was
+    // in the list while the page was shown and has gone from it, that it went.
+    std::string PortNote(const std::vector<std::string>& ports, bool chosenWasListed) const;
 
     // A device server's port typed by the user: on success it is added to the list for
     // this run, becomes the port setting, and its name is returned; otherwise empty, with

@@ -13,8 +13,9 @@ class FinishPage {
 
     explicit FinishPage(const WizardRun& run) : m_run(run) {}
 
-    // What the page says: that the instrument answered, what it said when the search heard
-    // it on the port and rate that have just answered, and whether the rate reached the line.
+    // What the page says: where the instrument answered (the port, its device and what is
+    // known of it, and the rate), what it said when the search heard it on that port and
+    // rate, and whether the rate reached the line.
     std::string Text() const;
 
   private:

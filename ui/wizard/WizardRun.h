@@ -27,10 +27,14 @@ class WizardRun {
     // The instrument is simulated, and the first page says so.
     bool Demo() const { return m_bDemo; }
     void SetDemo(bool demo) { m_bDemo = demo; }
+    // -v: each job notification is written to stderr, as brinevane-probe -v writes it.
+    bool Verbose() const { return m_bVerbose; }
+    void SetVerbose(bool verbose) { m_bVerbose = verbose; }
 
   private:
     RunSettings m_settings;
     FoundInstrument m_found;
     bool m_connectionRateApplied = true;
     bool m_bDemo = false;
+    bool m_bVerbose = false;
 };

@@ -23,6 +23,10 @@ std::string ProductVersionSuffix() {
                          BRINEVANE_VERSION_TWEAK);
 }
 
+const char* HomePage() {
+    return BRINEVANE_HOMEPAGE;
+}
+
 std::string Sentence(const std::string& text) {
     std::string line = text;
     if (!line.empty()) {

@@ -13,6 +13,10 @@ inline constexpr char kProgramName[] = WZ_PROGRAM_NAME;
 inline constexpr char kAboutItem[] = WZ_ABOUT_ITEM;
 inline constexpr char kAboutCaption[] = WZ_ABOUT_CAPTION;
 inline constexpr char kAboutText[] = WZ_ABOUT_TEXT;
+inline constexpr char kAboutCopyright[] = WZ_ABOUT_COPYRIGHT;
+inline constexpr char kAboutLicence[] = WZ_ABOUT_LICENCE;
+// Where the project lives, for the About box.
+const char* HomePage();
 inline constexpr char kOk[] = WZ_OK;
 inline constexpr char kCancel[] = WZ_CANCEL;
 

@@ -1,5 +1,6 @@
 // The wizard driven as a user would, against the simulator: both ways through the first
 // page, the settings page, the connection and its end.
+#include <unistd.h>
 #include <QAbstractButton>
 #include <QCheckBox>
 #include <QComboBox>
@@ -8,6 +9,8 @@
 #include <QLineEdit>
 #include <QProcess>
 #include <QtTest>
+
+#include <QTemporaryDir>
 #include <algorithm>
 #include <cstdio>
 #include <cstring>
@@ -19,6 +22,7 @@
 #include "ui/qt/CCommDlg.h"
 #include "ui/qt/CWizardApp.h"
 #include "ui/qt/CWizardSheet.h"
+#include "ui/qt/PortEntryDelegate.h"
 
 namespace {
 
@@ -62,16 +66,34 @@ class Wizard {
     QComboBox* PortList() const { return sheet.findChild<QComboBox*>("IDC_1006"); }
     QComboBox* BaudList() const { return sheet.findChild<QComboBox*>("IDC_1007"); }
     QString PortDevice() const { return sheet.findChild<QLabel*>("IDC_PORT_DEVICE")->text(); }
-    // The settings page's "Add network port..." with the address typed into its dialog.
-    void AddNetworkPort(const QString& address) {
-        QTimer::singleShot(0, [address] {
+    // The line under the port list whole, as its tooltip holds it (the label may cut it).
+    QString PortDeviceNote() const {
+        return sheet.findChild<QLabel*>("IDC_PORT_DEVICE")->toolTip();
+    }
+    // The settings page's "Add network port...": each time its dialog comes, the next of the
+    // addresses is typed into it (none left: it is cancelled). Gives the text each dialog
+    // came with.
+    QStringList AddNetworkPort(const QStringList& addresses) {
+        QStringList offered;
+        QTimer typist;
+        QObject::connect(&typist, &QTimer::timeout, [&offered, &addresses] {
             auto* dialog = qobject_cast<QInputDialog*>(QApplication::activeModalWidget());
-            QVERIFY(dialog != nullptr);
-            dialog->setTextValue(address);
+            if (dialog == nullptr || dialog->property("typed").toBool()) {
+                return;
+            }
+            dialog->setProperty("typed", true);
+            offered << dialog->textValue();
+            if (offered.size() > addresses.size()) {
+                dialog->reject();
+                return;
+            }
+            dialog->setTextValue(addresses[offered.size() - 1]);
             dialog->accept();
         });
+        typist.start(10);
         sheet.findChild<QAbstractButton*>("IDC_ADD_NETWORK_PORT")->click();
         Settle();
+        return offered;
     }
     QStringList Ports() const {
         QStringList names;
@@ -177,6 +199,92 @@ class WizardTest : public QObject {
         CWizardApp::Instance().SetDemo(false);
     }
 
+    // Every control answers to Alt and a letter of its own on its page, and Tab goes through
+    // them as they are drawn: the page's from the top, then the buttons from the left.
+    void keyboardReachesEveryControl() {
+        InstrumentSimulator sim({SimulatedLine::AtRate(9600)});
+        QVERIFY(StartSimulator(sim));
+        MapPorts(sim, {"COM1"});
+        Wizard wizard;
+        QApplication::setActiveWindow(&wizard.sheet);
+        const QStringList buttons{"&About Brinevane Setup...", "< &Back", "&Next >", "Cancel"};
+        const QStringList pages[] = {
+            {"I would like to &specify the port settings.",
+             "&Quick search: all ports at once, the likeliest baud rate first"},
+            {"Serial &Port:", "A&dd network port...", "Baud &Rate:"}};
+        for (int page = 0; page < 2; ++page) {
+            // What the user reaches with Tab from About, named as the screen names it: a
+            // list by its label.
+            QStringList reached;
+            QWidget* about = wizard.sheet.button(QWizard::CustomButton1);
+            about->setFocus();
+            for (QWidget* widget = about; reached.size() < 8;) {
+                QString text;
+                if (auto* field = qobject_cast<QLineEdit*>(widget)) {
+                    widget = field->parentWidget();
+                }
+                if (auto* button = qobject_cast<QAbstractButton*>(widget)) {
+                    text = button->text();
+                }
+                for (QLabel* label : wizard.sheet.findChildren<QLabel*>()) {
+                    text = label->buddy() == widget ? label->text() : text;
+                }
+                if (!reached.isEmpty() && widget == about) {
+                    break;
+                }
+                reached << text;
+                QTest::keyClick(QApplication::focusWidget(), Qt::Key_Tab);
+                widget = QApplication::focusWidget();
+            }
+            // Back is not there on the first page.
+            QCOMPARE(reached, buttons.mid(0, 1) + buttons.mid(page == 0 ? 2 : 1) + pages[page]);
+            QString letters;
+            for (const QString& text : reached) {
+                const int amp = text.indexOf('&');
+                QVERIFY2(amp >= 0 || text == "Cancel", qPrintable("no mnemonic: " + text));
+                QVERIFY2(amp < 0 || !letters.contains(text.at(amp + 1).toLower()),
+                         qPrintable("a letter twice: " + text));
+                letters += amp < 0 ? QChar() : text.at(amp + 1).toLower();
+            }
+            wizard.SpecifyPort()->setChecked(true);
+            wizard.Press(QWizard::NextButton);
+        }
+    }
+
+    // From the window's own minimum size up, every page shows all of its texts and labels,
+    // and the window keeps its width from page to page (run at 2x scaling too).
+    void pagesLayOutFromTheMinimumSize() {
+        InstrumentSimulator sim({SimulatedLine::AtRate(9600)});
+        QVERIFY(StartSimulator(sim));
+        MapPorts(sim, {"COM1"});
+        Wizard wizard;
+        wizard.sheet.resize(wizard.sheet.minimumSizeHint());
+        QList<int> widths;
+        for (int page = 0; page < 3; ++page) {
+            Wizard::Settle();
+            widths << wizard.sheet.width();
+            for (QLabel* label : wizard.sheet.currentPage()->findChildren<QLabel*>()) {
+                if (label->isVisible() && label->wordWrap() && !label->text().isEmpty()) {
+                    QVERIFY2(label->heightForWidth(label->width()) <= label->height(),
+                             qPrintable("cut: " + label->objectName()));
+                }
+            }
+            for (QAbstractButton* button : wizard.sheet.findChildren<QAbstractButton*>()) {
+                if (button->isVisible()) {
+                    QVERIFY2(button->sizeHint().width() <= button->width(),
+                             qPrintable("clipped: " + button->text()));
+                }
+            }
+            if (page == 0) {
+                wizard.SpecifyPort()->setChecked(true);
+            }
+            if (page < 2) {
+                wizard.Press(QWizard::NextButton);
+            }
+        }
+        QCOMPARE(widths, QList<int>(3, widths.front()));
+    }
+
     void checkBoxPath() {
         // COM2 and COM10 are lines with nothing on them; no search runs on this path.
         InstrumentSimulator sim(
@@ -267,7 +375,7 @@ class WizardTest : public QObject {
         Wizard wizard;
         auto* quick = wizard.sheet.findChild<QCheckBox*>("IDC_QUICK_SEARCH");
         QCOMPARE(quick->text(),
-                 QStringLiteral("Quick search: all ports at once, the likeliest baud rate first"));
+                 QStringLiteral("&Quick search: all ports at once, the likeliest baud rate first"));
         QVERIFY(!quick->isChecked());
         wizard.SpecifyPort()->setChecked(true);
         QVERIFY(!quick->isEnabled());
@@ -339,6 +447,44 @@ class WizardTest : public QObject {
         QVERIFY(!output.contains("page: CFinishDlg"));
     }
 
+    // Adapters plugged in and out while the settings page is shown: the list follows, each
+    // entry with its device beside its name, the port chosen stays chosen while it is there,
+    // and the page says when it went.
+    void portListFollowsAdapters() {
+        InstrumentSimulator sim({SimulatedLine::AtRate(9600), SimulatedLine::Silent()});
+        QVERIFY(StartSimulator(sim));
+        QTemporaryDir folder;
+        const QString link = folder.filePath("adapter");
+        const QString first = QString::fromStdString(sim.SlavePath(0));
+        qputenv("BRINEVANE_PORTS", ("COM1=" + first + ",COM3=" + link).toUtf8());
+        const auto plug = [&sim, &link] {
+            return symlink(sim.SlavePath(1).c_str(), link.toUtf8().constData()) == 0;
+        };
+        MessageRecorder messages;
+        Wizard wizard;
+        wizard.SpecifyPort()->setChecked(true);
+        wizard.Press(QWizard::NextButton);
+        QCOMPARE(wizard.Ports(), QStringList{"COM1"});
+        QCOMPARE(wizard.PortList()->itemData(0, PortEntryDelegate::kDetailRole).toString(), first);
+
+        QVERIFY(plug());
+        QTRY_COMPARE_WITH_TIMEOUT(wizard.Ports(), (QStringList{"COM1", "COM3"}), 5000);
+        QCOMPARE(wizard.PortList()->currentText(), QStringLiteral("COM1"));
+        QCOMPARE(wizard.PortList()->itemData(1, PortEntryDelegate::kDetailRole).toString(), link);
+        QTest::keyClick(wizard.PortList(), Qt::Key_Down);
+        QCOMPARE(Wizard::Settings().m_strPortName, std::string("COM3"));
+
+        unlink(link.toUtf8().constData());
+        QTRY_COMPARE_WITH_TIMEOUT(wizard.Ports(), QStringList{"COM1"}, 5000);
+        QCOMPARE(wizard.PortList()->currentIndex(), -1);
+        QVERIFY(wizard.PortDeviceNote().startsWith("COM3 has gone"));
+        QCOMPARE(Wizard::Settings().m_strPortName, std::string("COM3"));
+        QVERIFY(plug());
+        QTRY_COMPARE_WITH_TIMEOUT(wizard.PortList()->currentText(), QStringLiteral("COM3"), 5000);
+        QCOMPARE(wizard.PortDeviceNote(), link);
+        QVERIFY(messages.Texts().isEmpty());
+    }
+
     // Last: the port it adds stays in this process's map for the rest of the run.
     void networkPortAddedWithTheButton() {
         // No local port: the instrument is behind a device server on loopback.
@@ -355,11 +501,15 @@ class WizardTest : public QObject {
         wizard.Press(QWizard::NextButton);
         QCOMPARE(wizard.PortList()->count(), 0);
 
-        wizard.AddNetworkPort("portserver");
+        // A wrong address is said why and offered again as typed, to be corrected or left.
+        QCOMPARE(wizard.AddNetworkPort({"portserver"}), (QStringList{"rfc2217://", "portserver"}));
         QCOMPARE(messages.Texts(), QStringList{"The network port was not added."});
         QCOMPARE(wizard.PortList()->count(), 0);
-        wizard.AddNetworkPort(address);
+        const int width = wizard.PortList()->width();
+        QCOMPARE(wizard.AddNetworkPort({address}).size(), 1);
         QCOMPARE(wizard.Ports(), QStringList{"COM1"});
+        // However long the address, the field keeps its width.
+        QCOMPARE(wizard.PortList()->width(), width);
         QCOMPARE(wizard.PortList()->currentText(), QStringLiteral("COM1"));
         QVERIFY(wizard.PortDevice().startsWith(address));
 

@@ -7,6 +7,7 @@
 
 #include <cstdlib>
 
+#include "tests/support/FakeHost.h"
 #include "ui/wizard/CommPage.h"
 #include "ui/wizard/FinishPage.h"
 #include "ui/wizard/IntroPage.h"
@@ -86,6 +87,27 @@ TEST(CommPage, PortsInTextOrderAndTheExactNameSelected) {
     unsetenv("BRINEVANE_PORTS");
 }
 
+// The last page names where the instrument answered, as the technician will give it to
+// other software; the settings page says when the port chosen went while it was shown.
+TEST(CommPage, PortsAreNamedWithTheirDevices) {
+    const Pty two;
+    ASSERT_EQ(setenv("BRINEVANE_PORTS", ("COM2=" + two.Path()).c_str(), 1), 0);
+    ASSERT_EQ(CommPage::PortList().size(), 1u);  // as the page lists them
+    WizardRun run;
+    run.Settings().m_strPortName = "COM2";
+    run.Settings().m_nBaudRate = 19200;
+    EXPECT_EQ(FinishPage(run).Text(), "Your Brinevane ADCP answered on COM2 (" + two.Path() +
+                                          ") at 19200 baud.\n\nPress "
+                                          "'Finish' to close the wizard.");
+    CommPage page(run);
+    EXPECT_EQ(CommPage::PortDetail("COM2"), two.Path());
+    EXPECT_EQ(page.PortNote({"COM2"}, false), two.Path());
+    EXPECT_EQ(page.PortNote({}, false), "");
+    EXPECT_EQ(page.PortNote({}, true),
+              "COM2 has gone: plug its adapter in again, or choose another port.");
+    unsetenv("BRINEVANE_PORTS");
+}
+
 TEST(CommPage, RatesAscendingAndReadAsTheListShowsThem) {
     const Strings rates = CommPage::BaudList();
     EXPECT_EQ(rates,
@@ -125,6 +147,7 @@ TEST(FinishPage, NamesTheInstrumentOnlyWhereItWasHeard) {
 
     const std::string named = FinishPage(run).Text();
     EXPECT_NE(named.find("It said: Brinevane 600 kHz ADCP"), std::string::npos);
+    EXPECT_EQ(named.find("you chose"), std::string::npos);  // a search found it
     EXPECT_EQ(named.find("not applied"), std::string::npos);
 
     run.Settings().m_nBaudRate = 9600;  // the user chose another rate, which answered too
@@ -137,6 +160,40 @@ TEST(FinishPage, NamesTheInstrumentOnlyWhereItWasHeard) {
     EXPECT_NE(text.find("The baud rate 9600 was not applied: COM2 passes raw bytes"),
               std::string::npos);
     EXPECT_NE(text.find("Press 'Finish'"), std::string::npos);
+}
+
+}  // namespace
+
+namespace {
+
+// USB adapters plugged in and out of a host, found by the real discovery, as the settings
+// page lists them while it is shown: each entry with its device and description, the names
+// kept with their adapters, and the note when the port chosen went.
+TEST(CommPage, TheListFollowsUsbAdapters) {
+    PlayInFakeHost(2, [](FakeHost& host) {
+        const std::string adapter = "  FTDI FT232R USB UART (serial ";
+        host.Plug("ttyUSB0", "1-1", "A1", host.Line(0));
+        WizardRun run;
+        CommPage page(run);
+        EXPECT_EQ(CommPage::PortList(), Strings{"COM1"});
+        EXPECT_EQ(CommPage::PortDetail("COM1"), "/dev/ttyUSB0" + adapter + "A1)");
+        page.OnPortChosen("COM1");
+
+        host.Plug("ttyUSB1", "1-2", "B2", host.Line(1));
+        EXPECT_EQ(CommPage::PortList(), (Strings{"COM1", "COM2"}));
+        EXPECT_EQ(CommPage::PortDetail("COM2"), "/dev/ttyUSB1" + adapter + "B2)");
+        host.Unplug("ttyUSB0", "1-1");
+        const Strings left = CommPage::PortList();
+        EXPECT_EQ(left, Strings{"COM2"});
+        EXPECT_EQ(page.PortNote(left, true),
+                  "COM1 has gone: plug its adapter in again, or choose another port.");
+        // Back in another socket, under another tty: the name it had, chosen again.
+        host.Plug("ttyUSB2", "1-3", "A1", host.Line(0));
+        const Strings back = CommPage::PortList();
+        EXPECT_EQ(back, (Strings{"COM1", "COM2"}));
+        EXPECT_EQ(page.PortSelection(back), 0);
+        EXPECT_EQ(page.PortNote(back, true), "/dev/ttyUSB2\nFTDI FT232R USB UART (serial A1)");
+    });
 }
 
 }  // namespace
