@@ -26,8 +26,7 @@ bool CIntroDlg::OnKillActive() {
 
 bool CIntroDlg::OnCommand(int id, int code) {
     if (id == IDC_1003 && code == BN_CLICKED) {
-        EnableWindow(Item(IDC_PARALLEL_SEARCH),
-                     IntroPage::ParallelSearchEnabled(Checked(IDC_1003)));
+        EnableWindow(Item(IDC_PARALLEL_SEARCH), IntroPage::QuickSearchEnabled(Checked(IDC_1003)));
         return true;
     }
     return false;
