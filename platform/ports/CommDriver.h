@@ -17,8 +17,9 @@ class CommDriver {
     // another, fails while this one is open. Null on failure, with the last error set.
     virtual std::unique_ptr<CommPort> Open(const std::string& path) = 0;
     // Opens as Open does, but an open that waits (for a network, a server) ends as soon as
-    // stop is set, with ECANCELED, and the port's own waits watch stop for as long as it
-    // is open: stop must outlive the port. A driver whose opens never wait keeps this.
+    // stop is set, with ECANCELED (ERROR_CANCELLED on Windows), and the port's own waits
+    // watch stop for as long as it is open: stop must outlive the port. A driver whose opens
+    // never wait keeps this.
     virtual std::unique_ptr<CommPort> OpenWatching(const std::string& path, Event& /*stop*/) {
         return Open(path);
     }

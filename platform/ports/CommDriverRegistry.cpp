@@ -8,9 +8,9 @@
 #include "platform/ports/local/Win32CommDriver.h"
 #else
 #include "platform/ports/local/TermiosCommDriver.h"
+#endif
 #include "platform/ports/net/Rfc2217CommDriver.h"
 #include "platform/ports/net/SocketCommDriver.h"
-#endif
 
 namespace platform {
 namespace {
@@ -48,11 +48,8 @@ CommDriverRegistry& CommDriverRegistry::Process() {
     static CommDriverRegistry* const registry = [] {
         auto* made = new CommDriverRegistry();
         made->Register(kPathPrefix, std::make_shared<SystemCommDriver>());
-#ifndef _WIN32
-        // The network drivers' links are BSD sockets, not yet Winsock.
         made->Register(Rfc2217CommDriver::kScheme, std::make_shared<Rfc2217CommDriver>());
         made->Register(SocketCommDriver::kScheme, std::make_shared<SocketCommDriver>());
-#endif
         return made;
     }();
     return *registry;

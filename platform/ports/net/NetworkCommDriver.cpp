@@ -1,27 +1,25 @@
 #include "platform/ports/net/NetworkCommDriver.h"
 
-#include <cerrno>
-
 #include "platform/os/LastError.h"
 #include "platform/ports/net/TcpLink.h"
 
 namespace platform {
 
 std::unique_ptr<CommPort> NetworkCommDriver::Open(const std::string& path) {
-    return OpenPort(path, -1);
+    return OpenPort(path, nullptr);
 }
 
 std::unique_ptr<CommPort> NetworkCommDriver::OpenWatching(const std::string& path, Event& stop) {
-    return OpenPort(path, stop.Descriptor());
+    return OpenPort(path, &stop);
 }
 
-std::unique_ptr<CommPort> NetworkCommDriver::OpenPort(const std::string& path, int stopFd) {
+std::unique_ptr<CommPort> NetworkCommDriver::OpenPort(const std::string& path, Event* stop) {
     std::string address;
     if (!TcpLink::AddressOf(path, m_scheme, address)) {
-        SetLastError(ENOENT);
+        SetLastError(kLinkNoSuchName);
         return nullptr;
     }
-    return OpenAddress(address, stopFd);
+    return OpenAddress(address, stop);
 }
 
 bool NetworkCommDriver::Exists(const std::string& path) {
@@ -50,7 +48,7 @@ CommDriver::Failure NetworkCommDriver::DescribeOpenFailure(const std::string& na
     }
     const std::string host = address.substr(0, address.rfind(':'));
     switch (error) {
-        case ECONNREFUSED:
+        case kLinkRefused:
             return {"refused", address +
                                    " refused the connection: check the device server's address "
                                    "and that no other program is connected to it"};
@@ -58,9 +56,9 @@ CommDriver::Failure NetworkCommDriver::DescribeOpenFailure(const std::string& na
             return {"not-resolved", "the name " + host +
                                         " does not resolve: check the device server's name, or "
                                         "give its IP address"};
-        case ETIMEDOUT:
-        case EHOSTUNREACH:
-        case ENETUNREACH:
+        case kLinkTimedOut:
+        case kHostUnreachable:
+        case kNetworkUnreachable:
             return {"no-answer", address +
                                      " did not answer: check that the device server is on and "
                                      "reachable from this computer"};
@@ -70,7 +68,7 @@ CommDriver::Failure NetworkCommDriver::DescribeOpenFailure(const std::string& na
                                        "server to RFC 2217, or name it socket://" +
                                        address + " if it passes raw bytes"};
         case kSettingNotAcknowledged:
-        case EINVAL:
+        case kLinkSettingRefused:
             return {"setting-refused", address +
                                            " did not apply the line settings: check that its "
                                            "serial port supports the rate and 8 data bits, no "
@@ -95,7 +93,7 @@ CommDriver::Failure NetworkCommDriver::DescribeOpenFailure(const std::string& na
             return {"flood", address +
                                  " sends data without pause: not an instrument at rest; check the "
                                  "address and the port of the device server"};
-        case EBUSY:
+        case kLinkBusy:
             return {"in-use", address +
                                   " closed the connection at once: another program is probably "
                                   "connected to it; close that program and try again"};

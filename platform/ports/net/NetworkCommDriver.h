@@ -21,12 +21,12 @@ class NetworkCommDriver : public CommDriver {
                                 std::uint32_t error) const override;
 
   protected:
-    // Connects to the server's "HOST:PORT" and sets the port up, never past a readable
-    // stopFd (-1: none). Null on failure, with the last error set.
-    virtual std::unique_ptr<CommPort> OpenAddress(const std::string& address, int stopFd) = 0;
+    // Connects to the server's "HOST:PORT" and sets the port up, never past a set stop
+    // (null: none). Null on failure, with the last error set.
+    virtual std::unique_ptr<CommPort> OpenAddress(const std::string& address, Event* stop) = 0;
 
   private:
-    std::unique_ptr<CommPort> OpenPort(const std::string& path, int stopFd);
+    std::unique_ptr<CommPort> OpenPort(const std::string& path, Event* stop);
 
     const char* m_scheme;
 };

@@ -17,8 +17,8 @@ bool NetworkCommPort::SetTimeouts(const CommTimeouts& timeouts) {
     return true;
 }
 
-void NetworkCommPort::Begin(int stopFd) {
-    m_stopFd = stopFd;
+void NetworkCommPort::Begin(Event* stop) {
+    m_stop = stop;
     m_since = TcpLink::Clock::now();
     m_bytesIn = 0;
 }
@@ -88,13 +88,13 @@ TcpLink::Clock::time_point NetworkCommPort::WriteDeadline(std::size_t bytes) con
 }
 
 bool NetworkCommPort::WriteWatching(const void* buffer, std::uint32_t count, std::uint32_t& done,
-                                    int stopFd) {
+                                    Event* stop) {
     done = 0;
     if (m_failure != 0) {
         SetLastError(m_failure);
         return false;
     }
-    if (!m_link.SendAll(Encode(buffer, count), WriteDeadline(count), stopFd)) {
+    if (!m_link.SendAll(Encode(buffer, count), WriteDeadline(count), stop)) {
         return false;
     }
     done = count;
@@ -102,18 +102,17 @@ bool NetworkCommPort::WriteWatching(const void* buffer, std::uint32_t count, std
 }
 
 bool NetworkCommPort::Write(const void* buffer, std::uint32_t count, std::uint32_t& done) {
-    return WriteWatching(buffer, count, done, m_stopFd);
+    return WriteWatching(buffer, count, done, m_stop);
 }
 
 bool NetworkCommPort::WriteOrStop(const void* buffer, std::uint32_t count, std::uint32_t& done,
                                   Event& stop) {
-    return WriteWatching(buffer, count, done, stop.Descriptor());
+    return WriteWatching(buffer, count, done, &stop);
 }
 
 InputWait NetworkCommPort::WaitForInput(Event& stop,
                                         std::chrono::steady_clock::time_point deadline) {
-    const int stopFd = stop.Descriptor();
-    if (stopFd < 0) {
+    if (!TcpLink::CanWatch(stop)) {
         return InputWait::Unsupported;
     }
     for (;;) {
@@ -124,7 +123,7 @@ InputWait NetworkCommPort::WaitForInput(Event& stop,
             SetLastError(m_failure != 0 ? m_failure : kConnectionLost);
             return InputWait::Ended;
         }
-        const InputWait waited = m_link.WaitReadable(stopFd, deadline);
+        const InputWait waited = m_link.WaitReadable(&stop, deadline);
         if (waited != InputWait::Input) {
             return waited;
         }

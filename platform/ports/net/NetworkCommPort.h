@@ -53,14 +53,14 @@ class NetworkCommPort : public CommPort {
     void Keep(const std::string& data);
     // Ends the connection for good with error, which every later call reports.
     bool Fail(std::uint32_t error);
-    // Counts from now the time a flood is measured over; the stop event's descriptor that
-    // the port's own waits watch (-1: none).
-    void Begin(int stopFd);
+    // Counts from now the time a flood is measured over; the stop event that the port's own
+    // waits watch (null: none).
+    void Begin(Event* stop);
     // Time allowed for a write of so many bytes, from the rate the line was given.
     TcpLink::Clock::time_point WriteDeadline(std::size_t bytes) const;
 
     TcpLink m_link;
-    int m_stopFd = -1;
+    Event* m_stop = nullptr;
     std::uint32_t m_failure = 0;
     std::string m_received;
     LineState m_state;
@@ -70,7 +70,7 @@ class NetworkCommPort : public CommPort {
     TcpLink::Clock::time_point m_since;
     std::uint64_t m_bytesIn = 0;
 
-    bool WriteWatching(const void* buffer, std::uint32_t count, std::uint32_t& done, int stopFd);
+    bool WriteWatching(const void* buffer, std::uint32_t count, std::uint32_t& done, Event* stop);
 };
 
 }  // namespace platform

@@ -1,6 +1,5 @@
 #include "platform/ports/net/Rfc2217CommDriver.h"
 
-#include <cerrno>
 #include <optional>
 #include <vector>
 
@@ -22,14 +21,14 @@ class Rfc2217CommPort final : public NetworkCommPort {
     explicit Rfc2217CommPort(Rfc2217CommDriver::Limits limits) : m_limits(limits) {}
 
     // The whole open (lookup, connection, negotiation, purge and the first setting of the
-    // line) has one deadline; each phase has its own limit within it and watches stopFd.
-    bool Connect(const std::string& address, int stopFd) {
-        Begin(stopFd);
+    // line) has one deadline; each phase has its own limit within it and watches stop.
+    bool Connect(const std::string& address, Event* stop) {
+        Begin(stop);
         m_openDeadline = TcpLink::Clock::now() + m_limits.open;
-        if (!m_link.Connect(address, Deadline(m_limits.connect), stopFd) || !Negotiate()) {
+        if (!m_link.Connect(address, Deadline(m_limits.connect), stop) || !Negotiate()) {
             return false;
         }
-        Begin(stopFd);  // a slow negotiation is no flood
+        Begin(stop);  // a slow negotiation is no flood
         // What the server had waiting from the line before we came is no answer of ours.
         return PurgeInput();
     }
@@ -37,7 +36,7 @@ class Rfc2217CommPort final : public NetworkCommPort {
     bool SetState(const LineState& state) override {
         if (state.stopBits > 2 || state.parity > 4 || state.outxCtsFlow || state.outxDsrFlow ||
             state.outX || state.inX) {
-            SetLastError(EINVAL);  // flow control is never asked for, as on a tty
+            SetLastError(kLinkSettingRefused);  // flow control is never asked for, as on a tty
             return false;
         }
         static const std::uint8_t kStopSizes[] = {1, 3, 2};  // one, one and a half, two
@@ -112,7 +111,7 @@ class Rfc2217CommPort final : public NetworkCommPort {
         }
         // A server that keeps offering options but reads nothing holds this only as long as
         // one reply may take, and never past a stop.
-        return replies.empty() || m_link.SendAll(replies, Deadline(m_limits.reply), m_stopFd);
+        return replies.empty() || m_link.SendAll(replies, Deadline(m_limits.reply), m_stop);
     }
 
     std::string Encode(const void* buffer, std::uint32_t count) override {
@@ -127,7 +126,7 @@ class Rfc2217CommPort final : public NetworkCommPort {
     }
 
     // Waits for the server until done() or the limit; false with the last error set
-    // (timeoutError when the limit passed, ECANCELED on a stop).
+    // (timeoutError when the limit passed, kLinkStopped on a stop).
     template <typename Done>
     bool AwaitServer(Done done, std::chrono::milliseconds limit, std::uint32_t timeoutError) {
         const auto deadline = Deadline(limit);
@@ -139,14 +138,14 @@ class Rfc2217CommPort final : public NetworkCommPort {
             if (!open) {
                 return false;
             }
-            switch (m_link.WaitReadable(m_stopFd, deadline)) {
+            switch (m_link.WaitReadable(m_stop, deadline)) {
                 case InputWait::Input:
                     break;
                 case InputWait::Timeout:
                     SetLastError(timeoutError);
                     return false;
                 case InputWait::Stop:
-                    SetLastError(ECANCELED);
+                    SetLastError(kLinkStopped);
                     return false;
                 default:
                     return false;
@@ -160,7 +159,7 @@ class Rfc2217CommPort final : public NetworkCommPort {
         requests += m_codec.Request(Codec::kWill, Codec::kSuppressGoAhead);
         requests += m_codec.Request(Codec::kDo, Codec::kSuppressGoAhead);
         requests += m_codec.Request(Codec::kWill, Codec::kComPort);
-        if (!m_link.SendAll(requests, Deadline(m_limits.reply), m_stopFd)) {
+        if (!m_link.SendAll(requests, Deadline(m_limits.reply), m_stop)) {
             return false;
         }
         const bool agreed = AwaitServer(
@@ -168,7 +167,7 @@ class Rfc2217CommPort final : public NetworkCommPort {
             m_limits.negotiation, kNoComPortOption);
         if (!agreed && GetLastError() == kConnectionLost) {
             // A server that serves one client at a time closes the next one at once.
-            SetLastError(EBUSY);
+            SetLastError(kLinkBusy);
         }
         if (agreed && m_comPortRefused) {
             SetLastError(kNoComPortOption);
@@ -187,14 +186,14 @@ class Rfc2217CommPort final : public NetworkCommPort {
             return false;
         }
         if (!m_link.SendAll(Codec::Subnegotiation(Codec::kComPort, Byte(command) + value),
-                            Deadline(m_limits.reply), m_stopFd)) {
+                            Deadline(m_limits.reply), m_stop)) {
             return false;
         }
         const bool answered = AwaitServer([this] { return m_answer.has_value(); }, m_limits.reply,
                                           kSettingNotAcknowledged);
         m_awaited = 0;
         if (answered && exact && *m_answer != value) {
-            SetLastError(EINVAL);
+            SetLastError(kLinkSettingRefused);
             return false;
         }
         return answered;
@@ -213,9 +212,9 @@ class Rfc2217CommPort final : public NetworkCommPort {
 
 }  // namespace
 
-std::unique_ptr<CommPort> Rfc2217CommDriver::OpenAddress(const std::string& address, int stopFd) {
+std::unique_ptr<CommPort> Rfc2217CommDriver::OpenAddress(const std::string& address, Event* stop) {
     auto port = std::make_unique<Rfc2217CommPort>(m_limits);
-    if (!port->Connect(address, stopFd)) {
+    if (!port->Connect(address, stop)) {
         return nullptr;
     }
     return port;

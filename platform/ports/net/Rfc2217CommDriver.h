@@ -27,7 +27,7 @@ class Rfc2217CommDriver : public NetworkCommDriver {
     explicit Rfc2217CommDriver(Limits limits) : NetworkCommDriver(kScheme), m_limits(limits) {}
 
   private:
-    std::unique_ptr<CommPort> OpenAddress(const std::string& address, int stopFd) override;
+    std::unique_ptr<CommPort> OpenAddress(const std::string& address, Event* stop) override;
 
     Limits m_limits;
 };

@@ -10,12 +10,12 @@ namespace {
 
 class SocketCommPort final : public NetworkCommPort {
   public:
-    bool Connect(const std::string& address, std::chrono::milliseconds limit, int stopFd) {
-        Begin(stopFd);
-        if (!m_link.Connect(address, TcpLink::Clock::now() + limit, stopFd)) {
+    bool Connect(const std::string& address, std::chrono::milliseconds limit, Event* stop) {
+        Begin(stop);
+        if (!m_link.Connect(address, TcpLink::Clock::now() + limit, stop)) {
             return false;
         }
-        Begin(stopFd);
+        Begin(stop);
         // What the server had waiting from the line before we came is no answer of ours.
         return PurgeInput();
     }
@@ -45,9 +45,9 @@ class SocketCommPort final : public NetworkCommPort {
 
 }  // namespace
 
-std::unique_ptr<CommPort> SocketCommDriver::OpenAddress(const std::string& address, int stopFd) {
+std::unique_ptr<CommPort> SocketCommDriver::OpenAddress(const std::string& address, Event* stop) {
     auto port = std::make_unique<SocketCommPort>();
-    if (!port->Connect(address, m_connectLimit, stopFd)) {
+    if (!port->Connect(address, m_connectLimit, stop)) {
         return nullptr;
     }
     return port;

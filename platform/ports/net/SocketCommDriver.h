@@ -17,7 +17,7 @@ class SocketCommDriver : public NetworkCommDriver {
         : NetworkCommDriver(kScheme), m_connectLimit(connectLimit) {}
 
   private:
-    std::unique_ptr<CommPort> OpenAddress(const std::string& address, int stopFd) override;
+    std::unique_ptr<CommPort> OpenAddress(const std::string& address, Event* stop) override;
 
     std::chrono::milliseconds m_connectLimit;
 };

@@ -1,5 +1,5 @@
-// The address half of TcpLink: plain text, built on every system (the connection half is
-// BSD sockets).
+// The address half of TcpLink: plain text, the same on every system (the connection half
+// is TcpLinkPosix.cpp or TcpLinkWin32.cpp).
 #include <algorithm>
 
 #include "platform/ports/net/TcpLink.h"
@@ -25,6 +25,20 @@ bool TcpLink::ParseAddress(const std::string& address, std::string& host, std::s
         host = host.substr(1, host.size() - 2);
     }
     return host.find_first_of("/[] \t") == std::string::npos;
+}
+
+bool TcpLink::NeverResolves(const std::string& host) {
+    const std::string suffix = ".invalid";
+    std::string name = host;
+    if (!name.empty() && name.back() == '.') {
+        name.pop_back();
+    }
+    for (char& c : name) {
+        c = static_cast<char>(c >= 'A' && c <= 'Z' ? c - 'A' + 'a' : c);
+    }
+    return name == "invalid" ||
+           (name.size() > suffix.size() &&
+            name.compare(name.size() - suffix.size(), suffix.size(), suffix) == 0);
 }
 
 bool TcpLink::AddressOf(const std::string& device, const char* scheme, std::string& address) {

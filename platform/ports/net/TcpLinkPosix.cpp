@@ -27,22 +27,6 @@ int MillisecondsLeft(TcpLink::Clock::time_point deadline) {
     return static_cast<int>(std::max<long long>(0, left.count() + 1));
 }
 
-// Names under "invalid" never resolve (RFC 6761): answered here at once rather than
-// after a round of queries to whatever DNS server is configured.
-bool IsInvalidName(const std::string& host) {
-    const std::string suffix = ".invalid";
-    std::string name = host;
-    if (!name.empty() && name.back() == '.') {
-        name.pop_back();
-    }
-    for (char& c : name) {
-        c = static_cast<char>(c >= 'A' && c <= 'Z' ? c - 'A' + 'a' : c);
-    }
-    return name == "invalid" ||
-           (name.size() > suffix.size() &&
-            name.compare(name.size() - suffix.size(), suffix.size(), suffix) == 0);
-}
-
 // Starts a non-blocking connection to one address; the descriptor (its connection under
 // way or made) or -1 with errno set.
 int StartConnection(const sockaddr* address, socklen_t size) {
@@ -237,7 +221,12 @@ TcpLink::~TcpLink() {
     Close();
 }
 
-bool TcpLink::Connect(const std::string& address, Clock::time_point deadline, int stopFd) {
+bool TcpLink::CanWatch(Event& stop) {
+    return stop.Descriptor() >= 0;
+}
+
+bool TcpLink::Connect(const std::string& address, Clock::time_point deadline, Event* stop) {
+    const int stopFd = stop != nullptr ? stop->Descriptor() : -1;
     Close();
     std::string host;
     std::string port;
@@ -245,7 +234,7 @@ bool TcpLink::Connect(const std::string& address, Clock::time_point deadline, in
         SetLastError(ENOENT);
         return false;
     }
-    if (IsInvalidName(host)) {
+    if (NeverResolves(host)) {
         SetLastError(kHostNotFound);
         return false;
     }
@@ -337,7 +326,8 @@ bool TcpLink::Connect(const std::string& address, Clock::time_point deadline, in
     return true;
 }
 
-bool TcpLink::SendAll(const std::string& bytes, Clock::time_point deadline, int stopFd) {
+bool TcpLink::SendAll(const std::string& bytes, Clock::time_point deadline, Event* stop) {
+    const int stopFd = stop != nullptr ? stop->Descriptor() : -1;
     std::size_t done = 0;
     while (done < bytes.size()) {
         if (m_fd < 0) {
@@ -395,7 +385,8 @@ bool TcpLink::Receive(std::string& into, std::size_t most) {
     return true;
 }
 
-InputWait TcpLink::WaitReadable(int stopFd, Clock::time_point deadline) {
+InputWait TcpLink::WaitReadable(Event* stop, Clock::time_point deadline) {
+    const int stopFd = stop != nullptr ? stop->Descriptor() : -1;
     for (;;) {
         pollfd watched[2] = {{m_fd, POLLIN, 0}, {stopFd, POLLIN, 0}};
         const int ready = poll(watched, stopFd >= 0 ? 2 : 1, MillisecondsLeft(deadline));
