@@ -322,7 +322,8 @@ int main(int argc, char** argv) {
         if (IsWindowEnabled(GetDlgItem(Sheet(), IDCANCEL))) {
             Fail("Cancel is enabled on the finish page");
         }
-        if (Text(GetDlgItem(finish, 1014)).find("answered") == std::string::npos) {
+        if (Text(GetDlgItem(finish, 1014)).find("answered on COM2 (") == std::string::npos ||
+            Text(GetDlgItem(finish, 1014)).find(") at 19200 baud") == std::string::npos) {
             Fail("the finish page says: " + Text(GetDlgItem(finish, 1014)));
         }
         Shot("05-finish");
