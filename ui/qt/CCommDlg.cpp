@@ -182,6 +182,7 @@ void CCommDlg::SelectPort() {
 void CCommDlg::SelectBaudRate() {
     QComboBox* baudList = m_ui->IDC_1007;
     std::vector<std::string> rates;
+    rates.reserve(static_cast<std::size_t>(baudList->count()));
     for (int i = 0; i < baudList->count(); ++i) {
         rates.push_back(baudList->itemText(i).toStdString());
     }

@@ -46,6 +46,7 @@ std::vector<std::string> CommPage::BaudList() {
     auto rates = SearchRates();
     std::sort(rates.begin(), rates.end());
     std::vector<std::string> texts;
+    texts.reserve(rates.size());
     for (const std::uint32_t rate : rates) {
         texts.push_back(std::to_string(rate));
     }
@@ -109,7 +110,7 @@ std::string CommPage::PortNote(const std::vector<std::string>& ports, bool chose
 }
 
 std::string CommPage::AddNetworkPort(const std::string& address, std::string* problem) {
-    const std::string name = PortMap::AddNetworkPort(Trimmed(address), problem);
+    std::string name = PortMap::AddNetworkPort(Trimmed(address), problem);
     if (!name.empty()) {
         m_run.Settings().m_strPortName = name;
     }
