@@ -108,9 +108,7 @@ bool CJobProgressDlg::OnInitDialog() {
         started = m_host.StartConnection(NewProgramThread());
     }
     if (!started) {
-        BeginEnding();
-        Warn(QString::fromStdString(m_host.GetOutcome().message), QString());
-        EndDialog(0);
+        JobProgress::NotStarted(m_host, *this);
         return false;
     }
     m_probingTimer.start();
@@ -133,40 +131,23 @@ void Tell(std::uint32_t message, std::uintptr_t state, std::intptr_t code) {
 void CJobProgressDlg::OnSearchNotify(std::uintptr_t state, std::intptr_t code) {
     Tell(WM_SEARCH_NOTIFY, state, code);
     if (!m_bEnding) {
-        Apply(m_host.Handle(WM_SEARCH_NOTIFY, static_cast<std::intptr_t>(state), code));
+        m_rules.Apply(m_nMode, m_host,
+                      m_host.Handle(WM_SEARCH_NOTIFY, static_cast<std::intptr_t>(state), code),
+                      *this);
     }
 }
 
 void CJobProgressDlg::OnProgramNotify(std::uintptr_t state, std::intptr_t code) {
     Tell(WM_PROGRAM_NOTIFY, state, code);
     if (!m_bEnding) {
-        Apply(m_host.Handle(WM_PROGRAM_NOTIFY, static_cast<std::intptr_t>(state), code));
+        m_rules.Apply(m_nMode, m_host,
+                      m_host.Handle(WM_PROGRAM_NOTIFY, static_cast<std::intptr_t>(state), code),
+                      *this);
     }
 }
 
-void CJobProgressDlg::Apply(const JobHost::Reaction& reaction) {
-    if (reaction.caption != nullptr) {
-        setWindowTitle(QString::fromUtf8(reaction.caption));
-    }
-    if (reaction.step) {
-        StepIt();
-    }
-    ShowProbing();
-    const JobHost::Outcome& outcome = m_host.GetOutcome();
-    if (reaction.verdict == JobHost::Verdict::Success) {
-        BeginEnding();
-        FillBar();
-        m_rules.OnSuccess(m_nMode, outcome);
-        StopJob();
-        EndDialog(1);
-    } else if (reaction.verdict == JobHost::Verdict::Failure) {
-        // A failing job reports more than once; the failure is handled once.
-        BeginEnding();
-        Warn(QString::fromStdString(outcome.message),
-             QString::fromStdString(JobProgress::FailureDetail(outcome)));
-        StopJob();
-        EndDialog(0);
-    }
+void CJobProgressDlg::SetCaption(const std::string& caption) {
+    setWindowTitle(QString::fromStdString(caption));
 }
 
 void CJobProgressDlg::ShowProbing() {
@@ -181,20 +162,16 @@ void CJobProgressDlg::ShowProbing() {
 }
 
 void CJobProgressDlg::Cancel() {
-    if (m_bEnding) {
-        return;
+    if (!m_bEnding) {
+        JobProgress::Cancel(*this);
     }
-    BeginEnding();
-    StopJob();
-    EndDialog(0);
 }
 
 QProgressBar* CJobProgressDlg::ProgressBar() const {
     return m_ui->IDC_1005;
 }
 
-void CJobProgressDlg::StepIt() {
-    // Past the end the bar starts over, so a long search keeps it moving.
+void CJobProgressDlg::StepBar() {
     QProgressBar* bar = ProgressBar();
     const int low = bar->minimum();
     const int span = bar->maximum() - low;
@@ -213,7 +190,7 @@ bool CJobProgressDlg::StopJob() {
     if (m_host.Stop()) {
         return true;
     }
-    Warn(QString::fromStdString(m_host.GetOutcome().stopFailure), QString());
+    Warn(m_host.GetOutcome().stopFailure, std::string());
     return false;
 }
 
@@ -223,12 +200,12 @@ void CJobProgressDlg::BeginEnding() {
     m_host.Detach();
 }
 
-void CJobProgressDlg::EndDialog(int result) {
+void CJobProgressDlg::End(int result) {
     BeginEnding();
     done(result);
 }
 
-void CJobProgressDlg::Warn(const QString& text, const QString& detail) {
+void CJobProgressDlg::Warn(const std::string& text, const std::string& detail) {
     QWidget* parent = isVisible() ? this : parentWidget();
-    MessageSink::Show(parent, text, detail);
+    MessageSink::Show(parent, QString::fromStdString(text), QString::fromStdString(detail));
 }

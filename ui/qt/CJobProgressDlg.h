@@ -22,7 +22,7 @@ class CJobProgressDlg;
 // go through the job host, and move the bar; the final one stores a search result, stops
 // the job and ends the dialog with 1 (success) or 0 (failure). Under the bar it shows what
 // the job is probing, and for the search how far it has come and a Cancel button.
-class CJobProgressDlg : public QDialog, public NotifyTarget {
+class CJobProgressDlg : public QDialog, public NotifyTarget, private JobProgressView {
     Q_OBJECT
   public:
     static constexpr int MODE_SEARCH = JobProgress::MODE_SEARCH;
@@ -55,19 +55,16 @@ class CJobProgressDlg : public QDialog, public NotifyTarget {
 
   private:
     QProgressBar* ProgressBar() const;
-    void StepIt();
-    void FillBar();
-    void Apply(const JobHost::Reaction& reaction);
-    // Shows what the job is probing now.
-    void ShowProbing();
-    // Stops the job; false, with the user told, when it did not stop.
-    bool StopJob();
-    // The user left the search: the job is stopped and the dialog ends as a failed search.
+    // The button, Escape or the close box: the user leaves the search.
     void Cancel();
-    // From now on the dialog is ending: later notifications are not handled.
-    void BeginEnding();
-    void EndDialog(int result);
-    void Warn(const QString& text, const QString& detail);
+    void SetCaption(const std::string& caption) override;
+    void StepBar() override;
+    void FillBar() override;
+    void ShowProbing() override;
+    bool StopJob() override;
+    void BeginEnding() override;
+    void End(int result) override;
+    void Warn(const std::string& text, const std::string& detail) override;
 
     int m_nMode = 0;
     JobHost m_host;

@@ -78,9 +78,7 @@ void CJobProgressDlg::OnInitDialog() {
         started = m_host.StartConnection(m_rules.NewProgramThread());
     }
     if (!started) {
-        BeginEnding();
-        Warn(m_host.GetOutcome().message, std::string());
-        EndDialogWith(0);
+        JobProgress::NotStarted(m_host, *this);
         return;
     }
     SetTimer(m_hWnd, kProbingTimer, JobProgress::kProbingRefreshMs, nullptr);
@@ -88,43 +86,25 @@ void CJobProgressDlg::OnInitDialog() {
 
 void CJobProgressDlg::OnNotify(std::uint32_t message, WPARAM state, LPARAM code) {
     if (!m_bEnding) {
-        Apply(m_host.Handle(message, static_cast<std::intptr_t>(state), code));
+        m_rules.Apply(m_nMode, m_host,
+                      m_host.Handle(message, static_cast<std::intptr_t>(state), code), *this);
     }
 }
 
 void CJobProgressDlg::OnCancel() {
     if (!m_host.HasJob()) {
-        EndDialogWith(0);
+        End(0);
     } else if (JobProgress::CanCancel(m_nMode) && !m_bEnding) {
-        BeginEnding();
-        StopJob();
-        EndDialogWith(0);
+        JobProgress::Cancel(*this);
     }
 }
 
-void CJobProgressDlg::Apply(const JobHost::Reaction& reaction) {
-    if (reaction.caption != nullptr) {
-        SetWindowTextW(m_hWnd, Widen(reaction.caption).c_str());
-    }
-    if (reaction.step) {
-        // Past the end the bar starts over, so a long search keeps it moving.
-        SendMessageW(ProgressBar(), PBM_STEPIT, 0, 0);
-    }
-    ShowProbing();
-    const JobHost::Outcome& outcome = m_host.GetOutcome();
-    if (reaction.verdict == JobHost::Verdict::Success) {
-        BeginEnding();
-        FillBar();
-        m_rules.OnSuccess(m_nMode, outcome);
-        StopJob();
-        EndDialogWith(1);
-    } else if (reaction.verdict == JobHost::Verdict::Failure) {
-        // A failing job reports more than once; the failure is handled once.
-        BeginEnding();
-        Warn(outcome.message, JobProgress::FailureDetail(outcome));
-        StopJob();
-        EndDialogWith(0);
-    }
+void CJobProgressDlg::SetCaption(const std::string& caption) {
+    SetWindowTextW(m_hWnd, Widen(caption).c_str());
+}
+
+void CJobProgressDlg::StepBar() {
+    SendMessageW(ProgressBar(), PBM_STEPIT, 0, 0);
 }
 
 void CJobProgressDlg::ShowProbing() {
@@ -158,9 +138,9 @@ void CJobProgressDlg::BeginEnding() {
     m_host.Detach();
 }
 
-void CJobProgressDlg::EndDialogWith(int result) {
+void CJobProgressDlg::End(int result) {
     BeginEnding();
-    EndDialog(m_hWnd, result);
+    ::EndDialog(m_hWnd, result);
 }
 
 void CJobProgressDlg::Warn(const std::string& text, const std::string& detail) {

@@ -14,7 +14,7 @@
 // the final one stores a search result, stops the job and ends the dialog with 1 (success)
 // or 0 (failure). Under the bar it shows what the job is probing, and for the search how
 // far it has come and a Cancel button.
-class CJobProgressDlg : public NotifyTarget {
+class CJobProgressDlg : public NotifyTarget, private JobProgressView {
   public:
     // Without a parent the wizard owns the dialog, and is disabled while it runs.
     explicit CJobProgressDlg(HWND parent = nullptr);
@@ -33,16 +33,15 @@ class CJobProgressDlg : public NotifyTarget {
     void OnInitDialog();
     void OnNotify(std::uint32_t message, WPARAM state, LPARAM code);
     void OnCancel();
-    void Apply(const JobHost::Reaction& reaction);
-    void ShowProbing();
     HWND ProgressBar() const { return GetDlgItem(m_hWnd, 1005); }
-    void FillBar();
-    // Stops the job; false, with the user told, when it did not stop.
-    bool StopJob();
-    // From now on the dialog is ending: later notifications are not handled.
-    void BeginEnding();
-    void EndDialogWith(int result);
-    void Warn(const std::string& text, const std::string& detail);
+    void SetCaption(const std::string& caption) override;
+    void StepBar() override;
+    void FillBar() override;
+    void ShowProbing() override;
+    bool StopJob() override;
+    void BeginEnding() override;
+    void End(int result) override;
+    void Warn(const std::string& text, const std::string& detail) override;
 
     HWND m_hParent;
     HWND m_hWnd = nullptr;

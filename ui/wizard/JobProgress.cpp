@@ -32,6 +32,43 @@ void JobProgress::OnSuccess(int mode, const JobHost::Outcome& outcome) {
     }
 }
 
+void JobProgress::Apply(int mode, const JobHost& host, const JobHost::Reaction& reaction,
+                        JobProgressView& view) {
+    if (reaction.caption != nullptr) {
+        view.SetCaption(reaction.caption);
+    }
+    if (reaction.step) {
+        view.StepBar();
+    }
+    view.ShowProbing();
+    const JobHost::Outcome& outcome = host.GetOutcome();
+    if (reaction.verdict == JobHost::Verdict::Success) {
+        view.BeginEnding();
+        view.FillBar();
+        OnSuccess(mode, outcome);
+        view.StopJob();
+        view.End(1);
+    } else if (reaction.verdict == JobHost::Verdict::Failure) {
+        // A failing job reports more than once; the failure is handled once.
+        view.BeginEnding();
+        view.Warn(outcome.message, FailureDetail(outcome));
+        view.StopJob();
+        view.End(0);
+    }
+}
+
+void JobProgress::NotStarted(const JobHost& host, JobProgressView& view) {
+    view.BeginEnding();
+    view.Warn(host.GetOutcome().message, std::string());
+    view.End(0);
+}
+
+void JobProgress::Cancel(JobProgressView& view) {
+    view.BeginEnding();
+    view.StopJob();
+    view.End(0);
+}
+
 std::string JobProgress::FailureDetail(const JobHost::Outcome& outcome) {
     return wizard_text::Sentence(outcome.reason);
 }
