@@ -13,6 +13,7 @@ using Clock = LineProbe::Clock;
 
 bool ProbeLoop::Run(CThread& job, const std::vector<ProbedLine*>& lines,
                     const std::function<bool()>& settled) {
+    Sleeping sleeping;
     for (;;) {
         for (ProbedLine* line : lines) {
             line->Step();
@@ -20,7 +21,7 @@ bool ProbeLoop::Run(CThread& job, const std::vector<ProbedLine*>& lines,
         if (settled()) {
             return true;
         }
-        if (!Sleep(job, lines)) {
+        if (!Sleep(job, lines, sleeping)) {
             for (ProbedLine* line : lines) {
                 line->Abandon();
             }
@@ -33,9 +34,11 @@ bool ProbeLoop::RunOne(CThread& job, ProbedLine& line) {
     return Run(job, {&line}, [&line] { return line.probe.Done(); });
 }
 
-bool ProbeLoop::Sleep(CThread& job, const std::vector<ProbedLine*>& lines) {
+bool ProbeLoop::Sleep(CThread& job, const std::vector<ProbedLine*>& lines, Sleeping& sleeping) {
     Clock::time_point wake = Clock::time_point::max();
-    std::vector<CSerial*> watched;
+    std::vector<CSerial*>& watched = sleeping.watched;
+    std::vector<platform::InputWait>& each = sleeping.each;
+    watched.clear();
     std::size_t watching = 0;
     std::size_t only = 0;
     for (ProbedLine* line : lines) {
@@ -52,7 +55,6 @@ bool ProbeLoop::Sleep(CThread& job, const std::vector<ProbedLine*>& lines) {
         watched.push_back(sleepOn ? &line->m_serial : nullptr);
         line->m_pollNext = false;
     }
-    std::vector<platform::InputWait> each;
     platform::InputWait result;
     if (watching == 1) {
         // One line sleeps through its own wait, which every driver that can block offers.
@@ -102,10 +104,11 @@ bool ProbeLoop::Sleep(CThread& job, const std::vector<ProbedLine*>& lines) {
         }
         // A line that wakes the sleep for input it then does not give would wake it at
         // once for ever: it takes a 1 ms pass instead.
-        const bool read = DrainLine(line.m_serial, [&line](unsigned char byte) {
-            line.probe.Take(byte, Clock::now());
-            return false;
-        });
+        const bool read =
+            DrainLine(line.m_serial, [&line](unsigned char byte, Clock::time_point now) {
+                line.probe.Take(byte, now);
+                return false;
+            });
         if (!read && each[i] == platform::InputWait::Input) {
             line.m_pollNext = true;
         }

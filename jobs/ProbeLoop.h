@@ -3,6 +3,7 @@
 #include <vector>
 
 #include "jobs/ProbedLine.h"
+#include "platform/ports/CommTypes.h"
 
 class CThread;
 
@@ -20,5 +21,11 @@ class ProbeLoop {
     static bool RunOne(CThread& job, ProbedLine& line);
 
   private:
-    static bool Sleep(CThread& job, const std::vector<ProbedLine*>& lines);
+    // What one sleep asks of the lines and learns of each, kept from sleep to sleep so that
+    // a wait that wakes every few milliseconds does not allocate.
+    struct Sleeping {
+        std::vector<CSerial*> watched;  // null for a line that is not slept on
+        std::vector<platform::InputWait> each;
+    };
+    static bool Sleep(CThread& job, const std::vector<ProbedLine*>& lines, Sleeping& sleeping);
 };

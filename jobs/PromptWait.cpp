@@ -15,7 +15,8 @@ constexpr std::size_t kBannerLimit = 160;
 
 }  // namespace
 
-bool DrainLine(CSerial& serial, const std::function<bool(unsigned char)>& take, bool* taken) {
+bool DrainLine(CSerial& serial, const std::function<bool(unsigned char, Clock::time_point)>& take,
+               bool* taken) {
     // A line that floods faster than bytes can be read one by one would keep the drain
     // going for ever: what is left after 1 ms waits for the next round.
     const Clock::time_point drainUntil = Clock::now() + kPass;
@@ -27,8 +28,9 @@ bool DrainLine(CSerial& serial, const std::function<bool(unsigned char)>& take, 
             break;  // a port that reports bytes it cannot deliver must not hold the caller
         }
         read = true;
-        done = take(byte);
-        if (Clock::now() >= drainUntil) {
+        const Clock::time_point now = Clock::now();
+        done = take(byte, now);
+        if (now >= drainUntil) {
             break;
         }
     }
@@ -41,7 +43,7 @@ bool DrainLine(CSerial& serial, const std::function<bool(unsigned char)>& take, 
 bool WaitForChar(CSerial& serial, CThread& job, unsigned char target, unsigned passes,
                  std::string* heard) {
     bool found = false;
-    const auto take = [&](unsigned char byte) {
+    const auto take = [&](unsigned char byte, Clock::time_point) {
         PromptAtRest::Keep(heard, byte);
         found = byte == target;
         return found;

@@ -1,4 +1,5 @@
 #pragma once
+#include <chrono>
 #include <functional>
 #include <string>
 
@@ -21,11 +22,13 @@ constexpr unsigned kPromptPasses = probe_timing::kPromptPasses;
 bool WaitForChar(CSerial& serial, CThread& job, unsigned char target, unsigned passes,
                  std::string* heard = nullptr);
 
-// Reads what waits on the line byte by byte, handing each to take until it returns true
-// (then taken is set), for 1 ms at most: a line that floods faster than bytes can be read
-// one by one cannot hold the caller. Whether any byte was read.
-bool DrainLine(CSerial& serial, const std::function<bool(unsigned char)>& take,
-               bool* taken = nullptr);
+// Reads what waits on the line byte by byte, handing each to take with the time it was
+// read, until take returns true (then taken is set), for 1 ms at most: a line that floods
+// faster than bytes can be read one by one cannot hold the caller. Whether any byte was read.
+bool DrainLine(
+    CSerial& serial,
+    const std::function<bool(unsigned char, std::chrono::steady_clock::time_point)>& take,
+    bool* taken = nullptr);
 
 // The instrument's printable words from what it sent before its prompt, its lines joined by
 // " / " and cut to a bound: "Brinevane 600 kHz ADCP / Firmware 51.40". Empty for none.
