@@ -163,7 +163,7 @@ void CJobProgressDlg::ShowProbing() {
 
 void CJobProgressDlg::Cancel() {
     if (!m_bEnding) {
-        JobProgress::Cancel(*this);
+        JobProgress::Cancel(m_host, *this);
     }
 }
 
@@ -184,14 +184,6 @@ void CJobProgressDlg::StepBar() {
 
 void CJobProgressDlg::FillBar() {
     ProgressBar()->setValue(ProgressBar()->maximum());
-}
-
-bool CJobProgressDlg::StopJob() {
-    if (m_host.Stop()) {
-        return true;
-    }
-    Warn(m_host.GetOutcome().stopFailure, std::string());
-    return false;
 }
 
 void CJobProgressDlg::BeginEnding() {

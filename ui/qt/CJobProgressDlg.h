@@ -61,7 +61,6 @@ class CJobProgressDlg : public QDialog, public NotifyTarget, private JobProgress
     void StepBar() override;
     void FillBar() override;
     void ShowProbing() override;
-    bool StopJob() override;
     void BeginEnding() override;
     void End(int result) override;
     void Warn(const std::string& text, const std::string& detail) override;

@@ -95,7 +95,7 @@ void CJobProgressDlg::OnCancel() {
     if (!m_host.HasJob()) {
         End(0);
     } else if (JobProgress::CanCancel(m_nMode) && !m_bEnding) {
-        JobProgress::Cancel(*this);
+        JobProgress::Cancel(m_host, *this);
     }
 }
 
@@ -122,14 +122,6 @@ void CJobProgressDlg::FillBar() {
     PBRANGE range{};
     SendMessageW(ProgressBar(), PBM_GETRANGE, FALSE, reinterpret_cast<LPARAM>(&range));
     SendMessageW(ProgressBar(), PBM_SETPOS, static_cast<WPARAM>(range.iHigh), 0);
-}
-
-bool CJobProgressDlg::StopJob() {
-    if (m_host.Stop()) {
-        return true;
-    }
-    Warn(m_host.GetOutcome().stopFailure, std::string());
-    return false;
 }
 
 void CJobProgressDlg::BeginEnding() {

@@ -38,7 +38,6 @@ class CJobProgressDlg : public NotifyTarget, private JobProgressView {
     void StepBar() override;
     void FillBar() override;
     void ShowProbing() override;
-    bool StopJob() override;
     void BeginEnding() override;
     void End(int result) override;
     void Warn(const std::string& text, const std::string& detail) override;

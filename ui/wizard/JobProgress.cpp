@@ -32,7 +32,7 @@ void JobProgress::OnSuccess(int mode, const JobHost::Outcome& outcome) {
     }
 }
 
-void JobProgress::Apply(int mode, const JobHost& host, const JobHost::Reaction& reaction,
+void JobProgress::Apply(int mode, JobHost& host, const JobHost::Reaction& reaction,
                         JobProgressView& view) {
     if (reaction.caption != nullptr) {
         view.SetCaption(reaction.caption);
@@ -46,13 +46,13 @@ void JobProgress::Apply(int mode, const JobHost& host, const JobHost::Reaction& 
         view.BeginEnding();
         view.FillBar();
         OnSuccess(mode, outcome);
-        view.StopJob();
+        StopJob(host, view);
         view.End(1);
     } else if (reaction.verdict == JobHost::Verdict::Failure) {
         // A failing job reports more than once; the failure is handled once.
         view.BeginEnding();
         view.Warn(outcome.message, FailureDetail(outcome));
-        view.StopJob();
+        StopJob(host, view);
         view.End(0);
     }
 }
@@ -63,10 +63,18 @@ void JobProgress::NotStarted(const JobHost& host, JobProgressView& view) {
     view.End(0);
 }
 
-void JobProgress::Cancel(JobProgressView& view) {
+void JobProgress::Cancel(JobHost& host, JobProgressView& view) {
     view.BeginEnding();
-    view.StopJob();
+    StopJob(host, view);
     view.End(0);
+}
+
+bool JobProgress::StopJob(JobHost& host, JobProgressView& view) {
+    if (host.Stop()) {
+        return true;
+    }
+    view.Warn(host.GetOutcome().stopFailure, std::string());
+    return false;
 }
 
 std::string JobProgress::FailureDetail(const JobHost::Outcome& outcome) {

@@ -33,17 +33,19 @@ class JobProgress {
     // One notification, as the host made it: the bar moves, and the final one ends the
     // dialog. A success is stored before the job is stopped (the job's result is read
     // while it still runs); a failure is told, then the job stopped.
-    void Apply(int mode, const JobHost& host, const JobHost::Reaction& reaction,
-               JobProgressView& view);
+    void Apply(int mode, JobHost& host, const JobHost::Reaction& reaction, JobProgressView& view);
     // A job that could not be started: the user is told why, and the dialog fails.
     static void NotStarted(const JobHost& host, JobProgressView& view);
     // The user left the search: the job is stopped and the dialog ends as a failed search.
-    static void Cancel(JobProgressView& view);
+    static void Cancel(JobHost& host, JobProgressView& view);
     // The job succeeded: a search stores where the instrument answered.
     void OnSuccess(int mode, const JobHost::Outcome& outcome);
     // The line under a failure's fixed message: what happened and what to do.
     static std::string FailureDetail(const JobHost::Outcome& outcome);
 
   private:
+    // Stops the job; false, with the user told, when it did not stop.
+    static bool StopJob(JobHost& host, JobProgressView& view);
+
     WizardRun& m_run;
 };

@@ -15,8 +15,6 @@ class JobProgressView {
     // From now on the dialog is ending: later notifications are not handled.
     virtual void BeginEnding() = 0;
     virtual void Warn(const std::string& text, const std::string& detail) = 0;
-    // Stops the job; false, with the user told, when it did not stop.
-    virtual bool StopJob() = 0;
     // Ends the dialog: 1 success, 0 failure.
     virtual void End(int result) = 0;
 };
