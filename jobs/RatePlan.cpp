@@ -6,11 +6,16 @@
 
 namespace {
 
-std::vector<std::int32_t> SearchOrder() {
-    std::vector<std::int32_t> rates;
-    for (const std::uint32_t rate : SearchRates()) {
-        rates.push_back(static_cast<std::int32_t>(rate));
-    }
+// The search's rates in its fixed order, made once.
+const std::vector<std::int32_t>& SearchOrder() {
+    static const std::vector<std::int32_t> rates = [] {
+        std::vector<std::int32_t> order;
+        order.reserve(kSearchRateCount);
+        for (const std::uint32_t rate : SearchRates()) {
+            order.push_back(static_cast<std::int32_t>(rate));
+        }
+        return order;
+    }();
     return rates;
 }
 
@@ -34,7 +39,7 @@ bool RatePlan::Next(Try& next) {
     if (Left() == 0) {
         return false;
     }
-    const std::vector<std::int32_t> order = SearchOrder();
+    const std::vector<std::int32_t>& order = SearchOrder();
     Try chosen;
     if (m_order == Order::Fixed) {
         chosen.rateIndex = m_made;
