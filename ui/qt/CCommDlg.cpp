@@ -57,6 +57,10 @@ CCommDlg::CCommDlg(QWidget* parent)
         list->setMinimumContentsLength(8);
     }
     m_ui->IDC_PORT_DEVICE->installEventFilter(this);
+    // Room for two lines from the start (a device and what it is, or the note that the port
+    // went), so that the page does not grow when one comes.
+    m_ui->IDC_PORT_DEVICE->setWordWrap(true);
+    m_ui->IDC_PORT_DEVICE->setMinimumHeight(2 * m_ui->IDC_PORT_DEVICE->fontMetrics().lineSpacing());
     m_follow.setInterval(CommPage::kFollowMs);
     connect(&m_follow, &QTimer::timeout, this, &CCommDlg::FollowPorts);
 }
@@ -80,7 +84,9 @@ void CCommDlg::OnAddNetworkPort() {
                 field->end(false);
             }
         });
-        if (dialog.exec() != QDialog::Accepted) {
+        const bool accepted = dialog.exec() == QDialog::Accepted;
+        CWizardSheet::TakeFocusBack(this);
+        if (!accepted) {
             return std::nullopt;
         }
         return dialog.textValue().toStdString();
@@ -195,16 +201,21 @@ void CCommDlg::OnBaudSelChange(int index) {
 
 void CCommDlg::ShowPortDevice() {
     const QString note = QString::fromStdString(m_page.PortNote());
-    // Each line cut in its middle to the label's width, so that a long device name never
-    // widens the page; the whole of it is in the tooltip.
     QLabel* label = m_ui->IDC_PORT_DEVICE;
+    label->setToolTip(note);
+    if (m_page.ListedSelection() < 0) {
+        // A sentence (the port went): wrapped whole, never cut.
+        label->setText(note);
+        return;
+    }
+    // A device's lines, each cut in its middle to the label's width, so that a long device
+    // name never widens the page; the whole of it is in the tooltip.
     const int width = std::max(label->width(), m_ui->IDC_1006->width());
     QStringList lines = note.split('\n');
     for (QString& line : lines) {
         line = label->fontMetrics().elidedText(line, Qt::ElideMiddle, width);
     }
     label->setText(lines.join('\n'));
-    label->setToolTip(note);
 }
 
 bool CCommDlg::eventFilter(QObject* watched, QEvent* e) {
