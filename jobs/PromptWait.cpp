@@ -51,5 +51,5 @@ bool WaitForChar(CSerial& serial, CThread& job, unsigned char target, unsigned p
                   heard);
     const bool settled = ProbeLoop::Run(job, {&wait}, [&wait] { return wait.Over(); });
     // A stop makes the answer true whatever the line said.
-    return !settled || job.IsStopRequested() || wait.Found();
+    return !settled || wait.Found() || job.IsStopRequested();
 }
