@@ -5,10 +5,10 @@
 #include <new>
 #include <thread>
 
-#include "platform/os/InputWaitSet.h"
 #include "platform/os/LastError.h"
 #include "platform/os/Trace.h"
 #include "platform/ports/CommDriverRegistry.h"
+#include "platform/ports/InputWaitSet.h"
 #include "serial/BaudRates.h"
 #include "serial/PortMap.h"
 

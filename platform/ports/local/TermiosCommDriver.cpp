@@ -21,8 +21,8 @@
 #include <sstream>
 #include <vector>
 
-#include "platform/os/InputWaitSet.h"
 #include "platform/os/LastError.h"
+#include "platform/ports/InputWaitSet.h"
 #include "platform/ports/local/LineRate.h"
 
 namespace platform {
