@@ -9,6 +9,8 @@
 #else
 #include "platform/ports/local/TermiosCommDriver.h"
 #endif
+#include "platform/ports/local/LocalErrors.h"
+#include "platform/ports/net/NetworkErrors.h"
 #include "platform/ports/net/Rfc2217CommDriver.h"
 #include "platform/ports/net/SocketCommDriver.h"
 
@@ -46,10 +48,13 @@ bool IsPrefix(const std::string& prefix) {
 
 CommDriverRegistry& CommDriverRegistry::Process() {
     static CommDriverRegistry* const registry = [] {
+        // Each transport: its drivers, and its error codes with their texts.
         auto* made = new CommDriverRegistry();
         made->Register(kPathPrefix, std::make_shared<SystemCommDriver>());
+        AddLocalErrors();
         made->Register(Rfc2217CommDriver::kScheme, std::make_shared<Rfc2217CommDriver>());
         made->Register(SocketCommDriver::kScheme, std::make_shared<SocketCommDriver>());
+        AddNetworkErrors();
         return made;
     }();
     return *registry;

@@ -17,7 +17,8 @@ namespace platform {
 class CommDriverRegistry {
   public:
     // The process's registry: the system's serial driver serves its prefix from the start,
-    // and the network drivers "rfc2217://" and "socket://".
+    // and the network drivers "rfc2217://" and "socket://"; their error codes are in the
+    // error catalog from then on.
     static CommDriverRegistry& Process();
 
     // False when the prefix is neither the system's nor "scheme://", or is taken.

@@ -24,6 +24,7 @@
 #include "platform/os/LastError.h"
 #include "platform/ports/InputWaitSet.h"
 #include "platform/ports/local/LineRate.h"
+#include "platform/ports/local/LocalErrors.h"
 
 namespace platform {
 namespace {

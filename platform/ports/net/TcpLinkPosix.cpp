@@ -16,6 +16,7 @@
 #include <vector>
 
 #include "platform/os/LastError.h"
+#include "platform/ports/net/NetworkErrors.h"
 
 namespace platform {
 namespace {

@@ -12,6 +12,7 @@
 #include <vector>
 
 #include "platform/os/LastError.h"
+#include "platform/ports/net/NetworkErrors.h"
 #include "platform/ports/net/TcpLink.h"
 
 namespace platform {
