@@ -7,7 +7,4 @@ namespace platform {
 // standard input, output or error): configuring it would wreck the user's session.
 constexpr std::uint32_t kOwnTerminal = 0x20000007;
 
-// Adds the local lines' codes to the error catalog (the driver registry's set-up does).
-void AddLocalErrors();
-
 }  // namespace platform

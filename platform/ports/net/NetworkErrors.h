@@ -46,7 +46,4 @@ constexpr std::uint32_t kNameLookupFailed = 0x20000016;
 // The server sends bytes faster than any serial line carries them: not an instrument.
 constexpr std::uint32_t kFlood = 0x20000017;
 
-// Adds these codes to the error catalog (the driver registry's set-up does).
-void AddNetworkErrors();
-
 }  // namespace platform

@@ -1,10 +1,18 @@
-#include "platform/ports/net/NetworkErrors.h"
+#include "platform/ports/net/NetworkTransport.h"
+
+#include <memory>
 
 #include "platform/os/ErrorCatalog.h"
+#include "platform/ports/CommDriverRegistry.h"
+#include "platform/ports/net/NetworkErrors.h"
+#include "platform/ports/net/Rfc2217CommDriver.h"
+#include "platform/ports/net/SocketCommDriver.h"
 
 namespace platform {
 
-void AddNetworkErrors() {
+void AddNetworkTransport(CommDriverRegistry& registry) {
+    registry.Register(Rfc2217CommDriver::kScheme, std::make_shared<Rfc2217CommDriver>());
+    registry.Register(SocketCommDriver::kScheme, std::make_shared<SocketCommDriver>());
     ErrorCatalog::Add({
         {kHostNotFound, "The name does not resolve"},
         {kNoComPortOption, "The server did not negotiate RFC 2217"},
