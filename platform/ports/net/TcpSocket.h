@@ -2,6 +2,7 @@
 #include <chrono>
 #include <cstddef>
 #include <cstdint>
+#include <utility>
 #include <vector>
 
 #include "platform/os/Event.h"
@@ -26,9 +27,15 @@ class TcpSocket {
     static const std::size_t kMostConnecting;
 
     TcpSocket() = default;
-    ~TcpSocket();
-    TcpSocket(TcpSocket&& other) noexcept;
-    TcpSocket& operator=(TcpSocket&& other) noexcept;
+    ~TcpSocket() { Close(); }
+    TcpSocket(TcpSocket&& other) noexcept : m_handles(std::exchange(other.m_handles, {})) {}
+    TcpSocket& operator=(TcpSocket&& other) noexcept {
+        if (this != &other) {
+            Close();
+            m_handles = std::exchange(other.m_handles, {});
+        }
+        return *this;
+    }
 
     // Readies the system's sockets for the process; false with the last error set.
     static bool StartUp();
@@ -58,14 +65,17 @@ class TcpSocket {
     void Close();
 
   private:
+    // What the system gave for the socket, held as one so that a move takes it whole.
+    struct Handles {
 #ifdef _WIN32
-    static constexpr std::uintptr_t kNoSocket = ~std::uintptr_t{0};  // INVALID_SOCKET
-    std::uintptr_t m_socket = kNoSocket;
-    // The socket's network events (WSAEventSelect) wake this event.
-    void* m_event = nullptr;
+        std::uintptr_t socket = ~std::uintptr_t{0};  // INVALID_SOCKET: none
+        // The socket's network events (WSAEventSelect) wake this event.
+        void* event = nullptr;
 #else
-    int m_fd = -1;
+        int fd = -1;
 #endif
+    };
+    Handles m_handles;
 };
 
 }  // namespace platform

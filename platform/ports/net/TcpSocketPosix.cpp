@@ -29,23 +29,6 @@ int StopDescriptor(Event* stop) {
 
 const std::size_t TcpSocket::kMostConnecting = std::numeric_limits<std::size_t>::max();
 
-TcpSocket::~TcpSocket() {
-    Close();
-}
-
-TcpSocket::TcpSocket(TcpSocket&& other) noexcept : m_fd(other.m_fd) {
-    other.m_fd = -1;
-}
-
-TcpSocket& TcpSocket::operator=(TcpSocket&& other) noexcept {
-    if (this != &other) {
-        Close();
-        m_fd = other.m_fd;
-        other.m_fd = -1;
-    }
-    return *this;
-}
-
 bool TcpSocket::StartUp() {
     return true;
 }
@@ -67,18 +50,18 @@ std::uint32_t TcpSocket::StartConnect(const SocketAddress& address) {
         ::close(fd);
         return static_cast<std::uint32_t>(error);
     }
-    m_fd = fd;
+    m_handles.fd = fd;
     return 0;
 }
 
 TcpSocket::Progress TcpSocket::ConnectProgress(std::uint32_t& failure) {
-    pollfd watched{m_fd, POLLOUT, 0};
+    pollfd watched{m_handles.fd, POLLOUT, 0};
     if (poll(&watched, 1, 0) <= 0) {
         return Progress::Connecting;
     }
     int error = 0;
     socklen_t size = sizeof error;
-    if (getsockopt(m_fd, SOL_SOCKET, SO_ERROR, &error, &size) != 0) {
+    if (getsockopt(m_handles.fd, SOL_SOCKET, SO_ERROR, &error, &size) != 0) {
         error = errno;
     }
     failure = static_cast<std::uint32_t>(error);
@@ -91,7 +74,7 @@ std::uint32_t TcpSocket::WaitConnecting(const std::vector<TcpSocket>& sockets, E
     std::vector<pollfd> watched;
     watched.reserve(sockets.size() + 1);
     for (const TcpSocket& socket : sockets) {
-        watched.push_back({socket.m_fd, POLLOUT, 0});
+        watched.push_back({socket.m_handles.fd, POLLOUT, 0});
     }
     if (stopFd >= 0) {
         watched.push_back({stopFd, POLLIN, 0});
@@ -105,16 +88,16 @@ std::uint32_t TcpSocket::WaitConnecting(const std::vector<TcpSocket>& sockets, E
 void TcpSocket::Connected() {
     // Prompts and settings are a few bytes each: send them now, not after a delayed ack.
     const int on = 1;
-    setsockopt(m_fd, IPPROTO_TCP, TCP_NODELAY, &on, sizeof on);
+    setsockopt(m_handles.fd, IPPROTO_TCP, TCP_NODELAY, &on, sizeof on);
 }
 
 TcpSocket::Transfer TcpSocket::Send(const char* bytes, std::size_t count, std::size_t& moved,
                                     std::uint32_t& error) {
-    if (m_fd < 0) {
+    if (m_handles.fd < 0) {
         return Transfer::Ended;
     }
     // MSG_NOSIGNAL: a peer that went must fail the write, not kill the process.
-    const ssize_t n = send(m_fd, bytes, count, MSG_NOSIGNAL);
+    const ssize_t n = send(m_handles.fd, bytes, count, MSG_NOSIGNAL);
     if (n > 0) {
         moved = static_cast<std::size_t>(n);
         return Transfer::Moved;
@@ -131,10 +114,10 @@ TcpSocket::Transfer TcpSocket::Send(const char* bytes, std::size_t count, std::s
 
 TcpSocket::Transfer TcpSocket::Receive(char* into, std::size_t most, std::size_t& moved) {
     for (;;) {
-        if (m_fd < 0) {
+        if (m_handles.fd < 0) {
             return Transfer::Ended;
         }
-        const ssize_t n = recv(m_fd, into, most, 0);
+        const ssize_t n = recv(m_handles.fd, into, most, 0);
         if (n > 0) {
             moved = static_cast<std::size_t>(n);
             return Transfer::Moved;
@@ -152,7 +135,7 @@ TcpSocket::Transfer TcpSocket::Receive(char* into, std::size_t most, std::size_t
 InputWait TcpSocket::WaitReady(bool write, Event* stop, Clock::time_point deadline) {
     const int stopFd = StopDescriptor(stop);
     for (;;) {
-        pollfd watched[2] = {{m_fd, static_cast<short>(write ? POLLOUT : POLLIN), 0},
+        pollfd watched[2] = {{m_handles.fd, static_cast<short>(write ? POLLOUT : POLLIN), 0},
                              {stopFd, POLLIN, 0}};
         const int ready = poll(watched, stopFd >= 0 ? 2 : 1, MillisecondsLeft(deadline));
         if (ready < 0 && errno == EINTR) {
@@ -175,13 +158,13 @@ InputWait TcpSocket::WaitReady(bool write, Event* stop, Clock::time_point deadli
 }
 
 bool TcpSocket::IsOpen() const {
-    return m_fd >= 0;
+    return m_handles.fd >= 0;
 }
 
 void TcpSocket::Close() {
-    if (m_fd >= 0) {
-        ::close(m_fd);
-        m_fd = -1;
+    if (m_handles.fd >= 0) {
+        ::close(m_handles.fd);
+        m_handles.fd = -1;
     }
 }
 

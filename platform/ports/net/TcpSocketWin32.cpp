@@ -44,27 +44,6 @@ bool Ready(SOCKET socket, bool write) {
 
 const std::size_t TcpSocket::kMostConnecting = MAXIMUM_WAIT_OBJECTS - 1;
 
-TcpSocket::~TcpSocket() {
-    Close();
-}
-
-TcpSocket::TcpSocket(TcpSocket&& other) noexcept
-    : m_socket(other.m_socket), m_event(other.m_event) {
-    other.m_socket = kNoSocket;
-    other.m_event = nullptr;
-}
-
-TcpSocket& TcpSocket::operator=(TcpSocket&& other) noexcept {
-    if (this != &other) {
-        Close();
-        m_socket = other.m_socket;
-        m_event = other.m_event;
-        other.m_socket = kNoSocket;
-        other.m_event = nullptr;
-    }
-    return *this;
-}
-
 // Winsock is started once for the process and left running: sockets may be in use until
 // the process ends.
 bool TcpSocket::StartUp() {
@@ -102,14 +81,14 @@ std::uint32_t TcpSocket::StartConnect(const SocketAddress& address) {
         }
         return static_cast<std::uint32_t>(error);
     }
-    m_socket = socket;
-    m_event = event;
+    m_handles.socket = socket;
+    m_handles.event = event;
     return 0;
 }
 
 TcpSocket::Progress TcpSocket::ConnectProgress(std::uint32_t& failure) {
     WSANETWORKEVENTS events{};
-    if (WSAEnumNetworkEvents(m_socket, m_event, &events) != 0 ||
+    if (WSAEnumNetworkEvents(m_handles.socket, m_handles.event, &events) != 0 ||
         (events.lNetworkEvents & FD_CONNECT) == 0) {
         return Progress::Connecting;
     }
@@ -122,7 +101,7 @@ std::uint32_t TcpSocket::WaitConnecting(const std::vector<TcpSocket>& sockets, E
     const HANDLE stopHandle = StopHandle(stop);
     std::vector<HANDLE> watched;
     for (const TcpSocket& socket : sockets) {
-        watched.push_back(socket.m_event);
+        watched.push_back(socket.m_handles.event);
     }
     if (stopHandle != nullptr) {
         watched.push_back(stopHandle);
@@ -136,19 +115,20 @@ std::uint32_t TcpSocket::WaitConnecting(const std::vector<TcpSocket>& sockets, E
 
 void TcpSocket::Connected() {
     // From now on the event wakes on input, on room to send and on the end.
-    WSAEventSelect(m_socket, m_event, FD_READ | FD_WRITE | FD_CLOSE);
+    WSAEventSelect(m_handles.socket, m_handles.event, FD_READ | FD_WRITE | FD_CLOSE);
     // Prompts and settings are a few bytes each: send them now, not after a delayed ack.
     const BOOL on = TRUE;
-    setsockopt(m_socket, IPPROTO_TCP, TCP_NODELAY, reinterpret_cast<const char*>(&on), sizeof on);
+    setsockopt(m_handles.socket, IPPROTO_TCP, TCP_NODELAY, reinterpret_cast<const char*>(&on),
+               sizeof on);
 }
 
 TcpSocket::Transfer TcpSocket::Send(const char* bytes, std::size_t count, std::size_t& moved,
                                     std::uint32_t& error) {
-    if (m_socket == kNoSocket) {
+    if (m_handles.socket == INVALID_SOCKET) {
         return Transfer::Ended;
     }
     const int most = static_cast<int>(std::min<std::size_t>(count, 1 << 20));
-    const int n = send(m_socket, bytes, most, 0);
+    const int n = send(m_handles.socket, bytes, most, 0);
     if (n > 0) {
         moved = static_cast<std::size_t>(n);
         return Transfer::Moved;
@@ -167,10 +147,10 @@ TcpSocket::Transfer TcpSocket::Send(const char* bytes, std::size_t count, std::s
 
 TcpSocket::Transfer TcpSocket::Receive(char* into, std::size_t most, std::size_t& moved) {
     for (;;) {
-        if (m_socket == kNoSocket) {
+        if (m_handles.socket == INVALID_SOCKET) {
             return Transfer::Ended;
         }
-        const int n = recv(m_socket, into, static_cast<int>(most), 0);
+        const int n = recv(m_handles.socket, into, static_cast<int>(most), 0);
         if (n > 0) {
             moved = static_cast<std::size_t>(n);
             return Transfer::Moved;
@@ -189,7 +169,7 @@ TcpSocket::Transfer TcpSocket::Receive(char* into, std::size_t most, std::size_t
 // readiness is checked before each sleep, and each sleep is bounded so that a missed
 // signal costs a moment, not the deadline.
 InputWait TcpSocket::WaitReady(bool write, Event* stop, Clock::time_point deadline) {
-    if (m_socket == kNoSocket) {
+    if (m_handles.socket == INVALID_SOCKET) {
         return InputWait::Input;  // the end, which the next move reports
     }
     const HANDLE stopHandle = StopHandle(stop);
@@ -197,35 +177,35 @@ InputWait TcpSocket::WaitReady(bool write, Event* stop, Clock::time_point deadli
         if (IsSet(stopHandle)) {
             return InputWait::Stop;
         }
-        if (Ready(m_socket, write)) {
+        if (Ready(m_handles.socket, write)) {
             return InputWait::Input;
         }
         if (Clock::now() >= deadline) {
             return InputWait::Timeout;
         }
-        const HANDLE watched[2] = {m_event, stopHandle};
+        const HANDLE watched[2] = {m_handles.event, stopHandle};
         const DWORD woke = WaitForMultipleObjects(stopHandle != nullptr ? 2 : 1, watched, FALSE,
                                                   std::min<DWORD>(MillisecondsLeft(deadline), 200));
         if (woke == WAIT_FAILED) {
             return InputWait::Failed;
         }
         WSANETWORKEVENTS events{};
-        WSAEnumNetworkEvents(m_socket, m_event, &events);  // resets the event
+        WSAEnumNetworkEvents(m_handles.socket, m_handles.event, &events);  // resets the event
     }
 }
 
 bool TcpSocket::IsOpen() const {
-    return m_socket != kNoSocket;
+    return m_handles.socket != INVALID_SOCKET;
 }
 
 void TcpSocket::Close() {
-    if (m_socket != kNoSocket) {
-        closesocket(m_socket);
-        m_socket = kNoSocket;
+    if (m_handles.socket != INVALID_SOCKET) {
+        closesocket(m_handles.socket);
+        m_handles.socket = INVALID_SOCKET;
     }
-    if (m_event != nullptr) {
-        WSACloseEvent(m_event);
-        m_event = nullptr;
+    if (m_handles.event != nullptr) {
+        WSACloseEvent(m_handles.event);
+        m_handles.event = nullptr;
     }
 }
 
