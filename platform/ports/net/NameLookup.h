@@ -40,6 +40,7 @@ class NameLookup {
     // Asks the system's name service.
     static bool Ask(const std::string& host, const std::string& port, Clock::time_point deadline,
                     Event* stop, std::vector<SocketAddress>& found);
+    // Puts the addresses in the order Run gives them: the two families taking turns.
     static void TakeTurns(std::vector<SocketAddress>& addresses);
 };
 
