@@ -11,7 +11,7 @@
 #include <vector>
 
 #include "jobs/CSearchThread.h"
-#include "jobs/JobMessages.h"
+#include "jobs/JobTexts.h"
 #include "platform/devices/SerialDevices.h"
 #include "platform/os/ConsoleSignals.h"
 #include "platform/os/Event.h"
@@ -135,10 +135,8 @@ int Report(const ConsoleJobHost::Outcome& outcome, int signal, bool json, bool v
             PrintLine(outcome.portName + " " + std::to_string(outcome.baud));
         }
         if (!outcome.rateApplied) {
-            std::fprintf(stderr,
-                         "the rate %d was not applied: %s passes raw bytes, and its device "
-                         "server sets the line's rate\n",
-                         static_cast<int>(outcome.baud), outcome.portName.c_str());
+            std::fprintf(stderr, "the rate %s\n",
+                         JobTexts::RateNotApplied(outcome.portName, outcome.baud).c_str());
         }
         // Which instrument answered, and where; the result line stays the same for scripts.
         if (verbose || platform::ConsoleSignals::ErrorStreamShowsEscapes()) {
@@ -260,8 +258,8 @@ int Run(int argc, char** argv) {
             for (; triesShown < tries.size(); ++triesShown) {
                 std::fprintf(stderr, "try %s\n", tries[triesShown].c_str());
             }
-            std::fprintf(stderr, "notify %d %d %s %s\n", static_cast<int>(n.state),
-                         static_cast<int>(n.code), StateName(n.message, n.state), CodeName(n.code));
+            std::fprintf(stderr, "%s\n",
+                         JobTexts::NotificationLine(n.message, n.state, n.code).c_str());
         });
     }
     ProgressLine progress(search->parsed());
