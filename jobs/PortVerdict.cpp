@@ -121,6 +121,7 @@ PortVerdict PortVerdict::Of(const SearchRecord::Port& port) {
     if (port.end != SearchRecord::End::Finished || port.code != "silent") {
         return verdict;  // passed over, or its line could not be set: as recorded
     }
+    verdict.probed = true;
     const Try* text = nullptr;
     bool heard = false;
     bool unprompted = false;

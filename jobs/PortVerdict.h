@@ -14,7 +14,10 @@ struct PortVerdict {
     std::string portName;
     std::string device;
     std::string code;
-    std::string detail;     // what its line did and what to do, in a line
+    // What its line did and what to do, in a line; a port passed over (or whose line could
+    // not be set) has the line the search recorded, which names the port itself.
+    std::string detail;
+    bool probed = false;    // the verdict is read from what its line did
     std::int32_t rate = 0;  // other-device: the rate its text came at
     std::string heard;      // other-device: what it said, up to 60 printable characters
 
