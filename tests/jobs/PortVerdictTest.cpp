@@ -76,16 +76,18 @@ TEST(PortVerdictTest, EachPortOfAHostWithoutTheInstrumentSaysWhatIsOnIt) {
     }
 }
 
-TEST(PortVerdictTest, TheFastSearchTellsTheSameOfSilenceAFasterInstrumentAndAGps) {
-    const std::vector<WireSearch::Port> host{Silent(1), Instrument(2, 230400), Gps(3)};
-    const WireSearch::Result search =
-        WireSearch::Run(host, RatePlan::Order::Likeliest, Pace::AllAtOnce);
-    const std::vector<PortVerdict> verdicts = PortVerdict::All(search.record);
-    ASSERT_EQ(verdicts.size(), 3U);
-    EXPECT_EQ(verdicts[0].code, "silent");
-    EXPECT_EQ(verdicts[1].code, "rate-not-tried");
-    EXPECT_EQ(verdicts[2].code, "other-device");
-    EXPECT_EQ(verdicts[2].rate, 4800);
+TEST(PortVerdictTest, TheFastSearchTellsTheSameOfTheSameHost) {
+    const std::vector<WireSearch::Port> host{Silent(1), Noise(2), Instrument(3, 230400), Gps(4)};
+    for (const Pace pace : {Pace::PortByPort, Pace::AllAtOnce}) {
+        const WireSearch::Result search = WireSearch::Run(host, RatePlan::Order::Likeliest, pace);
+        const std::vector<PortVerdict> verdicts = PortVerdict::All(search.record);
+        ASSERT_EQ(verdicts.size(), 4U);
+        EXPECT_EQ(verdicts[0].code, "silent");
+        EXPECT_EQ(verdicts[1].code, "noise");
+        EXPECT_EQ(verdicts[2].code, "rate-not-tried");
+        EXPECT_EQ(verdicts[3].code, "other-device");
+        EXPECT_EQ(verdicts[3].rate, 4800);
+    }
 }
 
 // Noise does not hide an instrument, and a port passed over below the find keeps its verdict.
