@@ -72,6 +72,12 @@ bool ExplainsAll(const std::vector<Try>& tries, std::int32_t rate) {
 // Where garbage heard only after breaks points when no rate of the search can be its
 // source: "faster than 115200", "slower than 1200"; empty when one still can.
 std::string Beyond(const std::vector<Try>& tries) {
+    const bool evidence = std::any_of(tries.begin(), tries.end(), [](const Try& attempt) {
+        return attempt.heard.find_first_not_of('\0') != std::string::npos;
+    });
+    if (!evidence) {
+        return std::string();  // zero bytes alone: a line held in break says nothing of a rate
+    }
     std::int32_t fastest = 0;
     std::int32_t slowest = 0;
     for (const std::uint32_t each : SearchRates()) {
@@ -127,7 +133,9 @@ PortVerdict PortVerdict::Of(const SearchRecord::Port& port) {
     bool unprompted = false;
     for (const Try& attempt : port.tries) {
         heard = heard || !attempt.heard.empty();
-        unprompted = unprompted || attempt.bursts > 1;
+        // An answer to a break is one burst that ends; bytes that come and go, or that
+        // are still coming when the try ends, are the line's own.
+        unprompted = unprompted || attempt.bursts > 1 || attempt.stillSending;
         if (Readable(attempt.heard) &&
             (text == nullptr || PrintableCount(attempt.heard) > PrintableCount(text->heard))) {
             text = &attempt;

@@ -22,6 +22,7 @@ struct SearchRecord {
         // The runs of bytes it came in, each after a quiet of a garbage's quiet or more: an
         // answer to the break is one; bytes that come and go whatever the line does, more.
         int bursts = 0;
+        bool stillSending = false;  // bytes were still coming when the try ended
     };
 
     enum class End {

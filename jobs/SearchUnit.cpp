@@ -195,6 +195,8 @@ void SearchUnit::TryEnded(Lane& lane, LineProbe::Result result, const std::strin
 }
 
 void SearchUnit::EndTry(Lane& lane, Clock::time_point now) {
+    PortOf(lane).tries.back().stillSending =
+        lane.heardSeen > 0 && now - lane.lastHeard < probe_timing::kGarbageQuiet;
     TryEnded(lane, lane.probe.GetResult(), lane.probe.Heard());
     if (lane.probe.GetResult() != LineProbe::Result::Answered) {
         StartNext(lane, now);

@@ -37,6 +37,17 @@ WireSearch::Port Instrument(int number, std::uint32_t rate) {
     return port;
 }
 
+// A device that streams binary records at 9600 baud without pause.
+WireSearch::Port Streamer(int number) {
+    WireSearch::Port port;
+    port.number = number;
+    port.device.rate = 9600;
+    port.device.instrument = false;
+    port.device.talk = std::string("\xA5\x5A\x10\x00\x83\xF1\x07\xC2\x19\x00\xFE\x42", 12);
+    port.device.every = milliseconds(15);
+    return port;
+}
+
 // A GPS: its sentences at 4800 baud once a second, whatever the host does.
 WireSearch::Port Gps(int number) {
     WireSearch::Port port;
@@ -48,15 +59,18 @@ WireSearch::Port Gps(int number) {
     return port;
 }
 
-// A technician's host: nothing on COM1, noise on COM2, the instrument set to 230400 on COM3
-// and a GPS on COM4. Every port gets the verdict that says what is on it, in either search.
+// A technician's host: nothing on COM1, noise on COM2, the instrument set to 230400 on COM3,
+// a GPS on COM4 and a device streaming binary records on COM5. Every port gets the verdict
+// that says what is on it, in either search.
 TEST(PortVerdictTest, EachPortOfAHostWithoutTheInstrumentSaysWhatIsOnIt) {
-    const std::vector<WireSearch::Port> host{Silent(1), Noise(2), Instrument(3, 230400), Gps(4)};
+    const std::vector<WireSearch::Port> host{Silent(1), Noise(2), Instrument(3, 230400), Gps(4),
+                                             Streamer(5)};
     for (const Pace pace : {Pace::PortByPort, Pace::AllAtOnce}) {
         const WireSearch::Result search = WireSearch::Run(host, RatePlan::Order::Fixed, pace);
         ASSERT_EQ(search.port, 0);
         const std::vector<PortVerdict> verdicts = PortVerdict::All(search.record);
-        ASSERT_EQ(verdicts.size(), 4U);
+        ASSERT_EQ(verdicts.size(), 5U);
+        EXPECT_EQ(verdicts[4].code, "noise");
         EXPECT_EQ(verdicts[0].code, "silent");
         EXPECT_EQ(verdicts[1].code, "noise");
         EXPECT_EQ(verdicts[2].code, "rate-not-tried");
