@@ -37,26 +37,28 @@ WireSearch::Port Instrument(int number, std::uint32_t rate) {
     return port;
 }
 
-// A device that streams binary records at 9600 baud without pause.
-WireSearch::Port Streamer(int number) {
+// A device that talks whatever the host does: the same bytes at its rate, again and again.
+WireSearch::Port Talking(int number, std::uint32_t rate, const std::string& talk,
+                         milliseconds every) {
     WireSearch::Port port;
     port.number = number;
-    port.device.rate = 9600;
+    port.device.rate = rate;
     port.device.instrument = false;
-    port.device.talk = std::string("\xA5\x5A\x10\x00\x83\xF1\x07\xC2\x19\x00\xFE\x42", 12);
-    port.device.every = milliseconds(15);
+    port.device.talk = talk;
+    port.device.every = every;
     return port;
 }
 
-// A GPS: its sentences at 4800 baud once a second, whatever the host does.
+// A GPS: its sentences at 4800 baud once a second.
 WireSearch::Port Gps(int number) {
-    WireSearch::Port port;
-    port.number = number;
-    port.device.rate = 4800;
-    port.device.instrument = false;
-    port.device.talk = kSentence;
-    port.device.every = milliseconds(1000);
-    return port;
+    return Talking(number, 4800, kSentence, milliseconds(1000));
+}
+
+// A device that streams binary records at 9600 baud without pause.
+WireSearch::Port Streamer(int number) {
+    return Talking(number, 9600,
+                   std::string("\xA5\x5A\x10\x00\x83\xF1\x07\xC2\x19\x00\xFE\x42", 12),
+                   milliseconds(15));
 }
 
 // A technician's host: nothing on COM1, noise on COM2, the instrument set to 230400 on COM3,
