@@ -41,14 +41,28 @@ WireLine::WireLine(std::string name, Device device, const Clock::time_point& now
 
 bool WireLine::SetRate(std::uint32_t hostRate) {
     m_hostRate = hostRate;
+    // What the device is saying is heard at the new rate from now on.
+    Clock::time_point resend = Clock::time_point::max();
+    for (auto byte = m_pending.begin(); byte != m_pending.end();) {
+        const bool onItsWay = byte->first > m_now && byte->second.source == Source::Talk;
+        if (onItsWay) {
+            resend = std::min(resend, byte->second.sentAt);
+        }
+        byte = onItsWay ? m_pending.erase(byte) : std::next(byte);
+    }
+    if (resend != Clock::time_point::max()) {
+        Send(m_device.talk, resend, Source::Talk, m_now);
+        m_nextTalk = resend + m_device.every;
+    }
     return true;
 }
 
 bool WireLine::BeginBreak() {
     // The purge empties what has come; the break stops the instrument's reply under way.
     for (auto byte = m_pending.begin(); byte != m_pending.end();) {
-        byte = byte->first <= m_now || byte->second.fromInstrument ? m_pending.erase(byte)
-                                                                   : std::next(byte);
+        byte = byte->first <= m_now || byte->second.source == Source::Instrument
+                   ? m_pending.erase(byte)
+                   : std::next(byte);
     }
     return true;
 }
@@ -64,7 +78,7 @@ bool WireLine::EndBreak() {
         m_pending.emplace(m_now, byte);
     }
     if (m_device.rate != 0 && m_device.instrument) {
-        Send(m_instrument.Break(), m_now + kReplyDelay, true);
+        Send(m_instrument.Break(), m_now + kReplyDelay, Source::Instrument);
     }
     return true;
 }
@@ -73,14 +87,18 @@ bool WireLine::WriteLineFeed() {
     if (m_device.rate != 0 && m_device.instrument) {
         const std::string heard = UartWire::ReceiveBytes("\n", m_hostRate, m_device.rate);
         const Clock::time_point arrived = m_now + Ns(UartWire::SendingNs(1, m_hostRate));
-        Send(m_instrument.Hear(heard), arrived + kReplyDelay, true);
+        Send(m_instrument.Hear(heard), arrived + kReplyDelay, Source::Instrument);
     }
     return true;
 }
 
-void WireLine::Send(const std::string& bytes, Clock::time_point from, bool fromInstrument) {
+void WireLine::Send(const std::string& bytes, Clock::time_point from, Source source,
+                    Clock::time_point notBefore) {
     for (const DecodedByte& byte : UartWire::Receive(bytes, m_device.rate, m_hostRate)) {
-        m_pending.emplace(from + Ns(byte.doneAtNs), Byte{byte.value, fromInstrument});
+        const Clock::time_point at = from + Ns(byte.doneAtNs);
+        if (at > notBefore) {
+            m_pending.emplace(at, Byte{byte.value, source, from});
+        }
     }
 }
 
@@ -94,7 +112,7 @@ void WireLine::Refill() {
             return;
         }
         if (m_nextTalk <= m_nextNoise) {
-            Send(m_device.talk, m_nextTalk, false);
+            Send(m_device.talk, m_nextTalk, Source::Talk);
             m_nextTalk += m_device.every;
         } else {
             // A burst of a few random bytes as a line at the device's rate would carry
@@ -109,8 +127,9 @@ void WireLine::Refill() {
             const std::uint32_t rate = m_device.rate != 0 ? m_device.rate : 9600;
             const std::uint64_t byteNs = UartWire::SendingNs(1, rate);
             for (std::size_t i = 0; i < burst.size(); ++i) {
-                m_pending.emplace(m_nextNoise + Ns(byteNs * (i + 1)),
-                                  Byte{static_cast<unsigned char>(burst[i]), false});
+                m_pending.emplace(
+                    m_nextNoise + Ns(byteNs * (i + 1)),
+                    Byte{static_cast<unsigned char>(burst[i]), Source::Noise, m_nextNoise});
             }
             m_nextNoise += Ns(byteNs * burst.size()) + std::chrono::milliseconds(quietMs(m_random));
         }

@@ -120,6 +120,25 @@ void DescribeFound(const ConsoleJobHost::Outcome& outcome, const PortInfo* info)
     }
 }
 
+// "COM3 (/dev/ttyUSB1, FTDI FT232R USB UART): something answers the break, ...": what a
+// search made of a port; a port it passed over is told in the words it recorded.
+std::string VerdictLine(const PortVerdict& verdict) {
+    if (!verdict.probed) {
+        return verdict.detail;
+    }
+    std::string where;
+    if (!verdict.device.empty() && verdict.device != verdict.portName) {
+        where = verdict.device;
+    }
+    if (const PortInfo* info = PortMap::Current()->FindByName(verdict.portName)) {
+        const std::string description = info->Description();
+        if (!description.empty()) {
+            where += (where.empty() ? "" : ", ") + description;
+        }
+    }
+    return verdict.portName + (where.empty() ? "" : " (" + where + ")") + ": " + verdict.detail;
+}
+
 int Report(const ConsoleJobHost::Outcome& outcome, int signal, bool json, bool verbose,
            bool connection) {
     using Status = ConsoleJobHost::Status;
@@ -129,8 +148,8 @@ int Report(const ConsoleJobHost::Outcome& outcome, int signal, bool json, bool v
     if (outcome.status == Status::Success) {
         const PortInfo* info = PortMap::Current()->FindByName(outcome.portName);
         if (json) {
-            PrintLine(
-                ProbeOutput::OutcomeJson(outcome, info != nullptr ? info->path : outcome.portName));
+            PrintLine(ProbeOutput::OutcomeJson(
+                outcome, info != nullptr ? info->path : outcome.portName, !connection));
         } else {
             PrintLine(outcome.portName + " " + std::to_string(outcome.baud));
         }
@@ -153,15 +172,18 @@ int Report(const ConsoleJobHost::Outcome& outcome, int signal, bool json, bool v
     }
     // A failed connection's message is the wizard's message box text, which tells a terminal
     // user nothing the reason does not: the reason comes first. A search says what it did not
-    // find, then why.
+    // find, then what it made of each port it looked at (or why it had none to look at).
     if (!connection || outcome.reason.empty()) {
         std::fprintf(stderr, "%s\n", outcome.message.c_str());
     }
-    if (!outcome.reason.empty()) {
+    for (const PortVerdict& verdict : outcome.ports) {
+        std::fprintf(stderr, "%s\n", VerdictLine(verdict).c_str());
+    }
+    if (!outcome.reason.empty() && outcome.ports.empty()) {
         std::fprintf(stderr, "%s\n", outcome.reason.c_str());
     }
     if (json) {
-        PrintLine(ProbeOutput::OutcomeJson(outcome, std::string()));
+        PrintLine(ProbeOutput::OutcomeJson(outcome, std::string(), !connection));
     }
     return kExitFailure;
 }
