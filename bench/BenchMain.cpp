@@ -86,10 +86,7 @@ json Search(bool parallel, bool fast) {
     BenchHost host;
     const double cpuBefore = CpuSeconds();
     const auto started = Clock::now();
-    RunSettings settings;
-    settings.m_bParallelSearch = parallel;
-    settings.m_bFastSearch = fast;
-    if (!host.job.StartSearch(JobFactory::NewSearch(settings))) {
+    if (!host.job.StartSearch(JobFactory::NewSearch(parallel, fast))) {
         Fail("cannot start the search job");
     }
     BenchHost::Notification n{};

@@ -8,9 +8,12 @@
 #include "jobs/RunSettings.h"
 
 CSearchThread* JobFactory::NewSearch(const RunSettings& settings) {
-    const RatePlan::Order order =
-        settings.m_bFastSearch ? RatePlan::Order::Likeliest : RatePlan::Order::Fixed;
-    if (settings.m_bParallelSearch) {
+    return NewSearch(settings.m_bParallelSearch, settings.m_bFastSearch);
+}
+
+CSearchThread* JobFactory::NewSearch(bool parallel, bool fast) {
+    const RatePlan::Order order = fast ? RatePlan::Order::Likeliest : RatePlan::Order::Fixed;
+    if (parallel) {
         return new (std::nothrow) CParallelSearchThread(order);
     }
     return new (std::nothrow) CSearchThread(order);

@@ -11,6 +11,7 @@ class JobFactory {
     // One port at a time or all at once, each port's rates in the fixed order or its
     // likeliest first.
     static CSearchThread* NewSearch(const RunSettings& settings);
+    static CSearchThread* NewSearch(bool parallel, bool fast);
     // The connection reads the settings when it starts: they must outlive the job.
     static CProgramThread* NewConnection(const RunSettings& settings);
 };

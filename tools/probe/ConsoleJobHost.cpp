@@ -71,11 +71,8 @@ ConsoleJobHost::Outcome ConsoleJobHost::RunSearch(bool parallel, bool fast) {
     if (!BeginRun(outcome)) {
         return outcome;
     }
-    RunSettings settings;
-    settings.m_bParallelSearch = parallel;
-    settings.m_bFastSearch = fast;
     JobHost host(m_queue);
-    if (!host.StartSearch(JobFactory::NewSearch(settings))) {
+    if (!host.StartSearch(JobFactory::NewSearch(parallel, fast))) {
         static_cast<JobHost::Outcome&>(outcome) = host.GetOutcome();
         outcome.status = Status::NotStarted;
         return outcome;
