@@ -35,16 +35,17 @@
 
 #include "bench/BenchHost.h"
 #include "bench/SearchVerdicts.h"
-#include "jobs/CParallelSearchThread.h"
-#include "jobs/CProgramThread.h"
 #include "jobs/CSearchThread.h"
+#include "jobs/JobFactory.h"
 #include "jobs/JobHost.h"
 #include "jobs/JobMessages.h"
 #include "jobs/PromptWait.h"
+#include "jobs/RunSettings.h"
 #include "platform/os/Trace.h"
 #include "platform/os/WorkerThread.h"
 #include "serial/CSerial.h"
 #include "serial/PortMap.h"
+#include "tests/support/WireSearch.h"
 #include "tools/sim/SimulatedInstrument.h"
 
 using nlohmann::json;
@@ -69,7 +70,7 @@ double Seconds(Clock::duration d) {
 }
 
 // Waits for the notification that ends a job's work, by message, state and code.
-BenchHost::Notification AwaitNotification(BenchHost& host, std::uintptr_t state, std::intptr_t code,
+BenchHost::Notification AwaitNotification(BenchHost& host, std::intptr_t state, std::intptr_t code,
                                           std::uint32_t timeoutMs) {
     BenchHost::Notification n{};
     while (host.Next(n, timeoutMs)) {
@@ -85,9 +86,7 @@ json Search(bool parallel, bool fast) {
     BenchHost host;
     const double cpuBefore = CpuSeconds();
     const auto started = Clock::now();
-    const RatePlan::Order order = fast ? RatePlan::Order::Likeliest : RatePlan::Order::Fixed;
-    if (!host.job.StartSearch(parallel ? new CParallelSearchThread(order)
-                                       : new CSearchThread(order))) {
+    if (!host.job.StartSearch(JobFactory::NewSearch(parallel, fast))) {
         Fail("cannot start the search job");
     }
     BenchHost::Notification n{};
@@ -111,7 +110,7 @@ json Search(bool parallel, bool fast) {
 
 // Starts a connection job with the settings.
 void StartConnection(BenchHost& host, const RunSettings& settings) {
-    if (!host.job.StartConnection(new CProgramThread(settings))) {
+    if (!host.job.StartConnection(JobFactory::NewConnection(settings))) {
         Fail("cannot start the connection job");
     }
 }
@@ -276,7 +275,7 @@ json PortTimes(int banners) {
         const auto rate = static_cast<std::uint32_t>(CSearchThread::kRates[r]);
         json entry = {{"rate", rate}};
         for (const RatePlan::Order order : {RatePlan::Order::Likeliest, RatePlan::Order::Fixed}) {
-            const SearchVerdicts::PortSearch plain =
+            const SearchVerdicts::PortTime plain =
                 SearchVerdicts::SearchPort(SimulatedInstrument::kDefaultBanner, rate, order);
             std::mt19937 random(20261209 + static_cast<unsigned>(r));
             double sum = 0;
@@ -284,8 +283,8 @@ json PortTimes(int banners) {
             int worstTries = 0;
             int wrong = 0;
             for (int b = 0; b < banners; ++b) {
-                const SearchVerdicts::PortSearch search =
-                    SearchVerdicts::SearchPort(SearchVerdicts::RandomBanner(random), rate, order);
+                const SearchVerdicts::PortTime search =
+                    SearchVerdicts::SearchPort(WireSearch::RandomBanner(random), rate, order);
                 sum += search.seconds;
                 worst = std::max(worst, search.seconds);
                 worstTries = std::max(worstTries, search.tries);
@@ -302,7 +301,7 @@ json PortTimes(int banners) {
         }
         rates.push_back(entry);
     }
-    const SearchVerdicts::PortSearch silent =
+    const SearchVerdicts::PortTime silent =
         SearchVerdicts::SearchPort("", 0, RatePlan::Order::Likeliest);
     return {{"banners", banners},
             {"rates", rates},

@@ -31,6 +31,11 @@ class RateRanking {
     // since garbage heard there names every slower rate.
     std::vector<std::int32_t> Ranked() const;
 
+    // Whether garbage heard at hostRate can have come from an instrument at instrumentRate:
+    // every non-zero byte's first low run one that rate gives, but for a stray share.
+    static bool CanExplain(std::int32_t hostRate, std::int32_t instrumentRate,
+                           const std::string& bytes);
+
     // Why the first of Ranked() leads, for the progress ("garbage at 9600 points to 4800");
     // empty when nothing heard says anything.
     std::string Reason() const;
