@@ -3,6 +3,7 @@
 #include <algorithm>
 #include <cctype>
 
+#include "jobs/PortVerdict.h"
 #include "serial/BaudRates.h"
 #include "serial/BaudText.h"
 #include "serial/CSerial.h"
@@ -103,13 +104,33 @@ std::string CommPage::PortDetail(const std::string& name) {
     return newline == std::string::npos ? detail : detail.replace(newline, 1, "  ");
 }
 
-std::vector<CommPage::PortEntry> CommPage::PortEntries() {
+std::vector<CommPage::PortEntry> CommPage::PortEntries() const {
     std::vector<PortEntry> entries;
     for (std::string& name : PortList()) {
         std::string detail = PortDetail(name);
+        for (const PortVerdict& verdict : m_run.Verdicts()) {
+            if (verdict.portName == name) {
+                detail += (detail.empty() ? "" : "  ") + VerdictNote(verdict);
+            }
+        }
         entries.push_back({std::move(name), std::move(detail)});
     }
     return entries;
+}
+
+std::string CommPage::VerdictNote(const PortVerdict& verdict) {
+    std::string what;
+    if (verdict.code == "silent") {
+        what = "nothing came back";
+    } else if (verdict.code == "other-device") {
+        what = "another device at " + std::to_string(verdict.rate) + " baud";
+    } else if (verdict.code == "rate-not-tried") {
+        what = "answers at a rate not searched";
+    } else {
+        what = verdict.code;  // "noise", "in-use", "permission-denied", "gone", ...
+        std::replace(what.begin(), what.end(), '-', ' ');
+    }
+    return "(search: " + what + ")";
 }
 
 void CommPage::OnShown() {

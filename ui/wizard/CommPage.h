@@ -7,6 +7,7 @@
 #include "ui/wizard/WizardButtons.h"
 
 class WizardRun;
+struct PortVerdict;
 
 // The communication settings page's rules: the ports that exist and the supported rates,
 // with the current settings selected; only a choice from a list changes the settings. Next
@@ -48,8 +49,11 @@ class CommPage {
         }
         bool operator!=(const PortEntry& other) const { return !(*this == other); }
     };
-    // The ports that exist now, as the list shows them.
-    static std::vector<PortEntry> PortEntries();
+    // The ports that exist now, as the list shows them: each with what the last search made
+    // of it, when it gave no answer.
+    std::vector<PortEntry> PortEntries() const;
+    // "(search: another device at 4800 baud)": a search's verdict on a port, in a few words.
+    static std::string VerdictNote(const PortVerdict& verdict);
 
     // While the page is shown the list follows adapters plugged in and out: it is made
     // again when the ports change, looked at this often, and the port chosen stays chosen

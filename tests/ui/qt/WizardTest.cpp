@@ -417,6 +417,24 @@ class WizardTest : public QObject {
         QCOMPARE(Wizard::Settings().m_nBaudRate, 0);
     }
 
+    // A search that found nothing says what each port did, in the box and in the list.
+    void failedSearchSaysWhatEachPortDid() {
+        InstrumentSimulator sim({SimulatedLine::Silent()});
+        QVERIFY(StartSimulator(sim));
+        MapPorts(sim, {"COM1"});
+        MessageRecorder messages;
+        Wizard wizard;
+        wizard.sheet.findChild<QCheckBox*>("IDC_QUICK_SEARCH")->setChecked(true);
+        wizard.Press(QWizard::NextButton);
+        QCOMPARE(messages.Texts(), QStringList{"No Brinevane ADCPs were detected!"});
+        QVERIFY2(messages.Detail(0).startsWith("COM1: nothing came back"),
+                 qPrintable(messages.Detail(0)));
+        QVERIFY(wizard.PortList()
+                    ->itemData(0, PortEntryDelegate::kDetailRole)
+                    .toString()
+                    .endsWith("(search: nothing came back)"));
+    }
+
     void connectionSucceeds() {
         InstrumentSimulator sim({SimulatedLine::AtRate(9600)});
         QVERIFY(StartSimulator(sim));

@@ -366,7 +366,7 @@ HWND Current() {
     return reinterpret_cast<HWND>(SendMessageW(Sheet(), PSM_GETCURRENTPAGEHWND, 0, 0));
 }
 
-HWND ExpectBox(const char* text, const char* shot) {
+std::string ExpectBox(const char* text, const char* shot) {
     std::string message;
     HWND box = WaitFor(text, [&message] { return MessageBoxWindow(&message); });
     if (message.rfind(text, 0) != 0) {
@@ -377,7 +377,7 @@ HWND ExpectBox(const char* text, const char* shot) {
         Shot(shot);
     }
     PressEnter();
-    return box;
+    return message;
 }
 
 HWND DialogWith(int id) {
@@ -574,8 +574,17 @@ int main(int argc, char** argv) {
         }
     } else if (scenario == "nothing") {
         PressEnter();
-        ExpectBox("No Brinevane ADCPs were detected!", "06-search-failed");
+        // What each port did, under the fixed first line, and beside the port in the list.
+        const std::string said = ExpectBox("No Brinevane ADCPs were detected!", "06-search-failed");
+        if (said.find("\nCOM1: nothing came back") == std::string::npos) {
+            Fail("the failed search's box does not say what COM1 did: " + said);
+        }
         HWND page = WaitFor("settings page", [] { return Progress() ? nullptr : PageWith(1006); });
+        wchar_t entry[512] = L"";
+        SendMessageW(GetDlgItem(page, 1006), CB_GETLBTEXT, 0, reinterpret_cast<LPARAM>(entry));
+        if (std::wstring(entry).find(L"(search: nothing came back)") == std::wstring::npos) {
+            Fail("the port list does not say what the search made of COM1");
+        }
         if (!ComboText(page, 1006).empty() || !ComboText(page, 1007).empty()) {
             Fail("a failed search chose " + ComboText(page, 1006) + " at " + ComboText(page, 1007));
         }

@@ -177,6 +177,43 @@ TEST(CommPage, AWrongNetworkAddressIsOfferedAgainAsTyped) {
     EXPECT_FALSE(CommPage::ConnectionEndsProgram(1));
 }
 
+// A search that found nothing says what each port did, and the port list says it beside
+// each port, so that the user picks knowingly.
+TEST(JobProgress, AFailedSearchSaysWhatEachPortDid) {
+    const Pty one;
+    ASSERT_EQ(setenv("BRINEVANE_PORTS", ("COM1=" + one.Path()).c_str(), 1), 0);
+    JobHost::Outcome failed;
+    failed.reason = "no prompt from COM1 or COM2";
+    PortVerdict silent;
+    silent.portName = "COM1";
+    silent.code = "silent";
+    silent.detail = "nothing came back at any rate";
+    silent.probed = true;
+    PortVerdict held;
+    held.portName = "COM2";
+    held.code = "in-use";
+    held.detail = "COM2 is in use by another program";
+    failed.ports = {silent, held};
+    EXPECT_EQ(JobProgress::FailureDetail(failed),
+              "COM1: nothing came back at any rate\nCOM2 is in use by another program");
+    failed.ports.clear();
+    EXPECT_EQ(JobProgress::FailureDetail(failed), "No prompt from COM1 or COM2");
+
+    WizardRun run;
+    run.Verdicts() = {silent, held};
+    CommPage page(run);
+    page.OnShown();
+    EXPECT_EQ(
+        page.ListPorts(),
+        (std::vector<CommPage::PortEntry>{{"COM1", one.Path() + "  (search: nothing came back)"}}));
+    PortVerdict other;
+    other.code = "other-device";
+    other.rate = 4800;
+    EXPECT_EQ(CommPage::VerdictNote(other), "(search: another device at 4800 baud)");
+    EXPECT_EQ(CommPage::VerdictNote(held), "(search: in use)");
+    unsetenv("BRINEVANE_PORTS");
+}
+
 TEST(FinishPage, NamesTheInstrumentOnlyWhereItWasHeard) {
     WizardRun run;
     JobProgress progress(run);
