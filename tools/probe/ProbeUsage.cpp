@@ -44,6 +44,32 @@ bool IsOption(const std::string& arg) {
     return arg.size() > 1 && arg[0] == '-';
 }
 
+// After the program's own help: how it is used, and what the environment changes.
+constexpr char kHelpEnd[] =
+    "\nExamples:\n"
+    "  brinevane-probe search             Find the instrument; prints the port and rate: "
+    "COM2 19200\n"
+    "  brinevane-probe search --fast --parallel\n"
+    "                                     The same, every port at once, likeliest rate first\n"
+    "  brinevane-probe connect COM2 19200 Check that it answers there\n"
+    "  brinevane-probe connect rfc2217://portserver:4001 9600\n"
+    "                                     The same through a serial device server\n"
+    "  brinevane-probe --json ports       The ports and their devices, as JSON\n"
+    "  brinevane-probe help connect       A command's usage\n"
+    "\nEnvironment:\n"
+    "  BRINEVANE_PORTS                    The ports to use instead of the computer's own:\n"
+    "                                     COM1=/dev/ttyUSB0,COM2=rfc2217://HOST:PORT (set and\n"
+    "                                     empty: no ports at all)\n";
+
+void PrintHelp(const CLI::App& app, const CLI::App& command) {
+    // A command's usage names the program too, as it is typed.
+    const bool whole = &command == &app;
+    std::fputs(command.help(whole ? std::string() : app.get_name()).c_str(), stdout);
+    if (whole) {
+        std::fputs(kHelpEnd, stdout);
+    }
+}
+
 }  // namespace
 
 ProbeUsage::ProbeUsage(const CLI::App& app, int argc, const char* const* argv)
@@ -63,12 +89,18 @@ ProbeUsage::ProbeUsage(const CLI::App& app, int argc, const char* const* argv)
     }
     const auto end = std::find(m_args.begin(), m_args.end(), "--");
     m_json = std::find(m_args.begin(), end, "--json") != end;
+    // The usage line says COMMAND, as the errors and the man page do.
+    app.get_formatter()->label("SUBCOMMAND", "COMMAND");
 }
 
 std::optional<int> ProbeUsage::Answer(const CLI::App& app) const {
     bool commandSeen = false;
     for (std::size_t i = 0; i < m_args.size() && m_args[i] != "--"; ++i) {
         const std::string& arg = m_args[i];
+        if (!commandSeen && (arg == "--help" || arg == "-h")) {
+            PrintHelp(app, app);
+            return kExitSuccess;
+        }
         if (arg.compare(0, 2, "--") == 0) {
             // No option here takes its value as a word of its own: each word is judged.
             const std::string name = arg.substr(0, arg.find('='));
@@ -90,7 +122,7 @@ std::optional<int> ProbeUsage::Answer(const CLI::App& app) const {
             if (command == nullptr) {
                 return Error(NotA("a command", topic, m_commandNames), true);
             }
-            std::fputs(command->help().c_str(), stdout);
+            PrintHelp(app, *command);
             return kExitSuccess;
         }
         if (std::find(m_commandNames.begin(), m_commandNames.end(), arg) == m_commandNames.end()) {

@@ -17,7 +17,8 @@ class ProbeUsage {
     // before they are parsed, since a usage error must come in the form asked for.
     ProbeUsage(const CLI::App& app, int argc, const char* const* argv);
 
-    // What comes before the parser: "help [COMMAND]" prints that help; a first word that
+    // What comes before the parser: "help [COMMAND]" prints that help (the program's with
+    // examples and its environment, as --help does); a first word that
     // is no command, or an option that no command has, is a usage error with the nearest
     // one. The exit status when it answered, else nothing.
     std::optional<int> Answer(const CLI::App& app) const;

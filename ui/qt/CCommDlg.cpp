@@ -8,6 +8,7 @@
 #include <QPushButton>
 #include <QScrollBar>
 #include <QStringList>
+#include <QTimer>
 #include <algorithm>
 
 #include "ui/qt/CJobProgressDlg.h"
@@ -56,29 +57,46 @@ CCommDlg::CCommDlg(QWidget* parent)
         list->setMinimumContentsLength(8);
     }
     m_ui->IDC_PORT_DEVICE->installEventFilter(this);
+    // Room for two lines from the start (a device and what it is, or the note that the port
+    // went), so that the page does not grow when one comes.
+    m_ui->IDC_PORT_DEVICE->setWordWrap(true);
+    m_ui->IDC_PORT_DEVICE->setMinimumHeight(2 * m_ui->IDC_PORT_DEVICE->fontMetrics().lineSpacing());
     m_follow.setInterval(CommPage::kFollowMs);
     connect(&m_follow, &QTimer::timeout, this, &CCommDlg::FollowPorts);
 }
 
 void CCommDlg::OnAddNetworkPort() {
-    // A wrong address is said why and offered again as typed, for correction.
-    QString address = Text(wizard_text::kAddNetworkPortStart);
-    for (;;) {
-        bool accepted = false;
-        address = QInputDialog::getText(this, Text(wizard_text::kAddNetworkPortTitle),
-                                        Text(wizard_text::kAddNetworkPortPrompt), QLineEdit::Normal,
-                                        address, &accepted);
+    const auto ask = [this](const std::string& offered) -> std::optional<std::string> {
+        QInputDialog dialog(this);
+        dialog.setWindowTitle(Text(wizard_text::kAddNetworkPortTitle));
+        dialog.setLabelText(Text(wizard_text::kAddNetworkPortPrompt));
+        dialog.setTextValue(QString::fromStdString(offered));
+        // The prompt wraps, so that the dialog is as wide as an address needs, not as its
+        // prompt's one line.
+        if (auto* prompt = dialog.findChild<QLabel*>()) {
+            prompt->setWordWrap(true);
+        }
+        // The dialog selects its text when shown, and what is typed would replace the
+        // scheme offered: the caret goes after it instead.
+        QTimer::singleShot(0, &dialog, [&dialog] {
+            if (auto* field = dialog.findChild<QLineEdit*>()) {
+                field->deselect();
+                field->end(false);
+            }
+        });
+        const bool accepted = dialog.exec() == QDialog::Accepted;
+        CWizardSheet::TakeFocusBack(this);
         if (!accepted) {
-            return;
+            return std::nullopt;
         }
-        std::string problem;
-        if (!m_page.AddNetworkPort(address.toStdString(), &problem).empty()) {
-            break;
-        }
-        MessageSink::Show(this, Text(wizard_text::kNetworkPortNotAdded),
-                          QString::fromStdString(problem));
+        return dialog.textValue().toStdString();
+    };
+    const auto warn = [this](const std::string& text, const std::string& detail) {
+        MessageSink::Show(this, QString::fromStdString(text), QString::fromStdString(detail));
+    };
+    if (!m_page.AskNetworkPort(ask, warn).empty()) {
+        FillPortList();
     }
-    FillPortList();
 }
 
 CCommDlg::~CCommDlg() = default;
@@ -108,7 +126,7 @@ void CCommDlg::ConnectListChoice(QComboBox* list, void (CCommDlg::*handler)(int)
 
 bool CCommDlg::OnSetActive() {
     SetWizardButtons(CommPage::kButtonsShown);
-    m_bChosenListed = false;
+    m_page.OnShown();
     FillPortList();
     SelectBaudRate();
     m_follow.start();
@@ -123,14 +141,7 @@ void CCommDlg::FollowPorts() {
     if (m_ui->IDC_1006->view()->isVisible()) {
         return;  // never under the user's eyes while the list is open
     }
-    const std::vector<std::string> names = CommPage::PortList();
-    bool same = static_cast<int>(names.size()) == m_ui->IDC_1006->count();
-    for (int i = 0; same && i < m_ui->IDC_1006->count(); ++i) {
-        same = m_ui->IDC_1006->itemText(i).toStdString() == names[static_cast<std::size_t>(i)] &&
-               m_ui->IDC_1006->itemData(i, PortEntryDelegate::kDetailRole).toString() ==
-                   QString::fromStdString(CommPage::PortDetail(names[static_cast<std::size_t>(i)]));
-    }
-    if (!same) {
+    if (m_page.PortsChanged()) {
         FillPortList();
     }
 }
@@ -143,10 +154,9 @@ void CCommDlg::ShowSettings() {
 void CCommDlg::FillPortList() {
     QComboBox* portList = m_ui->IDC_1006;
     portList->clear();
-    for (const std::string& name : CommPage::PortList()) {
-        portList->addItem(QString::fromStdString(name));
-        portList->setItemData(portList->count() - 1,
-                              QString::fromStdString(CommPage::PortDetail(name)),
+    for (const CommPage::PortEntry& entry : m_page.ListPorts()) {
+        portList->addItem(QString::fromStdString(entry.name));
+        portList->setItemData(portList->count() - 1, QString::fromStdString(entry.detail),
                               PortEntryDelegate::kDetailRole);
     }
     // The open list is as wide as its entries with their details, whatever the field's width.
@@ -156,26 +166,13 @@ void CCommDlg::FillPortList() {
     SelectPort();
 }
 
-QStringList CCommDlg::PortNames() const {
-    QStringList names;
-    for (int i = 0; i < m_ui->IDC_1006->count(); ++i) {
-        names << m_ui->IDC_1006->itemText(i);
-    }
-    return names;
-}
-
 void CCommDlg::SelectPort() {
     QComboBox* portList = m_ui->IDC_1006;
-    std::vector<std::string> names;
-    for (const QString& name : PortNames()) {
-        names.push_back(name.toStdString());
-    }
-    const int index = m_page.PortSelection(names);
+    const int index = m_page.ListedSelection();
     portList->setCurrentIndex(index);
     if (index < 0) {
         portList->clearEditText();
     }
-    m_bChosenListed = m_bChosenListed || index >= 0;
     ShowPortDevice();
 }
 
@@ -195,7 +192,6 @@ void CCommDlg::SelectBaudRate() {
 
 void CCommDlg::OnPortSelChange(int index) {
     m_page.OnPortChosen(m_ui->IDC_1006->itemText(index).toStdString());
-    m_bChosenListed = true;
     ShowPortDevice();
 }
 
@@ -204,21 +200,22 @@ void CCommDlg::OnBaudSelChange(int index) {
 }
 
 void CCommDlg::ShowPortDevice() {
-    std::vector<std::string> names;
-    for (const QString& name : PortNames()) {
-        names.push_back(name.toStdString());
-    }
-    const QString note = QString::fromStdString(m_page.PortNote(names, m_bChosenListed));
-    // Each line cut in its middle to the label's width, so that a long device name never
-    // widens the page; the whole of it is in the tooltip.
+    const QString note = QString::fromStdString(m_page.PortNote());
     QLabel* label = m_ui->IDC_PORT_DEVICE;
+    label->setToolTip(note);
+    if (m_page.ListedSelection() < 0) {
+        // A sentence (the port went): wrapped whole, never cut.
+        label->setText(note);
+        return;
+    }
+    // A device's lines, each cut in its middle to the label's width, so that a long device
+    // name never widens the page; the whole of it is in the tooltip.
     const int width = std::max(label->width(), m_ui->IDC_1006->width());
     QStringList lines = note.split('\n');
     for (QString& line : lines) {
         line = label->fontMetrics().elidedText(line, Qt::ElideMiddle, width);
     }
     label->setText(lines.join('\n'));
-    label->setToolTip(note);
 }
 
 bool CCommDlg::eventFilter(QObject* watched, QEvent* e) {

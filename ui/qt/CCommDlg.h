@@ -43,8 +43,6 @@ class CCommDlg : public CWizardPage {
     void OnPortSelChange(int index);
     void OnBaudSelChange(int index);
     void ShowPortDevice();
-    // The port list's entries' names.
-    QStringList PortNames() const;
     // Asks for a device server's address and adds its port to the list for this run.
     void OnAddNetworkPort();
 
@@ -52,6 +50,4 @@ class CCommDlg : public CWizardPage {
     CommPage m_page;
     bool m_bEditingFinishing = false;
     QTimer m_follow;
-    // Whether the port chosen has been in the list since the page was shown.
-    bool m_bChosenListed = false;
 };

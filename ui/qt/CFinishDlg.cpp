@@ -11,6 +11,10 @@
 CFinishDlg::CFinishDlg(QWidget* parent) : CWizardPage(parent), m_ui(new Ui::CFinishDlg) {
     m_ui->setupUi(this);
     setTitle(QString::fromUtf8(wizard_text::kFinishTitle));
+    // Reached with Tab, so that the port and rate can be selected and copied from the
+    // keyboard; a selectable label otherwise takes the focus only from a click. Enter still
+    // goes to Finish, which the label leaves alone.
+    m_ui->IDC_FINISH_TEXT->setFocusPolicy(Qt::StrongFocus);
 }
 
 CFinishDlg::~CFinishDlg() = default;

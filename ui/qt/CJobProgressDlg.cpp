@@ -60,7 +60,9 @@ int CJobProgressDlg::DoModal() {
     if (!OnInitDialog()) {
         return result();
     }
-    return exec();
+    const int ended = exec();
+    CWizardSheet::TakeFocusBack(parentWidget());
+    return ended;
 }
 
 void CJobProgressDlg::Post(std::uint32_t message, std::uintptr_t wParam, std::intptr_t lParam) {

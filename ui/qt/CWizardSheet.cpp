@@ -1,11 +1,14 @@
 #include "ui/qt/CWizardSheet.h"
 
 #include <QAbstractButton>
+#include <QApplication>
+#include <QEvent>
 #include <QLayout>
 #include <QMetaObject>
 #include <algorithm>
 
 #include "ui/qt/CAboutDlg.h"
+#include "ui/qt/CWizardApp.h"
 #include "ui/qt/CWizardPage.h"
 #include "ui/wizard/WizardButtons.h"
 #include "ui/wizard/WizardTexts.h"
@@ -28,6 +31,21 @@ CWizardSheet::CWizardSheet(QWidget* parent) : QWizard(parent) {
         }
     });
     connect(this, &QWizard::currentIdChanged, this, &CWizardSheet::OnCurrentIdChanged);
+    // The focus is shown from the start, not only once Tab has been pressed: a keyboard
+    // user must see where Enter and Space go. Qt forgets it at each focus change that is
+    // not a key's, so it is said again at every one.
+    setAttribute(Qt::WA_KeyboardFocusChange);
+    qApp->installEventFilter(this);
+}
+
+bool CWizardSheet::eventFilter(QObject* watched, QEvent* e) {
+    if (e->type() == QEvent::FocusIn) {
+        const auto* widget = qobject_cast<QWidget*>(watched);
+        if (widget != nullptr && widget->window() == this) {
+            setAttribute(Qt::WA_KeyboardFocusChange);
+        }
+    }
+    return QWizard::eventFilter(watched, e);
 }
 
 void CWizardSheet::AddPage(CWizardPage* page) {
@@ -85,6 +103,18 @@ void CWizardSheet::EvenOutPages() {
 void CWizardSheet::ShowAbout() {
     CAboutDlg about(this);
     about.exec();
+    TakeFocusBack(this);
+}
+
+void CWizardSheet::TakeFocusBack(QWidget* owner) {
+    QWidget* window = owner != nullptr ? owner->window() : nullptr;
+    if (window == nullptr || !window->isVisible()) {
+        window = CWizardApp::Instance().Sheet();
+    }
+    if (window != nullptr && window->isVisible()) {
+        window->raise();
+        window->activateWindow();
+    }
 }
 
 QString CWizardSheet::ProductVersionSuffix() {

@@ -18,12 +18,20 @@ class CWizardSheet : public QWizard {
     void SetWizardButtons(int buttons);
 
     void ShowAbout();
+    // Gives the keyboard back once a dialog or box of the wizard has closed: to the window
+    // that showed it, or to the wizard when that has gone. A window manager does not always
+    // do it, and keys would go nowhere.
+    static void TakeFocusBack(QWidget* owner);
 
     // The suffix for this program's own version: " v. 1.05".
     static QString ProductVersionSuffix();
     static QIcon ApplicationIcon();
     // Makes the forms' icons available; any number of calls.
     static void LoadResources();
+
+  protected:
+    // Keeps the focus shown for every control of the wizard that takes it.
+    bool eventFilter(QObject* watched, QEvent* e) override;
 
   private:
     void OnCurrentIdChanged(int id);

@@ -3,6 +3,7 @@
 #include <QMessageBox>
 
 #include "ui/qt/CWizardApp.h"
+#include "ui/qt/CWizardSheet.h"
 
 namespace {
 MessageSink::Handler& CurrentHandler() {
@@ -31,4 +32,5 @@ void MessageSink::ShowMessageBox(QWidget* parent, const QString& text, const QSt
     QMessageBox box(QMessageBox::Warning, CWizardApp::Title(), text, QMessageBox::Ok, parent);
     box.setInformativeText(detail);
     box.exec();
+    CWizardSheet::TakeFocusBack(parent);
 }

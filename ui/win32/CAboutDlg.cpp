@@ -2,6 +2,7 @@
 
 #include "res/resource.h"
 #include "ui/win32/CWizardApp.h"
+#include "ui/win32/WinPlacement.h"
 #include "ui/win32/WinText.h"
 #include "ui/wizard/WizardTexts.h"
 
@@ -14,9 +15,14 @@ INT_PTR CALLBACK CAboutDlg::DialogProc(HWND window, UINT message, WPARAM wParam,
     (void)lParam;
     switch (message) {
         case WM_INITDIALOG:
+            WinPlacement::CentreOnOwner(window);
             SetItemText(
                 window, IDC_ABOUT_NAME,
                 std::string(wizard_text::kProgramName) + wizard_text::ProductVersionSuffix());
+            SetItemText(
+                window, IDC_ABOUT_COPYRIGHT,
+                std::string(wizard_text::kAboutCopyright) + "\r\n" + wizard_text::kAboutLicence);
+            SetItemText(window, IDC_ABOUT_WEB, wizard_text::HomePage());
             return TRUE;
         case WM_COMMAND:
             if (LOWORD(wParam) == IDOK || LOWORD(wParam) == IDCANCEL) {

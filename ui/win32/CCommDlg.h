@@ -17,9 +17,18 @@ class CCommDlg : public CWizardPage {
     bool OnSetActive() override;
     bool OnWizardNext() override;
     bool OnCommand(int id, int code) override;
+    // The list following adapters, and the port list's field showing the name alone.
+    bool OnMessage(UINT message, WPARAM wParam, LPARAM lParam) override;
 
   private:
     void FillPortList();
+    // Makes the list again when the ports have changed, keeping the port chosen.
+    void FollowPorts();
+    // An entry of the port list as the list shows it: the name, and the device beside it.
+    static std::wstring EntryText(const CommPage::PortEntry& entry);
+    // The port list's field: it shows the name of the entry chosen, without its device.
+    static LRESULT CALLBACK PortFieldProc(HWND window, UINT message, WPARAM wParam, LPARAM lParam,
+                                          UINT_PTR id, DWORD_PTR data);
     // Select the entries of the current settings; typed text in the edit fields goes.
     void ShowSettings();
     void SelectPort();

@@ -9,6 +9,24 @@
 
 CFinishDlg::CFinishDlg() : CWizardPage(IDD_FINISH) {}
 
+void CFinishDlg::OnInitDialog() {
+    SetWindowSubclass(Item(IDC_FINISH_TEXT), &CFinishDlg::TextProc, 0, 0);
+}
+
+LRESULT CALLBACK CFinishDlg::TextProc(HWND window, UINT message, WPARAM wParam, LPARAM lParam,
+                                      UINT_PTR id, DWORD_PTR data) {
+    (void)data;
+    if (message == WM_GETDLGCODE) {
+        // A multi-line edit asks for every key; a read-only text has no use for Enter or Tab.
+        const LRESULT code = DefSubclassProc(window, message, wParam, lParam);
+        return code & ~(DLGC_WANTALLKEYS | DLGC_WANTMESSAGE | DLGC_WANTTAB);
+    }
+    if (message == WM_NCDESTROY) {
+        RemoveWindowSubclass(window, &CFinishDlg::TextProc, id);
+    }
+    return DefSubclassProc(window, message, wParam, lParam);
+}
+
 bool CFinishDlg::OnSetActive() {
     EnableWindow(GetDlgItem(Sheet(), IDCANCEL), FALSE);
     SetWizardButtons(FinishPage::kButtonsShown);

@@ -7,5 +7,12 @@ class CFinishDlg : public CWizardPage {
     CFinishDlg();
 
   protected:
+    void OnInitDialog() override;
     bool OnSetActive() override;
+
+  private:
+    // The text's own keys: it keeps the arrows and selection, and leaves Enter and Tab to
+    // the wizard, so that Enter presses Finish even with the text focused.
+    static LRESULT CALLBACK TextProc(HWND window, UINT message, WPARAM wParam, LPARAM lParam,
+                                     UINT_PTR id, DWORD_PTR data);
 };

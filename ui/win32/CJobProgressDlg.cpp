@@ -6,6 +6,7 @@
 #include "res/resource.h"
 #include "ui/win32/CWizardApp.h"
 #include "ui/win32/CWizardSheet.h"
+#include "ui/win32/WinPlacement.h"
 #include "ui/win32/WinText.h"
 
 namespace {
@@ -39,6 +40,7 @@ INT_PTR CALLBACK CJobProgressDlg::DialogProc(HWND window, UINT message, WPARAM w
         auto* self = reinterpret_cast<CJobProgressDlg*>(lParam);
         SetWindowLongPtrW(window, DWLP_USER, lParam);
         self->m_hWnd = window;
+        WinPlacement::CentreOnOwner(window);
         self->OnInitDialog();
         return TRUE;
     }

@@ -2,10 +2,11 @@
 
 #include "res/resource.h"
 #include "ui/win32/CWizardApp.h"
+#include "ui/win32/WinPlacement.h"
 #include "ui/win32/WinText.h"
-#include "ui/wizard/WizardTexts.h"
 
-bool CNetworkPortDlg::DoModal(HWND owner) {
+bool CNetworkPortDlg::DoModal(HWND owner, const std::string& offered) {
+    m_offered = offered;
     return DialogBoxParamW(CWizardApp::Instance().Module(), MAKEINTRESOURCEW(IDD_ADD_NETWORK_PORT),
                            owner, &CNetworkPortDlg::DialogProc,
                            reinterpret_cast<LPARAM>(this)) == IDOK;
@@ -15,10 +16,12 @@ INT_PTR CALLBACK CNetworkPortDlg::DialogProc(HWND window, UINT message, WPARAM w
                                              LPARAM lParam) {
     if (message == WM_INITDIALOG) {
         SetWindowLongPtrW(window, DWLP_USER, lParam);
-        SetItemText(window, IDC_ADDRESS, wizard_text::kAddNetworkPortStart);
+        WinPlacement::CentreOnOwner(window);
+        SetItemText(window, IDC_ADDRESS, reinterpret_cast<CNetworkPortDlg*>(lParam)->m_offered);
         HWND edit = GetDlgItem(window, IDC_ADDRESS);
         SetFocus(edit);
-        SendMessageW(edit, EM_SETSEL, GetWindowTextLengthW(edit), -1);
+        const int end = GetWindowTextLengthW(edit);
+        SendMessageW(edit, EM_SETSEL, end, end);
         return FALSE;  // the focus is set
     }
     if (message == WM_COMMAND && (LOWORD(wParam) == IDOK || LOWORD(wParam) == IDCANCEL)) {

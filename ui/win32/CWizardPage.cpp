@@ -39,7 +39,7 @@ INT_PTR CALLBACK CWizardPage::DialogProc(HWND window, UINT message, WPARAM wPara
         case WM_COMMAND:
             return self->OnCommand(LOWORD(wParam), HIWORD(wParam)) ? TRUE : FALSE;
         default:
-            return FALSE;
+            return self->OnMessage(message, wParam, lParam) ? TRUE : FALSE;
     }
 }
 

@@ -30,6 +30,13 @@ class CWizardPage {
         (void)code;
         return false;
     }
+    // Any other message to the page (timers, owner-drawn controls); true when handled.
+    virtual bool OnMessage(UINT message, WPARAM wParam, LPARAM lParam) {
+        (void)message;
+        (void)wParam;
+        (void)lParam;
+        return false;
+    }
 
     // The property sheet's window.
     HWND Sheet() const { return GetParent(m_hWnd); }

@@ -3,6 +3,7 @@
 #include <vector>
 
 #include "ui/win32/CWizardApp.h"
+#include "ui/win32/WinPlacement.h"
 
 std::wstring Widen(const std::string& text) {
     if (text.empty()) {
@@ -43,6 +44,6 @@ void SetItemText(HWND dialog, int id, const std::string& text) {
 
 void Warn(HWND owner, const std::string& text, const std::string& detail) {
     const std::string message = detail.empty() ? text : text + "\n\n" + detail;
-    MessageBoxW(owner, Widen(message).c_str(), Widen(CWizardApp::Title()).c_str(),
-                MB_OK | MB_ICONEXCLAMATION);
+    WinPlacement::MessageBoxOver(owner, Widen(message).c_str(), Widen(CWizardApp::Title()).c_str(),
+                                 MB_OK | MB_ICONEXCLAMATION);
 }

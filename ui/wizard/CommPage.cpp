@@ -3,13 +3,17 @@
 #include <algorithm>
 #include <cctype>
 
+#include "jobs/PortVerdict.h"
 #include "serial/BaudRates.h"
 #include "serial/BaudText.h"
 #include "serial/CSerial.h"
 #include "serial/PortMap.h"
 #include "ui/wizard/WizardRun.h"
+#include "ui/wizard/WizardTexts.h"
 
 namespace {
+
+constexpr char kNetworkScheme[] = WZ_ADD_NETWORK_PORT_START;
 
 bool LessIgnoringCase(const std::string& a, const std::string& b) {
     return std::lexicographical_compare(
@@ -70,6 +74,7 @@ int CommPage::BaudSelection(const std::vector<std::string>& rates) const {
 
 void CommPage::OnPortChosen(const std::string& text) {
     m_run.Settings().m_strPortName = text;
+    m_chosenListed = true;
 }
 
 void CommPage::OnBaudChosen(const std::string& text) {
@@ -99,20 +104,100 @@ std::string CommPage::PortDetail(const std::string& name) {
     return newline == std::string::npos ? detail : detail.replace(newline, 1, "  ");
 }
 
-std::string CommPage::PortNote(const std::vector<std::string>& ports, bool chosenWasListed) const {
+std::vector<CommPage::PortEntry> CommPage::PortEntries() const {
+    std::vector<PortEntry> entries;
+    for (std::string& name : PortList()) {
+        std::string detail = PortDetail(name);
+        for (const PortVerdict& verdict : m_run.Verdicts()) {
+            if (verdict.portName == name) {
+                detail += (detail.empty() ? "" : "  ") + VerdictNote(verdict);
+            }
+        }
+        entries.push_back({std::move(name), std::move(detail)});
+    }
+    return entries;
+}
+
+std::string CommPage::VerdictNote(const PortVerdict& verdict) {
+    std::string what;
+    if (verdict.code == "silent") {
+        what = "nothing came back";
+    } else if (verdict.code == "other-device") {
+        what = "another device at " + std::to_string(verdict.rate) + " baud";
+    } else if (verdict.code == "rate-not-tried") {
+        what = "answers at a rate not searched";
+    } else {
+        what = verdict.code;  // "noise", "in-use", "permission-denied", "gone", ...
+        std::replace(what.begin(), what.end(), '-', ' ');
+    }
+    return "(search: " + what + ")";
+}
+
+void CommPage::OnShown() {
+    m_chosenListed = false;
+    m_listed.clear();
+}
+
+const std::vector<CommPage::PortEntry>& CommPage::ListPorts() {
+    m_listed = PortEntries();
+    m_chosenListed = m_chosenListed || ListedSelection() >= 0;
+    return m_listed;
+}
+
+std::vector<std::string> CommPage::ListedNames() const {
+    std::vector<std::string> names;
+    names.reserve(m_listed.size());
+    for (const PortEntry& entry : m_listed) {
+        names.push_back(entry.name);
+    }
+    return names;
+}
+
+int CommPage::ListedSelection() const {
+    return PortSelection(ListedNames());
+}
+
+std::string CommPage::PortNote() const {
     const std::string& name = m_run.Settings().m_strPortName;
-    if (PortSelection(ports) >= 0) {
+    if (ListedSelection() >= 0) {
         return PortDevice(name);
     }
-    return chosenWasListed && !name.empty()
+    return m_chosenListed && !name.empty()
                ? name + " has gone: plug its adapter in again, or choose another port."
                : std::string();
 }
 
+std::string CommPage::NetworkAddress(const std::string& typed) {
+    const std::string address = Trimmed(typed);
+    if (address.empty() || address.find("://") != std::string::npos) {
+        return address;
+    }
+    // A device server is most often given as host and port; the scheme that sets the
+    // line's rate is the one meant.
+    return std::string(kNetworkScheme) + address;
+}
+
 std::string CommPage::AddNetworkPort(const std::string& address, std::string* problem) {
-    std::string name = PortMap::AddNetworkPort(Trimmed(address), problem);
+    std::string name = PortMap::AddNetworkPort(NetworkAddress(address), problem);
     if (!name.empty()) {
         m_run.Settings().m_strPortName = name;
     }
     return name;
+}
+
+std::string CommPage::AskNetworkPort(const AskAddress& ask, const WarnUser& warn) {
+    std::string offered = kNetworkScheme;
+    for (;;) {
+        const std::optional<std::string> typed = ask(offered);
+        if (!typed) {
+            return {};
+        }
+        std::string problem;
+        std::string name = AddNetworkPort(*typed, &problem);
+        if (!name.empty()) {
+            return name;
+        }
+        warn(wizard_text::kNetworkPortNotAdded, problem);
+        offered = *typed;
+    }
 }

@@ -22,6 +22,7 @@ void JobProgress::OnSuccess(int mode, const JobHost::Outcome& outcome) {
         settings.m_strPortName = outcome.portName;
         settings.m_nBaudRate = outcome.baud;
         m_run.Found() = {outcome.portName, outcome.baud, outcome.banner};
+        m_run.Verdicts() = outcome.ports;
     } else {
         m_run.ConnectionRateApplied() = outcome.rateApplied;
     }
@@ -46,6 +47,9 @@ void JobProgress::Apply(int mode, JobHost& host, const JobHost::Reaction& reacti
     } else if (reaction.verdict == JobHost::Verdict::Failure) {
         // A failing job reports more than once; the failure is handled once.
         view.BeginEnding();
+        if (mode == MODE_SEARCH) {
+            m_run.Verdicts() = outcome.ports;
+        }
         view.Warn(outcome.message, FailureDetail(outcome));
         StopJob(host, view);
         view.End(0);
@@ -73,5 +77,14 @@ bool JobProgress::StopJob(JobHost& host, JobProgressView& view) {
 }
 
 std::string JobProgress::FailureDetail(const JobHost::Outcome& outcome) {
-    return wizard_text::Sentence(outcome.reason);
+    if (outcome.ports.empty()) {
+        return wizard_text::Sentence(outcome.reason);
+    }
+    // A line for each port, which says what its line did and what to do.
+    std::string lines;
+    for (const PortVerdict& port : outcome.ports) {
+        lines += (lines.empty() ? "" : "\n") + (port.probed ? port.portName + ": " + port.detail
+                                                            : wizard_text::Sentence(port.detail));
+    }
+    return lines;
 }

@@ -36,7 +36,8 @@ class JobProgress {
     static void Cancel(JobHost& host, JobProgressView& view);
     // The job succeeded: a search stores where the instrument answered.
     void OnSuccess(int mode, const JobHost::Outcome& outcome);
-    // The line under a failure's fixed message: what happened and what to do.
+    // What follows a failure's fixed message: what happened and what to do; after a search,
+    // a line for each port.
     static std::string FailureDetail(const JobHost::Outcome& outcome);
 
   private:

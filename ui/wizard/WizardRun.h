@@ -2,6 +2,9 @@
 #include <cstdint>
 #include <string>
 
+#include <vector>
+
+#include "jobs/PortVerdict.h"
 #include "jobs/RunSettings.h"
 
 // What one run of the wizard knows, whichever view shows it: the settings the pages and the
@@ -20,6 +23,10 @@ class WizardRun {
     const RunSettings& Settings() const { return m_settings; }
     FoundInstrument& Found() { return m_found; }
     const FoundInstrument& Found() const { return m_found; }
+    // What the last search made of each port that gave no answer, so that the settings
+    // page can say it beside the port: the user picks knowingly.
+    std::vector<PortVerdict>& Verdicts() { return m_verdicts; }
+    const std::vector<PortVerdict>& Verdicts() const { return m_verdicts; }
     // False after a connection over a port that passes raw bytes (socket://): the rate
     // chosen never reached the line, and the last page says so.
     bool& ConnectionRateApplied() { return m_connectionRateApplied; }
@@ -34,6 +41,7 @@ class WizardRun {
   private:
     RunSettings m_settings;
     FoundInstrument m_found;
+    std::vector<PortVerdict> m_verdicts;
     bool m_connectionRateApplied = true;
     bool m_bDemo = false;
     bool m_bVerbose = false;

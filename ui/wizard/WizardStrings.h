@@ -33,8 +33,8 @@
 #define WZ_ADD_NETWORK_PORT "A&dd network port..."
 #define WZ_ADD_NETWORK_PORT_TITLE "Add network port"
 #define WZ_ADD_NETWORK_PORT_PROMPT                                                              \
-    "The port of the serial device server (rfc2217://HOST:PORT, or socket://HOST:PORT for one " \
-    "that passes raw bytes):"
+    "The port of the serial device server: rfc2217://HOST:PORT, or socket://HOST:PORT for one " \
+    "that passes raw bytes. HOST:PORT alone is taken as rfc2217://HOST:PORT."
 #define WZ_ADD_NETWORK_PORT_START "rfc2217://"
 #define WZ_NETWORK_PORT_NOT_ADDED "The network port was not added."
 #define WZ_FINISH_TITLE "Congratulations!"

@@ -71,23 +71,32 @@ class Wizard {
         return sheet.findChild<QLabel*>("IDC_PORT_DEVICE")->toolTip();
     }
     // The settings page's "Add network port...": each time its dialog comes, the next of the
-    // addresses is typed into it (none left: it is cancelled). Gives the text each dialog
-    // came with.
-    QStringList AddNetworkPort(const QStringList& addresses) {
+    // texts is typed into it where the caret is (none left: it is cancelled). Gives the text
+    // each dialog came with; notes whether any came with its text selected, and the widest.
+    QStringList AddNetworkPort(const QStringList& typed) {
         QStringList offered;
         QTimer typist;
-        QObject::connect(&typist, &QTimer::timeout, [&offered, &addresses] {
+        QObject::connect(&typist, &QTimer::timeout, [this, &offered, &typed] {
             auto* dialog = qobject_cast<QInputDialog*>(QApplication::activeModalWidget());
-            if (dialog == nullptr || dialog->property("typed").toBool()) {
+            // A tick to let the dialog settle, then the next types.
+            if (dialog == nullptr || dialog->property("typed").toBool() ||
+                !dialog->property("seen").toBool()) {
+                if (dialog != nullptr) {
+                    dialog->setProperty("seen", true);
+                }
                 return;
             }
             dialog->setProperty("typed", true);
-            offered << dialog->textValue();
-            if (offered.size() > addresses.size()) {
+            auto* field = dialog->findChild<QLineEdit*>();
+            offered << field->text();
+            offeredSelected = offeredSelected || field->hasSelectedText() ||
+                              field->cursorPosition() != field->text().size();
+            widestDialog = std::max(widestDialog, dialog->frameGeometry().width());
+            if (offered.size() > typed.size()) {
                 dialog->reject();
                 return;
             }
-            dialog->setTextValue(addresses[offered.size() - 1]);
+            QTest::keyClicks(field, typed[offered.size() - 1]);
             dialog->accept();
         });
         typist.start(10);
@@ -95,6 +104,8 @@ class Wizard {
         Settle();
         return offered;
     }
+    bool offeredSelected = false;
+    int widestDialog = 0;
     QStringList Ports() const {
         QStringList names;
         for (int i = 0; i < PortList()->count(); ++i) {
@@ -207,6 +218,8 @@ class WizardTest : public QObject {
         MapPorts(sim, {"COM1"});
         Wizard wizard;
         QApplication::setActiveWindow(&wizard.sheet);
+        // Where the keys go is shown from the start, not only after a first Tab.
+        QVERIFY(wizard.sheet.testAttribute(Qt::WA_KeyboardFocusChange));
         const QStringList buttons{"&About Brinevane Setup...", "< &Back", "&Next >", "Cancel"};
         const QStringList pages[] = {
             {"I would like to &specify the port settings.",
@@ -404,6 +417,24 @@ class WizardTest : public QObject {
         QCOMPARE(Wizard::Settings().m_nBaudRate, 0);
     }
 
+    // A search that found nothing says what each port did, in the box and in the list.
+    void failedSearchSaysWhatEachPortDid() {
+        InstrumentSimulator sim({SimulatedLine::Silent()});
+        QVERIFY(StartSimulator(sim));
+        MapPorts(sim, {"COM1"});
+        MessageRecorder messages;
+        Wizard wizard;
+        wizard.sheet.findChild<QCheckBox*>("IDC_QUICK_SEARCH")->setChecked(true);
+        wizard.Press(QWizard::NextButton);
+        QCOMPARE(messages.Texts(), QStringList{"No Brinevane ADCPs were detected!"});
+        QVERIFY2(messages.Detail(0).startsWith("COM1: nothing came back"),
+                 qPrintable(messages.Detail(0)));
+        QVERIFY(wizard.PortList()
+                    ->itemData(0, PortEntryDelegate::kDetailRole)
+                    .toString()
+                    .endsWith("(search: nothing came back)"));
+    }
+
     void connectionSucceeds() {
         InstrumentSimulator sim({SimulatedLine::AtRate(9600)});
         QVERIFY(StartSimulator(sim));
@@ -425,8 +456,19 @@ class WizardTest : public QObject {
         QVERIFY(!wizard.Enabled(QWizard::BackButton));
         QVERIFY(wizard.Enabled(QWizard::FinishButton));
         QCOMPARE(sim.LineFeedsSeen(0), 1);
-        wizard.Press(QWizard::FinishButton);
+        // The text is reached with Tab and selected from the keyboard; Enter still finishes.
+        QApplication::setActiveWindow(&wizard.sheet);
+        auto* text = wizard.sheet.currentPage()->findChild<QLabel*>("IDC_FINISH_TEXT");
+        wizard.sheet.button(QWizard::FinishButton)->setFocus();
+        for (int tabs = 0; tabs < 8 && QApplication::focusWidget() != text; ++tabs) {
+            QTest::keyClick(QApplication::focusWidget(), Qt::Key_Tab);
+        }
+        QCOMPARE(QApplication::focusWidget(), text);
+        QTest::keyClick(text, Qt::Key_A, Qt::ControlModifier);
+        QVERIFY(text->selectedText().contains("answered on COM1"));
+        QTest::keyClick(text, Qt::Key_Return);
         QVERIFY(!wizard.sheet.isVisible());
+        QCOMPARE(wizard.sheet.result(), int(QDialog::Accepted));
     }
 
     void failedConnectionEndsProcess() {
@@ -478,11 +520,50 @@ class WizardTest : public QObject {
         QTRY_COMPARE_WITH_TIMEOUT(wizard.Ports(), QStringList{"COM1"}, 5000);
         QCOMPARE(wizard.PortList()->currentIndex(), -1);
         QVERIFY(wizard.PortDeviceNote().startsWith("COM3 has gone"));
+        auto* note = wizard.sheet.findChild<QLabel*>("IDC_PORT_DEVICE");
+        QCOMPARE(note->text(), wizard.PortDeviceNote());  // wrapped whole, not cut
+        QVERIFY(note->heightForWidth(note->width()) <= note->height());
         QCOMPARE(Wizard::Settings().m_strPortName, std::string("COM3"));
         QVERIFY(plug());
         QTRY_COMPARE_WITH_TIMEOUT(wizard.PortList()->currentText(), QStringLiteral("COM3"), 5000);
         QCOMPARE(wizard.PortDeviceNote(), link);
         QVERIFY(messages.Texts().isEmpty());
+    }
+
+    // Run under a window manager on a display of its own (under_window_manager): after every
+    // box the wizard is the active window again, with a focused control, so that keys go
+    // on reaching it. Each box is closed with Enter or Escape once it has the focus itself.
+    void focusComesBackAfterEveryBox() {
+        if (QGuiApplication::platformName() != "xcb") {
+            QSKIP("needs a window manager on X (run through under_window_manager)");
+        }
+        qputenv("BRINEVANE_PORTS", "");
+        Wizard wizard;
+        QTRY_VERIFY_WITH_TIMEOUT(wizard.sheet.isActiveWindow(), 5000);
+        QStringList closed;
+        QTimer closer;
+        QObject::connect(&closer, &QTimer::timeout, [&closed] {
+            QWidget* box = QApplication::activeModalWidget();
+            if (box == nullptr || !box->isActiveWindow() || box->property("closing").toBool()) {
+                return;
+            }
+            box->setProperty("closing", true);
+            closed << box->metaObject()->className();
+            QTest::keyClick(box,
+                            qobject_cast<QInputDialog*>(box) ? Qt::Key_Escape : Qt::Key_Return);
+        });
+        closer.start(50);
+        const auto wizardHasTheKeys = [&wizard] {
+            return wizard.sheet.isActiveWindow() && QApplication::focusWidget() != nullptr &&
+                   wizard.sheet.isAncestorOf(QApplication::focusWidget());
+        };
+        wizard.Press(QWizard::NextButton);  // the search finds nothing, and says so
+        QTRY_VERIFY_WITH_TIMEOUT(wizardHasTheKeys(), 5000);
+        wizard.sheet.button(QWizard::CustomButton1)->click();  // About
+        QTRY_VERIFY_WITH_TIMEOUT(wizardHasTheKeys(), 5000);
+        wizard.sheet.findChild<QAbstractButton*>("IDC_ADD_NETWORK_PORT")->click();  // Escape
+        QTRY_VERIFY_WITH_TIMEOUT(wizardHasTheKeys(), 5000);
+        QCOMPARE(closed, (QStringList{"QMessageBox", "CAboutDlg", "QInputDialog"}));
     }
 
     // Last: the port it adds stays in this process's map for the rest of the run.
@@ -501,12 +582,17 @@ class WizardTest : public QObject {
         wizard.Press(QWizard::NextButton);
         QCOMPARE(wizard.PortList()->count(), 0);
 
-        // A wrong address is said why and offered again as typed, to be corrected or left.
-        QCOMPARE(wizard.AddNetworkPort({"portserver"}), (QStringList{"rfc2217://", "portserver"}));
+        // What is typed goes after the scheme offered. A wrong address is said why and offered
+        // again as typed, to be corrected or left.
+        QCOMPARE(wizard.AddNetworkPort({"portserver"}),
+                 (QStringList{"rfc2217://", "rfc2217://portserver"}));
         QCOMPARE(messages.Texts(), QStringList{"The network port was not added."});
         QCOMPARE(wizard.PortList()->count(), 0);
         const int width = wizard.PortList()->width();
-        QCOMPARE(wizard.AddNetworkPort({address}).size(), 1);
+        QCOMPARE(wizard.AddNetworkPort({address.mid(int(std::strlen("rfc2217://")))}).size(), 1);
+        QVERIFY(!wizard.offeredSelected);
+        // Its prompt wraps: the dialog fits a 1280-pixel screen at twice the scale.
+        QVERIFY2(wizard.widestDialog <= 640, qPrintable(QString::number(wizard.widestDialog)));
         QCOMPARE(wizard.Ports(), QStringList{"COM1"});
         // However long the address, the field keeps its width.
         QCOMPARE(wizard.PortList()->width(), width);

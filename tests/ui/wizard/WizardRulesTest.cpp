@@ -101,10 +101,20 @@ TEST(CommPage, PortsAreNamedWithTheirDevices) {
                                           "'Finish' to close the wizard.");
     CommPage page(run);
     EXPECT_EQ(CommPage::PortDetail("COM2"), two.Path());
-    EXPECT_EQ(page.PortNote({"COM2"}, false), two.Path());
-    EXPECT_EQ(page.PortNote({}, false), "");
-    EXPECT_EQ(page.PortNote({}, true),
-              "COM2 has gone: plug its adapter in again, or choose another port.");
+    page.OnShown();
+    EXPECT_EQ(page.ListPorts(), (std::vector<CommPage::PortEntry>{{"COM2", two.Path()}}));
+    EXPECT_EQ(page.PortNote(), two.Path());
+    EXPECT_FALSE(page.PortsChanged());
+
+    // The port goes while the page is shown: the page says so; shown again, it does not.
+    ASSERT_EQ(setenv("BRINEVANE_PORTS", "", 1), 0);
+    EXPECT_TRUE(page.PortsChanged());
+    EXPECT_TRUE(page.ListPorts().empty());
+    EXPECT_EQ(page.ListedSelection(), -1);
+    EXPECT_EQ(page.PortNote(), "COM2 has gone: plug its adapter in again, or choose another port.");
+    page.OnShown();
+    page.ListPorts();
+    EXPECT_EQ(page.PortNote(), "");
     unsetenv("BRINEVANE_PORTS");
 }
 
@@ -122,7 +132,8 @@ TEST(CommPage, RatesAscendingAndReadAsTheListShowsThem) {
     EXPECT_EQ(run.Settings().m_nBaudRate, 4800);
 }
 
-TEST(CommPage, AWrongNetworkAddressChangesNothing) {
+TEST(CommPage, AWrongNetworkAddressIsOfferedAgainAsTyped) {
+    ASSERT_EQ(setenv("BRINEVANE_PORTS", "", 1), 0);
     WizardRun run;
     run.Settings().m_strPortName = "COM2";
     CommPage page(run);
@@ -130,8 +141,77 @@ TEST(CommPage, AWrongNetworkAddressChangesNothing) {
     EXPECT_EQ(page.AddNetworkPort("  gopher://example:70 ", &problem), "");
     EXPECT_FALSE(problem.empty());
     EXPECT_EQ(run.Settings().m_strPortName, "COM2");
+
+    EXPECT_EQ(CommPage::NetworkAddress(" 127.0.0.1:4001 "), "rfc2217://127.0.0.1:4001");
+    EXPECT_EQ(CommPage::NetworkAddress("socket://10.0.0.5:4001"), "socket://10.0.0.5:4001");
+    // The user types a wrong address, is told why, corrects it as offered, and the port is
+    // added; then a second time gives up.
+    const Strings typed{"gopher://example:70", "127.0.0.1:4001"};
+    Strings offered, warned;
+    const auto ask = [&](const std::string& text) -> std::optional<std::string> {
+        offered.push_back(text);
+        if (offered.size() > typed.size()) {
+            return std::nullopt;
+        }
+        return typed[offered.size() - 1];
+    };
+    const auto warn = [&warned](const std::string& text, const std::string&) {
+        warned.push_back(text);
+    };
+    EXPECT_EQ(page.AskNetworkPort(ask, warn), "COM1");
+    EXPECT_EQ(offered, (Strings{"rfc2217://", "gopher://example:70"}));
+    EXPECT_EQ(warned, Strings{"The network port was not added."});
+    EXPECT_EQ(run.Settings().m_strPortName, "COM1");
+    EXPECT_EQ(CommPage::PortDevice("COM1"), "rfc2217://127.0.0.1:4001");
+    offered.clear();
+    EXPECT_EQ(page.AskNetworkPort(
+                  [&](const std::string& text) -> std::optional<std::string> {
+                      offered.push_back(text);
+                      return std::nullopt;
+                  },
+                  warn),
+              "");
+    EXPECT_EQ(offered, Strings{"rfc2217://"});
+    unsetenv("BRINEVANE_PORTS");
     EXPECT_TRUE(CommPage::ConnectionEndsProgram(0));
     EXPECT_FALSE(CommPage::ConnectionEndsProgram(1));
+}
+
+// A search that found nothing says what each port did, and the port list says it beside
+// each port, so that the user picks knowingly.
+TEST(JobProgress, AFailedSearchSaysWhatEachPortDid) {
+    const Pty one;
+    ASSERT_EQ(setenv("BRINEVANE_PORTS", ("COM1=" + one.Path()).c_str(), 1), 0);
+    JobHost::Outcome failed;
+    failed.reason = "no prompt from COM1 or COM2";
+    PortVerdict silent;
+    silent.portName = "COM1";
+    silent.code = "silent";
+    silent.detail = "nothing came back at any rate";
+    silent.probed = true;
+    PortVerdict held;
+    held.portName = "COM2";
+    held.code = "in-use";
+    held.detail = "COM2 is in use by another program";
+    failed.ports = {silent, held};
+    EXPECT_EQ(JobProgress::FailureDetail(failed),
+              "COM1: nothing came back at any rate\nCOM2 is in use by another program");
+    failed.ports.clear();
+    EXPECT_EQ(JobProgress::FailureDetail(failed), "No prompt from COM1 or COM2");
+
+    WizardRun run;
+    run.Verdicts() = {silent, held};
+    CommPage page(run);
+    page.OnShown();
+    EXPECT_EQ(
+        page.ListPorts(),
+        (std::vector<CommPage::PortEntry>{{"COM1", one.Path() + "  (search: nothing came back)"}}));
+    PortVerdict other;
+    other.code = "other-device";
+    other.rate = 4800;
+    EXPECT_EQ(CommPage::VerdictNote(other), "(search: another device at 4800 baud)");
+    EXPECT_EQ(CommPage::VerdictNote(held), "(search: in use)");
+    unsetenv("BRINEVANE_PORTS");
 }
 
 TEST(FinishPage, NamesTheInstrumentOnlyWhereItWasHeard) {
@@ -175,6 +255,7 @@ TEST(CommPage, TheListFollowsUsbAdapters) {
         host.Plug("ttyUSB0", "1-1", "A1", host.Line(0));
         WizardRun run;
         CommPage page(run);
+        page.OnShown();
         EXPECT_EQ(CommPage::PortList(), Strings{"COM1"});
         EXPECT_EQ(CommPage::PortDetail("COM1"), "/dev/ttyUSB0" + adapter + "A1)");
         page.OnPortChosen("COM1");
@@ -183,16 +264,17 @@ TEST(CommPage, TheListFollowsUsbAdapters) {
         EXPECT_EQ(CommPage::PortList(), (Strings{"COM1", "COM2"}));
         EXPECT_EQ(CommPage::PortDetail("COM2"), "/dev/ttyUSB1" + adapter + "B2)");
         host.Unplug("ttyUSB0", "1-1");
-        const Strings left = CommPage::PortList();
-        EXPECT_EQ(left, Strings{"COM2"});
-        EXPECT_EQ(page.PortNote(left, true),
+        EXPECT_TRUE(page.PortsChanged());
+        EXPECT_EQ(page.ListPorts().size(), 1u);
+        EXPECT_EQ(page.ListedPorts().front().name, "COM2");
+        EXPECT_EQ(page.PortNote(),
                   "COM1 has gone: plug its adapter in again, or choose another port.");
         // Back in another socket, under another tty: the name it had, chosen again.
         host.Plug("ttyUSB2", "1-3", "A1", host.Line(0));
-        const Strings back = CommPage::PortList();
-        EXPECT_EQ(back, (Strings{"COM1", "COM2"}));
-        EXPECT_EQ(page.PortSelection(back), 0);
-        EXPECT_EQ(page.PortNote(back, true), "/dev/ttyUSB2\nFTDI FT232R USB UART (serial A1)");
+        EXPECT_TRUE(page.PortsChanged());
+        EXPECT_EQ(page.ListPorts().size(), 2u);
+        EXPECT_EQ(page.ListedSelection(), 0);
+        EXPECT_EQ(page.PortNote(), "/dev/ttyUSB2\nFTDI FT232R USB UART (serial A1)");
     });
 }
 
