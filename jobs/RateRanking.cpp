@@ -14,6 +14,10 @@ constexpr int kLongestRun = 8;
 // before the break): enough that one such byte does not rule the true rate out.
 constexpr double kStray = 0.02;
 
+// How much less likely than the best a rate must be to be ruled out, as a log-likelihood:
+// about three bytes that no instrument at the rate gives, where one stray costs about 4.
+constexpr double kRuledOut = 12.0;
+
 int FirstLowRun(unsigned char byte) {
     int run = 1;  // the start bit
     while ((byte & 1U) == 0) {
@@ -111,18 +115,42 @@ std::vector<std::int32_t> RateRanking::Ranked() const {
     return ranked;
 }
 
+bool RateRanking::RuledOut(std::int32_t rate) const {
+    double best = Score(rate);
+    for (const std::int32_t other : m_rates) {
+        best = std::max(best, Score(other));
+    }
+    return Score(rate) < best - kRuledOut;
+}
+
 std::string RateRanking::Reason() const {
+    const std::vector<std::int32_t> ranked = Ranked();
+    return ranked.empty() ? std::string() : Reason(ranked.front());
+}
+
+std::string RateRanking::Reason(std::int32_t rate) const {
     const auto last = std::find_if(m_tries.rbegin(), m_tries.rend(),
                                    [](const Try& heard) { return heard.evidence > 0; });
-    const std::vector<std::int32_t> ranked = Ranked();
-    if (last == m_tries.rend() || ranked.empty()) {
+    if (last == m_tries.rend()) {
         return "";
     }
     const std::string heardAt = "garbage at " + std::to_string(last->rate) + " points to ";
-    // A lead shared with the next rate up is only "faster": the try is a look, not a match.
-    if (ranked.front() > last->rate && ranked.size() > 1 &&
-        std::fabs(Score(ranked.front()) - Score(ranked[1])) <= 1e-9) {
-        return heardAt + "a faster rate";
+    // A lead shared with another rate on the same side is only "faster" or "slower": the
+    // try is a look, not a match.
+    const double score = Score(rate);
+    bool shared = false;
+    for (const std::int32_t other : m_rates) {
+        if (other == rate || Tried(other)) {
+            continue;
+        }
+        if (Score(other) > score + 1e-9) {
+            return "";  // another rate explains it better: the garbage does not point here
+        }
+        shared = shared || (std::fabs(Score(other) - score) <= 1e-9 &&
+                            (other > last->rate) == (rate > last->rate));
     }
-    return heardAt + std::to_string(ranked.front());
+    if (shared) {
+        return heardAt + (rate > last->rate ? "a faster rate" : "a slower rate");
+    }
+    return heardAt + std::to_string(rate);
 }

@@ -31,8 +31,15 @@ class RateRanking {
     // since garbage heard there names every slower rate.
     std::vector<std::int32_t> Ranked() const;
 
-    // Why the first of Ranked() leads, for the progress ("garbage at 9600 points to 4800");
-    // empty when nothing heard says anything.
+    // Whether the garbage heard explains another rate so much better that an instrument at
+    // this one would almost never have given it: a few bytes no instrument at the rate
+    // gives, beyond the strays any line has. The rate need not be tried.
+    bool RuledOut(std::int32_t rate) const;
+
+    // Why the rate is tried now, as far as the garbage tells, for the progress: "garbage at
+    // 9600 points to 4800", "... points to a faster rate"; empty when nothing heard says
+    // anything of it. Reason() gives it for the first of Ranked().
+    std::string Reason(std::int32_t rate) const;
     std::string Reason() const;
 
   private:
