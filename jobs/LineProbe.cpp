@@ -79,7 +79,7 @@ void LineProbe::Step(ProbeLine& line, Clock::time_point now) {
                 }
                 Listen(Phase::Prompt, m_heard, line, now);
                 if (m_how.quick) {
-                    m_rule->QuickTry(line.Baud());
+                    m_rule->QuickTry(line.Baud(), m_how.endOnGarbage);
                 }
                 continue;
 

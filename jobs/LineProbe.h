@@ -18,6 +18,9 @@ struct ProbeBreak {
     std::chrono::milliseconds length = probe_timing::kBreak;
     unsigned passes = probe_timing::kPromptPasses;
     bool quick = false;
+    // A quick try on a line that keeps talking, where garbage proves nothing, waits out its
+    // passes.
+    bool endOnGarbage = true;
 };
 
 // One probe of one line at its rate, as a state machine fed the bytes as they come and

@@ -39,8 +39,9 @@ bool IsTextByte(unsigned char byte) {
     return (byte >= 0x20 && byte < 0x7F) || byte == '\r' || byte == '\n' || byte == '\t';
 }
 
-void PromptAtRest::QuickTry(std::uint32_t baud) {
+void PromptAtRest::QuickTry(std::uint32_t baud, bool endOnGarbage) {
     m_quick = true;
+    m_endOnGarbage = endOnGarbage;
     m_longest = m_start + CharactersTime(probe_timing::kLongestAnswerChars, baud);
     m_tailGap = std::max(m_tailGap, CharactersTime(kBurstGapCharacters, baud));
 }
@@ -109,7 +110,7 @@ PromptAtRest::Clock::time_point PromptAtRest::OverAt() const {
         // Text still coming holds the wait open past the passes, up to the longest answer.
         over = std::max(over, std::min(m_lastAny + kGarbageQuiet, m_longest));
     }
-    if (garbage && !m_onPrompt) {
+    if (garbage && !m_onPrompt && m_endOnGarbage) {
         over = std::min(over, std::min(m_lastAny + kGarbageQuiet,
                                        m_garbageFrom + probe_timing::kTalkingLineListen));
     }
@@ -122,7 +123,7 @@ PromptAtRest::Clock::time_point PromptAtRest::WakeAt() const {
 
 BreakHearing PromptAtRest::Hearing(Clock::time_point now) const {
     BreakHearing hearing = m_hearing;
-    if (m_quick && now < m_end && GarbageHere() && !m_onPrompt) {
+    if (m_quick && m_endOnGarbage && now < m_end && GarbageHere() && !m_onPrompt) {
         hearing.end = now >= m_lastAny + probe_timing::kGarbageQuiet
                           ? BreakHearing::End::GarbageStopped
                           : BreakHearing::End::LineKeptTalking;

@@ -60,7 +60,7 @@ class PromptAtRest {
     // "°C" is not enough), once they have stopped or, on a line that keeps talking, a little
     // after. While readable text keeps coming it listens past the passes, up to the time of
     // the longest answer at the rate, so that a long banner at 1200 baud ends in its prompt.
-    void QuickTry(std::uint32_t baud);
+    void QuickTry(std::uint32_t baud, bool endOnGarbage = true);
 
     void Take(unsigned char byte, Clock::time_point now);
     Verdict Judge(Clock::time_point now) const;
@@ -84,6 +84,7 @@ class PromptAtRest {
     Clock::time_point m_lastByte;
     // The quick try's reading of the line.
     bool m_quick = false;
+    bool m_endOnGarbage = true;
     Clock::time_point m_longest;            // the longest answer's end
     std::chrono::milliseconds m_tailGap{};  // the widest gap within one burst
     bool m_anyByte = false;

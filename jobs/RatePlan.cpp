@@ -84,7 +84,8 @@ void RatePlan::Choose(std::int32_t rate, Try& chosen) const {
 
 bool RatePlan::NextLikeliest(Try& chosen) {
     const std::int32_t fastest = Fastest();
-    chosen.how.quick = !m_talking;
+    chosen.how.quick = true;
+    chosen.how.endOnGarbage = !m_talking;
     if (m_made == 0) {
         Choose(SearchOrder().front(), chosen);
         chosen.reason = "the first rate";
@@ -121,7 +122,7 @@ bool RatePlan::NextLikeliest(Try& chosen) {
         const std::int32_t rate = SearchOrder()[i];
         if (m_status[i] == Status::CutShort && !m_ranking.RuledOut(rate)) {
             Choose(rate, chosen);
-            chosen.how.quick = false;
+            chosen.how.endOnGarbage = false;
             chosen.reason = "the try at " + std::to_string(rate) +
                             " was cut short while the line kept talking: again, with the full wait";
             return true;
@@ -147,8 +148,12 @@ void RatePlan::Heard(const std::string& bytes, const BreakHearing& hearing) {
         status = Status::Settled;
     }
     m_heardAny = m_heardAny || !bytes.empty();
+    // Text a wrong rate's garbage happens to make (a long run of one letter can) is still
+    // ruled out by its zero runs; a prompt heard, even one not confirmed, is no other device.
     const bool readable = hearing.end == BreakHearing::End::Full && hearing.text >= kReadableText &&
-                          hearing.garbage * kReadableOneIn <= hearing.text;
+                          hearing.garbage * kReadableOneIn <= hearing.text &&
+                          bytes.find(static_cast<char>(kPrompt)) == std::string::npos &&
+                          !m_ranking.RuledOut(m_current.rate);
     if (readable && m_otherDevice.empty()) {
         m_otherDevice = "readable text at " + std::to_string(m_current.rate) +
                         " without a prompt: another device";

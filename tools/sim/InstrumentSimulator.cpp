@@ -61,8 +61,10 @@ struct InstrumentSimulator::Line final : LineTransport::Events {
     Clock::time_point replyAt;
     std::chrono::milliseconds wakeDelay{0};  // of the answer to the last break
     const char* wakeCause = "";
-    // A glitch owed as the break ends.
+    // A glitch owed as the break ends, and the rest of an answer owed after its pause.
     std::string glitch;
+    std::string rest;
+    std::chrono::milliseconds pause{0};
     // What the host's UART will have decoded, and when: put on the line as due.
     WireSchedule wire;
     // The next stream record, or the next byte of a noise line; unset for neither.
@@ -117,6 +119,8 @@ SimulatedInstrument::Behaviour InstrumentSimulator::InstrumentOf(const Simulator
     behaviour.breaksSlept = options.breaksSlept;
     behaviour.wakeDelay = std::chrono::milliseconds(options.wakeDelayMs);
     behaviour.wakeDelayMax = std::chrono::milliseconds(options.wakeDelayMaxMs);
+    behaviour.pauseAfter = options.pauseAfter;
+    behaviour.pause = std::chrono::milliseconds(options.pauseMs);
     return behaviour;
 }
 
@@ -382,6 +386,7 @@ void InstrumentSimulator::BeginBreak(Line& line) {
     Log(line, "break");
     line.reply.clear();
     line.glitch.clear();
+    line.rest.clear();
     line.wakeDelay = std::chrono::milliseconds(0);
     const bool streaming = line.instrument && line.instrument->Streaming();
     const SimulatedInstrument::Wake wake =
@@ -401,6 +406,8 @@ void InstrumentSimulator::BeginBreak(Line& line) {
     line.emitAt.reset();  // a break ends a stream
     line.reply = wake.answer;
     line.glitch = wake.glitch;
+    line.rest = wake.rest;
+    line.pause = wake.pause;
     line.wakeDelay = wake.delay;
     line.wakeCause = "break";
     std::uint32_t inputRate = 0;
@@ -454,6 +461,10 @@ void InstrumentSimulator::Answer(Line& line) {
                   std::to_string(inputRate) + (clean ? "" : ": the host decodes garbage"));
     line.wire.Transmit(line.reply, line.config.rate, inputRate);
     line.reply.clear();
+    if (!line.rest.empty()) {
+        line.reply.swap(line.rest);
+        line.replyAt = line.wire.FreeAt() + line.pause;
+    }
 }
 
 void InstrumentSimulator::Emit(Line& line) {

@@ -47,6 +47,9 @@ struct SimulatorOptions {
     int breaksSlept = 0;
     std::uint32_t wakeDelayMs = 0;
     std::uint32_t wakeDelayMaxMs = 0;
+    // A pause of pauseMs after the first pauseAfter bytes of its answer to a break.
+    std::size_t pauseAfter = 0;
+    std::uint32_t pauseMs = 0;
     // How long the host's break is taken to last: the instrument answers when it ends,
     // and a pty shows only its start (the input purge before it).
     std::uint32_t breakMs = 300;

@@ -28,6 +28,11 @@ SimulatedInstrument::Wake SimulatedInstrument::Woken() {
         wake.glitch = std::string(1, kGlitch);
     }
     wake.answer = m_behaviour.banner + kPrompt;
+    if (m_behaviour.pauseAfter > 0 && m_behaviour.pauseAfter < wake.answer.size()) {
+        wake.rest = wake.answer.substr(m_behaviour.pauseAfter);
+        wake.answer.resize(m_behaviour.pauseAfter);
+        wake.pause = m_behaviour.pause;
+    }
     const auto least = m_behaviour.wakeDelay.count();
     const auto most = std::max(least, m_behaviour.wakeDelayMax.count());
     wake.delay = std::chrono::milliseconds(

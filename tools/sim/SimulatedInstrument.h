@@ -29,6 +29,10 @@ class SimulatedInstrument {
         // From the end of a break to its answer, drawn anew at each break between these.
         std::chrono::milliseconds wakeDelay{0};
         std::chrono::milliseconds wakeDelayMax{0};
+        // It stops for this long after the first pauseAfter bytes of its banner (writing a
+        // temperature, say): 0 for no pause.
+        std::size_t pauseAfter = 0;
+        std::chrono::milliseconds pause{0};
     };
 
     // What it does about one break.
@@ -37,6 +41,8 @@ class SimulatedInstrument {
         std::string glitch;  // as the break ends
         std::string answer;  // after the delay: banner and prompt; empty when it slept on
         std::chrono::milliseconds delay{0};
+        std::string rest;  // the rest of the answer, the pause after the answer's end
+        std::chrono::milliseconds pause{0};
     };
 
     explicit SimulatedInstrument(Behaviour behaviour, unsigned seed = 1);
