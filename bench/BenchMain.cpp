@@ -45,6 +45,7 @@
 #include "platform/os/WorkerThread.h"
 #include "serial/CSerial.h"
 #include "serial/PortMap.h"
+#include "tests/support/WireSearch.h"
 #include "tools/sim/SimulatedInstrument.h"
 
 using nlohmann::json;
@@ -276,7 +277,7 @@ json PortTimes(int banners) {
         const auto rate = static_cast<std::uint32_t>(CSearchThread::kRates[r]);
         json entry = {{"rate", rate}};
         for (const RatePlan::Order order : {RatePlan::Order::Likeliest, RatePlan::Order::Fixed}) {
-            const SearchVerdicts::PortSearch plain =
+            const SearchVerdicts::PortTime plain =
                 SearchVerdicts::SearchPort(SimulatedInstrument::kDefaultBanner, rate, order);
             std::mt19937 random(20261209 + static_cast<unsigned>(r));
             double sum = 0;
@@ -284,8 +285,8 @@ json PortTimes(int banners) {
             int worstTries = 0;
             int wrong = 0;
             for (int b = 0; b < banners; ++b) {
-                const SearchVerdicts::PortSearch search =
-                    SearchVerdicts::SearchPort(SearchVerdicts::RandomBanner(random), rate, order);
+                const SearchVerdicts::PortTime search =
+                    SearchVerdicts::SearchPort(WireSearch::RandomBanner(random), rate, order);
                 sum += search.seconds;
                 worst = std::max(worst, search.seconds);
                 worstTries = std::max(worstTries, search.tries);
@@ -302,7 +303,7 @@ json PortTimes(int banners) {
         }
         rates.push_back(entry);
     }
-    const SearchVerdicts::PortSearch silent =
+    const SearchVerdicts::PortTime silent =
         SearchVerdicts::SearchPort("", 0, RatePlan::Order::Likeliest);
     return {{"banners", banners},
             {"rates", rates},

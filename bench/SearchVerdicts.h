@@ -1,14 +1,13 @@
 #pragma once
 #include <cstdint>
 #include <map>
-#include <random>
 #include <string>
 #include <vector>
 
 #include "jobs/RatePlan.h"
 
 // The rate a search reports for instruments with random banners, worked out in process
-// through the wire model with the jobs' own probe. Before the mend a search took the first
+// by the jobs' search unit through the wire model. Before the mend a search took the first
 // rate whose garbage held a '>'; now the instrument must rest on its prompt and answer a
 // line feed with text ending in one.
 class SearchVerdicts {
@@ -24,23 +23,14 @@ class SearchVerdicts {
     // banners random banners per search rate, from a fixed seed so that runs repeat.
     static std::vector<Tally> Run(int banners, unsigned seed);
 
-    // An instrument's greeting as any firmware might write it: one to three lines of
-    // printable ASCII between line ends.
-    static std::string RandomBanner(std::mt19937& random);
-    // The index in the search's order of the first rate at which the search confirms an
-    // instrument with that banner at its rate; -1 when none. firstPrompt, when given,
-    // receives the first rate whose answer to the break held a '>' (0: none).
-    static int ConfirmedRateIndex(const std::string& banner, std::uint32_t rate,
-                                  std::uint32_t* firstPrompt = nullptr);
-
     // The search of one port in the given order, in virtual time: the rate it confirmed
     // (0: none), the tries it made and the seconds from its first break to its verdict.
-    struct PortSearch {
+    struct PortTime {
         std::uint32_t rate = 0;
         int tries = 0;
         double seconds = 0;
     };
     // instrumentRate 0: a silent port.
-    static PortSearch SearchPort(const std::string& banner, std::uint32_t instrumentRate,
-                                 RatePlan::Order order);
+    static PortTime SearchPort(const std::string& banner, std::uint32_t instrumentRate,
+                               RatePlan::Order order);
 };

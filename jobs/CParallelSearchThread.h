@@ -3,7 +3,6 @@
 #include <vector>
 
 #include "jobs/CSearchThread.h"
-#include "jobs/PortRace.h"
 
 // The search of every port at the same time, with the answer the search of one port after
 // another gives: each port makes the same tries in the same order, each with its purge,
@@ -18,24 +17,14 @@ class CParallelSearchThread : public CSearchThread {
   protected:
     void Run() override;
     void SearchStep(int& port, int& rateIndex) override;
+    void PortLetGo(int port) override;
 
   private:
     struct Lane;
 
-    // One lane for each port the enumeration hands out that can be opened.
+    // One lane for each port the enumeration hands out that can be opened, each added to
+    // the search unit.
     void OpenLanes();
-    // Starts the lane's next rate; a rate whose line cannot be set or broken ends at once.
-    // After the last rate the lane has finished without an answer.
-    void StartRate(Lane& lane);
-    // The lane's probe has ended: the answer, or the next rate.
-    void EndRate(Lane& lane);
-    // Ends the rates whose probes have, lets go the lanes that can no longer win; true
-    // once the answer is known.
-    bool Settle();
-    // Lets a lane go that can no longer win.
-    void Release(Lane& lane);
-    void ShowProbing();
 
     std::vector<std::unique_ptr<Lane>> m_lanes;
-    PortRace m_race;
 };

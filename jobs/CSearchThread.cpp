@@ -1,6 +1,5 @@
 #include "jobs/CSearchThread.h"
 
-#include <algorithm>
 #include <new>
 
 #include "jobs/PortRelease.h"
@@ -11,58 +10,13 @@
 #include "platform/os/LastError.h"
 #include "platform/os/Trace.h"
 #include "serial/CSerial.h"
-#include "serial/PortDiagnosis.h"
 #include "serial/PortMap.h"
 
-namespace {
+CSearchThread::CSearchThread(RatePlan::Order order)
+    : CSearchThread(order, SearchUnit::Pace::PortByPort) {}
 
-constexpr const char* kSilent = "silent";
-
-const SearchFailure::Port* FirstWithCode(const SearchFailure& failure,
-                                         std::initializer_list<const char*> codes) {
-    for (const SearchFailure::Port& port : failure.ports) {
-        for (const char* code : codes) {
-            if (port.code == code) {
-                return &port;
-            }
-        }
-    }
-    return nullptr;
-}
-
-}  // namespace
-
-std::string SearchFailure::Explain() const {
-    if (ports.empty()) {
-        return "no serial port was found on this computer: connect the instrument and try again";
-    }
-    if (const Port* port = FirstWithCode(*this, {"permission-denied", "in-use"})) {
-        return port->text;
-    }
-    std::string silent;
-    for (const Port& port : ports) {
-        if (port.code == kSilent) {
-            silent += (silent.empty() ? "" : ", ") + port.portName;
-        }
-    }
-    if (!silent.empty()) {
-        return "no prompt from " + silent +
-               " at any baud rate: check that the instrument is on and cabled";
-    }
-    return ports.front().text;
-}
-
-std::string SearchFailure::Code() const {
-    if (ports.empty()) {
-        return "no-ports";
-    }
-    if (const Port* port = FirstWithCode(*this, {"permission-denied", "in-use"})) {
-        return port->code;
-    }
-    return FirstWithCode(*this, {kSilent}) != nullptr ? "no-prompt" : ports.front().code;
-}
-
-CSearchThread::CSearchThread(RatePlan::Order order) : m_order(order) {}
+CSearchThread::CSearchThread(RatePlan::Order order, SearchUnit::Pace pace)
+    : m_unit(order, pace, *this) {}
 
 CSearchThread::~CSearchThread() {
     delete m_pSerial;
@@ -97,25 +51,12 @@ bool CSearchThread::WaitForChar(unsigned char target, unsigned passes, std::stri
     return ::WaitForChar(*m_pSerial, *this, target, passes, heard);
 }
 
-bool CSearchThread::Probe(const char* portName, const ProbeBreak& how, std::string& heard) {
-    ProbedLine line(*m_pSerial, portName, GetStopEvent().get());
-    line.StartAtBreak(how);
-    if (!ProbeLoop::RunOne(*this, line) || IsStopRequested()) {
-        return true;  // a stop ends the probe as a prompt would
-    }
-    heard = line.probe.Heard();
-    return line.probe.GetResult() == LineProbe::Result::Answered;
+void CSearchThread::TryEnded(int /*port*/) {
+    Notify(WM_SEARCH_NOTIFY, SR_SEARCH, NOTIFY_END);
 }
 
-void CSearchThread::RecordFailure(const std::string& portName, std::uint32_t error) {
-    m_failure.ports.push_back({portName, PortDiagnosis::OpenFailureCode(portName, error),
-                               PortDiagnosis::ExplainOpenFailure(portName, error)});
-}
-
-void CSearchThread::PassOver(const std::string& portName, std::uint32_t error) {
-    RecordFailure(portName, error);
-    m_probing.probes -= TriesExpected();  // none of its rates is probed
-    SetProbing(m_probing);
+std::string CSearchThread::Device(const std::string& portName) {
+    return PortMap::Current()->Resolve(portName);
 }
 
 void CSearchThread::PassOverMissing(int belowPort) {
@@ -125,67 +66,17 @@ void CSearchThread::PassOverMissing(int belowPort) {
             const std::uint32_t error = platform::ErrorOfKind(platform::DeviceNodeExists(info.path)
                                                                   ? platform::ErrorKind::NotSerial
                                                                   : platform::ErrorKind::NotFound);
-            RecordFailure(info.name, error);
+            m_unit.PassOver(info.number, info.name, info.path, error, false);
         }
     }
     m_nRecordedUpTo = belowPort == 0 ? PortMap::kMaxPorts : belowPort;
 }
 
-void CSearchThread::NoteTry(const std::string& portName, const RatePlan::Try& next) {
-    const std::string what = portName + " at " + std::to_string(next.rate) + " baud";
-    if (next.reason.empty()) {
-        TRACE("Searching %s.\n", what.c_str());
-        m_probing.tries.push_back(what);
-    } else {
-        TRACE("Searching %s: %s.\n", what.c_str(), next.reason.c_str());
-        m_probing.tries.push_back(what + ": " + next.reason);
-    }
-}
-
-void CSearchThread::Reckon(const RatePlan& plan, int& counted) {
-    const int expected = plan.Made() + plan.Left();
-    m_probing.probes += expected - counted;
-    counted = expected;
-}
-
-bool CSearchThread::ProbeRates(const std::string& portName, int& rateIndex) {
-    std::uint32_t lineError = 0;
-    m_probing.portName = portName;
-    m_probing.device = PortMap::Current()->Resolve(portName);
-    RatePlan plan(m_order);
-    int counted = TriesExpected();
-    RatePlan::Try next;
-    while (plan.Next(next)) {
-        rateIndex = next.rateIndex;
-        const std::int32_t rate = next.rate;
-        NoteTry(portName, next);
-        m_probing.baud = rate;
-        ++m_probing.probe;
-        SetProbing(m_probing);
-        m_pSerial->SetBaud(static_cast<std::uint32_t>(rate));
-        // A line that cannot be set to the rate (or whose device has gone) is not probed
-        // at it: a prompt would be credited to a rate the line is not running at, and a
-        // vanished adapter would cost a full wait for every rate left.
-        std::string heard;
-        const bool configured = m_pSerial->ConfigPort();
-        if (!configured && lineError == 0) {
-            lineError = platform::GetLastError();
-        }
-        const bool answered = configured && Probe(portName.c_str(), next.how, heard);
-        if (answered && !IsStopRequested()) {
-            m_strBanner = BannerText(heard);
-        }
-        Notify(WM_SEARCH_NOTIFY, SR_SEARCH, NOTIFY_END);
-        if (answered) {
-            TRACE("Brinevane found at %s, %d baud.\n", portName.c_str(), static_cast<int>(rate));
-            return true;
-        }
-        plan.Heard(heard);
-        Reckon(plan, counted);
-    }
-    SetProbing(m_probing);
-    RecordSilent(portName, lineError);
-    return false;
+void CSearchThread::TakeAnswer(int& port, int& rateIndex) {
+    port = m_unit.Winner();
+    rateIndex = m_unit.WinnerRate();
+    m_strBanner = BannerText(m_unit.WinnerHeard());
+    m_nState = SR_FOUND;
 }
 
 void CSearchThread::SearchStep(int& port, int& rateIndex) {
@@ -200,8 +91,19 @@ void CSearchThread::SearchStep(int& port, int& rateIndex) {
     if (!OpenForProbing(*m_pSerial, portName)) {
         return;
     }
-    if (ProbeRates(portName, rateIndex)) {
+    ProbedLine line(*m_pSerial, portName, GetStopEvent().get());
+    m_unit.Add(port, portName, Device(portName), line, line.probe);
+    if (!ProbeLoop::Run(*this, {&line},
+                        [this] { return m_unit.Settle(ProbedLine::Clock::now()); })) {
+        // A stop ends the probe as a prompt would; the loop ends at its next pass without
+        // storing a result.
+        m_unit.Stopped();
+        Notify(WM_SEARCH_NOTIFY, SR_SEARCH, NOTIFY_END);
         m_nState = SR_FOUND;
+        return;
+    }
+    if (m_unit.Winner() != 0) {
+        TakeAnswer(port, rateIndex);
     }
 }
 
@@ -226,26 +128,16 @@ std::uint32_t CSearchThread::OpenLine(CSerial& serial, const std::string& portNa
 }
 
 bool CSearchThread::TakeOpened(CSerial& serial, const std::string& portName, std::uint32_t error) {
-    if (error != 0) {
-        PassOver(portName, error);
-        return false;
-    }
-    if (!serial.ControlsLine()) {
+    if (error == 0 && !serial.ControlsLine()) {
         // A raw TCP port: no break wakes the instrument and no rate is tried.
         serial.Close();
-        PassOver(portName, platform::kNoLineControl);
+        error = platform::kNoLineControl;
+    }
+    if (error != 0) {
+        m_unit.PassOver(PortMap::PortNumber(portName), portName, Device(portName), error, true);
         return false;
     }
     return true;
-}
-
-void CSearchThread::RecordSilent(const std::string& portName, std::uint32_t lineError) {
-    if (lineError != 0) {
-        RecordFailure(portName, lineError);
-    } else {
-        m_failure.ports.push_back(
-            {portName, kSilent, "no prompt from " + portName + " at any baud rate"});
-    }
 }
 
 void CSearchThread::Run() {
@@ -259,19 +151,19 @@ void CSearchThread::Run() {
             return;
         }
         switch (m_nState) {
-            case SR_INIT:
+            case SR_INIT: {
                 Notify(WM_SEARCH_NOTIFY, SR_INIT, NOTIFY_BEGIN);
                 m_pSerial->EnumeratePorts();
-                m_failure = SearchFailure();
                 m_nRecordedUpTo = 0;
-                m_probing = Probing();
+                int ports = 0;
                 for (const PortInfo& info : PortMap::Current()->Ports()) {
-                    m_probing.probes += m_pSerial->PortExists(info.number) ? TriesExpected() : 0;
+                    ports += m_pSerial->PortExists(info.number) ? 1 : 0;
                 }
-                SetProbing(m_probing);
+                m_unit.Begin(ports);
                 m_nState = SR_SEARCH;
                 Notify(WM_SEARCH_NOTIFY, SR_SEARCH, NOTIFY_END);
                 break;
+            }
 
             case SR_SEARCH:
                 SearchStep(port, rateIndex);

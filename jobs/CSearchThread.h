@@ -2,38 +2,21 @@
 #include <array>
 #include <cstdint>
 #include <string>
-#include <vector>
 
 #include "jobs/CThread.h"
 #include "jobs/JobMessages.h"
 #include "jobs/RatePlan.h"
+#include "jobs/SearchUnit.h"
 #include "serial/BaudRates.h"
 
 class CSerial;
 
-// What happened to each port a search considered, in order: why it could not be used, or
-// that it was opened and stayed silent at every rate. A search that found nothing is
-// explained from this, as it happened, never from a look at the system afterwards.
-struct SearchFailure {
-    struct Port {
-        std::string portName;
-        std::string code;  // "silent", "gone", or why it could not be opened ("in-use", ...)
-        std::string text;  // what happened to it, in a line a user can act on
-    };
-    std::vector<Port> ports;
-
-    // The port the user can do most about first: one in use or not permitted, then the
-    // silent ones together, then whatever else befell the first port; or no port at all.
-    std::string Explain() const;
-    // A stable name for that reason: "no-ports", "no-prompt", or the chosen port's code.
-    std::string Code() const;
-};
-
 // Finds an instrument: every existing port from COM1 up that can be opened, at each of
 // the eight search rates, with a 300 ms break and a wait for the prompt. The first port
 // and rate that answer are the result. Thread name "search"; posts WM_SEARCH_NOTIFY.
-// With the likeliest order, each port's rates are tried as its RatePlan ranks them.
-class CSearchThread : public CThread {
+// With the likeliest order, each port's rates are tried as its RatePlan ranks them. The
+// job opens the ports, one in each pass of its loop, and its search unit probes them.
+class CSearchThread : public CThread, private SearchUnit::Listener {
   public:
     // The searched rates in the order of trial, from the rate table. Ends with 0.
     static constexpr std::array<std::int32_t, kSearchRateCount + 1> kRates = [] {
@@ -53,15 +36,22 @@ class CSearchThread : public CThread {
     bool GetResult(std::int32_t* port, std::int32_t* baud) const;
     // What the instrument said before its prompt, as text; read as GetResult is.
     const std::string& GetBanner() const { return m_strBanner; }
-    // Valid after a notification carrying SR_ERROR, before the host stops the job.
-    const SearchFailure& GetFailure() const { return m_failure; }
+    // What each port's line did; valid after a notification carrying SR_ERROR or after
+    // (SR_FOUND, NOTIFY_END), before the host stops the job.
+    const SearchRecord& GetRecord() const { return m_unit.Record(); }
 
   protected:
+    // Ports probed all at once instead of one after another.
+    CSearchThread(RatePlan::Order order, SearchUnit::Pace pace);
+
     void Run() override;
     bool WaitForChar(unsigned char target, unsigned passes, std::string* heard = nullptr);
     // The work of one pass in SR_SEARCH: take the next port and probe it at each rate.
     // Sets the state to SR_FOUND (with the port and the rate's index) or SR_ERROR.
     virtual void SearchStep(int& port, int& rateIndex);
+
+    // The port's line is done with: finished without an answer, or let go.
+    void PortLetGo(int /*port*/) override {}
 
     // Opens the port for probing on the serial object; false, with the port passed over,
     // when it is not available or cannot be opened.
@@ -72,40 +62,24 @@ class CSearchThread : public CThread {
     static std::uint32_t OpenLine(CSerial& serial, const std::string& portName,
                                   platform::Event* stop);
     bool TakeOpened(CSerial& serial, const std::string& portName, std::uint32_t error);
-    // Records what the error did to the port: its code and the line that explains it.
-    void RecordFailure(const std::string& portName, std::uint32_t error);
-    // Records a port probed at every rate in vain: silent, or what kept its line from being
-    // set to a rate.
-    void RecordSilent(const std::string& portName, std::uint32_t lineError);
     // Records the ports of the map below the given number that the enumeration did not
     // hand out (0: all that are left): their devices are not there or are no serial lines.
     void PassOverMissing(int belowPort);
-    // Records a try about to be made on the port, with why it was chosen.
-    void NoteTry(const std::string& portName, const RatePlan::Try& next);
-    // Brings the probes expected in all up to date with what the port's plan now expects;
-    // counted is what the count holds for the port, and is updated.
-    void Reckon(const RatePlan& plan, int& counted);
-    // The tries a port is expected to take before its first.
-    int TriesExpected() const { return RatePlan(m_order).Left(); }
+    // The path behind the port, for the record and the progress.
+    static std::string Device(const std::string& portName);
+    // The answer, once the unit has settled on one: SR_FOUND with its port and rate.
+    void TakeAnswer(int& port, int& rateIndex);
 
     CSerial* m_pSerial = nullptr;
     std::int32_t m_nState = SR_INIT;
     std::string m_strBanner;
-    SearchFailure m_failure;
-    Probing m_probing;  // the job's own copy of what it shows its host
-    const RatePlan::Order m_order;
+    SearchUnit m_unit;
 
   private:
-    // Probes the open port at each rate until one answers; true when one did. When none
-    // did, records whether the line went or stayed silent.
-    bool ProbeRates(const std::string& portName, int& rateIndex);
-    // Records the port as passed over because it could not be opened.
-    void PassOver(const std::string& portName, std::uint32_t error);
-    // Probes the open port at the line's rate: a break, a prompt at rest, a line feed it
-    // answers. True when confirmed or a stop came. heard: what came after the break.
-    bool Probe(const char* portName, const ProbeBreak& how, std::string& heard);
+    void TryEnded(int port) override;
+    void ShowProbing(const Probing& probing) override { SetProbing(probing); }
 
     std::int32_t m_nFoundBaud = 0;
     std::int32_t m_nFoundPort = 0;
-    int m_nRecordedUpTo = 0;  // the map's ports up to this number are in m_failure or probed
+    int m_nRecordedUpTo = 0;  // the map's ports up to this number are recorded or probed
 };

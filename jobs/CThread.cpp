@@ -1,5 +1,7 @@
 #include "jobs/CThread.h"
 
+#include "jobs/PromptAtRest.h"
+
 #include "platform/os/Alert.h"
 #include "platform/os/LastError.h"
 #include "platform/os/Trace.h"
@@ -117,4 +119,37 @@ void CThread::SetProbing(const Probing& probing) {
 
 void CThread::Notify(std::uint32_t message, std::intptr_t state, std::intptr_t code) {
     m_hNotifyWnd->Post(message, static_cast<std::uintptr_t>(state), code);
+}
+
+std::string CThread::BannerText(const std::string& heard) {
+    constexpr std::size_t kBannerLimit = 160;
+    std::string text;
+    std::string line;
+    auto endLine = [&] {
+        const auto first = line.find_first_not_of(' ');
+        if (first != std::string::npos) {
+            const auto last = line.find_last_not_of(' ');
+            text += (text.empty() ? "" : " / ") + line.substr(first, last - first + 1);
+        }
+        line.clear();
+    };
+    // The prompt itself is not part of what the instrument said.
+    const std::size_t end = !heard.empty() && static_cast<unsigned char>(heard.back()) == kPrompt
+                                ? heard.size() - 1
+                                : heard.size();
+    for (std::size_t i = 0; i < end && text.size() < kBannerLimit; ++i) {
+        const char c = heard[i];
+        if (c == '\r' || c == '\n') {
+            endLine();
+        } else if (c >= 0x20 && c < 0x7F) {
+            line += c;
+        } else if (c == '\t') {
+            line += ' ';
+        }
+    }
+    endLine();
+    if (text.size() > kBannerLimit) {
+        text.resize(kBannerLimit);
+    }
+    return text;
 }

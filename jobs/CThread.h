@@ -4,9 +4,9 @@
 #include <memory>
 #include <mutex>
 #include <string>
-#include <vector>
 
 #include "jobs/NotifyWindow.h"
+#include "jobs/Probing.h"
 #include "platform/os/Event.h"
 #include "platform/os/WorkerThread.h"
 #include "serial/CObject.h"
@@ -21,21 +21,7 @@ class CThread : public CObject {
     using EventPtr = std::shared_ptr<platform::Event>;
     using WindowPtr = std::shared_ptr<NotifyWindow>;
 
-    // What the job is probing now: the host shows it as it is, never a guess.
-    struct Probing {
-        std::string portName;  // "COM2"; empty before the first probe
-        std::string device;    // "/dev/ttyUSB0"
-        std::int32_t baud = 0;
-        int probe = 0;   // this probe, from 1
-        int probes = 0;  // the probes the job expects to make in all, as far as it knows
-        int atOnce = 1;  // the ports probed at the same time
-        // What is probed when one port and rate would not tell it: "COM1, COM3 at 4800
-        // baud; COM2 at 2400 baud". Empty for one port.
-        std::string summary;
-        // Every rate tried so far and why it was chosen, in order, for a verbose host:
-        // "COM1 at 4800 baud: garbage at 9600 points to 4800".
-        std::vector<std::string> tries;
-    };
+    using Probing = ::Probing;
 
     CThread();
     ~CThread() override;
@@ -63,6 +49,9 @@ class CThread : public CObject {
     virtual void Run();
     void Notify(std::uint32_t message, std::intptr_t state, std::intptr_t code);
     void SetProbing(const Probing& probing);
+    // The instrument's printable words from what it sent before its prompt, its lines
+    // joined by " / " and cut to a bound: "Brinevane 600 kHz ADCP / Firmware 51.40".
+    static std::string BannerText(const std::string& heard);
 
     std::string m_strName;
     EventPtr m_pStopEvent;

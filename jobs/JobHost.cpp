@@ -42,8 +42,8 @@ const JobHost::Kind kSearch{"search",
                                 outcome.banner = search.GetBanner();
                             },
                             [](CThread& job, JobHost::Outcome& outcome) {
-                                const SearchFailure& failure =
-                                    static_cast<const CSearchThread&>(job).GetFailure();
+                                const SearchRecord& failure =
+                                    static_cast<const CSearchThread&>(job).GetRecord();
                                 outcome.reason = failure.Explain();
                                 outcome.reasonCode = failure.Code();
                             }};

@@ -1,9 +1,7 @@
 #include "jobs/PortRace.h"
 
-PortRace::PortRace(const std::vector<int>& ports) {
-    for (const int port : ports) {
-        m_entries.push_back({port, State::Running, -1});
-    }
+void PortRace::Add(int port) {
+    m_entries.push_back({port, State::Running, -1});
 }
 
 void PortRace::Set(int port, State state, int rateIndex) {

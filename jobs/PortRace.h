@@ -8,8 +8,8 @@
 class PortRace {
   public:
     PortRace() = default;
-    // The ports in the race, in ascending order.
-    explicit PortRace(const std::vector<int>& ports);
+    // A port joins the race; ports join in ascending order.
+    void Add(int port);
 
     // The port confirmed an answer at the rate of that index (its first).
     void Answered(int port, int rateIndex);

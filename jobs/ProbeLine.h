@@ -6,6 +6,9 @@
 class ProbeLine {
   public:
     virtual ~ProbeLine() = default;
+    // Sets the line to the rate; false, with the error left as the last one, when it cannot
+    // run at it (or its device has gone). A line that only plays a probe's acts takes any.
+    virtual bool SetRate(std::uint32_t /*rate*/) { return true; }
     // Discards what waits in the input, then raises the break.
     virtual bool BeginBreak() = 0;
     virtual bool EndBreak() = 0;

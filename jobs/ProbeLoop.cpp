@@ -4,12 +4,7 @@
 
 #include "jobs/CThread.h"
 #include "jobs/ProbeTiming.h"
-#include "jobs/PromptWait.h"
 #include "serial/CSerial.h"
-
-namespace {
-using Clock = LineProbe::Clock;
-}  // namespace
 
 bool ProbeLoop::Run(CThread& job, const std::vector<ProbedLine*>& lines,
                     const std::function<bool()>& settled) {
@@ -35,37 +30,53 @@ bool ProbeLoop::RunOne(CThread& job, ProbedLine& line) {
 }
 
 bool ProbeLoop::Sleep(CThread& job, const std::vector<ProbedLine*>& lines, Sleeping& sleeping) {
+    const Clock::time_point wake = Watch(lines, sleeping);
+    if (!Wait(job, wake, sleeping)) {
+        return false;
+    }
+    // Also catches a stop event whose waits fail, which the descriptor cannot show.
+    if (job.IsStopRequested()) {
+        return false;
+    }
+    Hear(lines, sleeping);
+    return true;
+}
+
+ProbeLoop::Clock::time_point ProbeLoop::Watch(const std::vector<ProbedLine*>& lines,
+                                              Sleeping& sleeping) {
     Clock::time_point wake = Clock::time_point::max();
-    std::vector<CSerial*>& watched = sleeping.watched;
-    std::vector<platform::InputWait>& each = sleeping.each;
-    watched.clear();
-    std::size_t watching = 0;
-    std::size_t only = 0;
+    sleeping.watched.clear();
+    sleeping.watching = 0;
     for (ProbedLine* line : lines) {
-        wake = std::min(wake, line->probe.WakeAt());
-        const bool listening = line->probe.Listening();
+        wake = std::min(wake, line->WakeAt());
+        const bool listening = line->Listening();
         const bool sleepOn = listening && !line->m_pollOnly && !line->m_pollNext;
         if (listening && !sleepOn) {
             wake = std::min(wake, Clock::now() + probe_timing::kPass);
         }
         if (sleepOn) {
-            only = watched.size();
-            ++watching;
+            sleeping.only = sleeping.watched.size();
+            ++sleeping.watching;
         }
-        watched.push_back(sleepOn ? &line->m_serial : nullptr);
+        sleeping.watched.push_back(sleepOn ? &line->m_serial : nullptr);
         line->m_pollNext = false;
     }
+    return wake;
+}
+
+bool ProbeLoop::Wait(CThread& job, Clock::time_point wake, Sleeping& sleeping) {
+    std::vector<platform::InputWait>& each = sleeping.each;
     platform::InputWait result;
-    if (watching == 1) {
+    if (sleeping.watching == 1) {
         // One line sleeps through its own wait, which every driver that can block offers.
-        result = watched[only]->WaitForInput(*job.GetStopEvent(), wake);
-        each.assign(lines.size(), platform::InputWait::Timeout);
-        each[only] = result;
+        result = sleeping.watched[sleeping.only]->WaitForInput(*job.GetStopEvent(), wake);
+        each.assign(sleeping.watched.size(), platform::InputWait::Timeout);
+        each[sleeping.only] = result;
         if (result != platform::InputWait::Stop) {
             result = platform::InputWait::Timeout;
         }
     } else {
-        result = CSerial::WaitForAnyInput(watched, *job.GetStopEvent(), wake, each);
+        result = CSerial::WaitForAnyInput(sleeping.watched, *job.GetStopEvent(), wake, each);
     }
     switch (result) {
         case platform::InputWait::Stop:
@@ -83,35 +94,46 @@ bool ProbeLoop::Sleep(CThread& job, const std::vector<ProbedLine*>& lines, Sleep
         case platform::InputWait::Timeout:
             break;
     }
-    // Also catches a stop event whose waits fail, which the descriptor cannot show.
-    if (job.IsStopRequested()) {
-        return false;
-    }
+    return true;
+}
+
+void ProbeLoop::Hear(const std::vector<ProbedLine*>& lines, const Sleeping& sleeping) {
     for (std::size_t i = 0; i < lines.size(); ++i) {
         ProbedLine& line = *lines[i];
-        if (!line.probe.Listening()) {
+        if (!line.Listening()) {
             continue;
         }
-        if (watched[i] != nullptr) {
-            if (each[i] == platform::InputWait::Failed ||
-                each[i] == platform::InputWait::Unsupported) {
+        const platform::InputWait woken = sleeping.each[i];
+        if (sleeping.watched[i] != nullptr) {
+            if (woken == platform::InputWait::Failed || woken == platform::InputWait::Unsupported) {
                 line.m_pollOnly = true;
-            } else if (each[i] == platform::InputWait::Ended) {
+            } else if (woken == platform::InputWait::Ended) {
                 // Polling a line that has ended for the rest of the wait would only hold up
                 // the failure.
-                line.probe.LineEnded();
+                line.LineEnded();
             }
         }
         // A line that wakes the sleep for input it then does not give would wake it at
         // once for ever: it takes a 1 ms pass instead.
-        const bool read =
-            DrainLine(line.m_serial, [&line](unsigned char byte, Clock::time_point now) {
-                line.probe.Take(byte, now);
-                return false;
-            });
-        if (!read && each[i] == platform::InputWait::Input) {
+        if (!Drain(line) && woken == platform::InputWait::Input) {
             line.m_pollNext = true;
         }
     }
-    return true;
+}
+
+bool ProbeLoop::Drain(ProbedLine& line) {
+    const Clock::time_point drainUntil = Clock::now() + probe_timing::kPass;
+    bool read = false;
+    while (line.m_serial.kbhit()) {
+        unsigned char byte = 0;
+        if (line.m_serial.ReadPort(&byte, 1) != 1) {
+            break;  // a port that reports bytes it cannot deliver must not hold the loop
+        }
+        read = true;
+        const Clock::time_point now = Clock::now();
+        if (line.Take(byte, now) || now >= drainUntil) {
+            break;
+        }
+    }
+    return read;
 }

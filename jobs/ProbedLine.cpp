@@ -2,12 +2,15 @@
 
 #include "serial/CSerial.h"
 
-namespace {
-using Clock = LineProbe::Clock;
-}  // namespace
-
 ProbedLine::ProbedLine(CSerial& serial, std::string name, platform::Event* stop)
     : m_serial(serial), m_name(std::move(name)), m_stop(stop) {}
+
+bool ProbedLine::SetRate(std::uint32_t rate) {
+    // A new rate may wait on the line again, whatever the last one learnt.
+    ForgetHowItWasWaitedOn();
+    m_serial.SetBaud(rate);
+    return m_serial.ConfigPort();
+}
 
 bool ProbedLine::BeginBreak() {
     return m_serial.BeginBreak();
@@ -35,10 +38,14 @@ void ProbedLine::StartAtLineFeed() {
     probe.StartAtLineFeed(*this, Clock::now());
 }
 
-// A new probe (a new rate) may wait on the line again, whatever the last one learnt.
 void ProbedLine::ForgetHowItWasWaitedOn() {
     m_pollOnly = false;
     m_pollNext = false;
+}
+
+bool ProbedLine::Take(unsigned char byte, Clock::time_point now) {
+    probe.Take(byte, now);
+    return false;
 }
 
 void ProbedLine::Step() {

@@ -6,12 +6,18 @@
 
 class CSerial;
 
-// A port under probe: the probe, and its acts done on the job's serial link.
+// A port under probe: the probe, and its acts done on the job's serial link. The probe
+// loop follows what listens on the line through the hooks below; what listens is the
+// probe, unless a wait of another kind overrides them.
 class ProbedLine : public ProbeLine {
   public:
+    using Clock = LineProbe::Clock;
+
     // A stop request ends a line feed stuck on a line that takes no output.
     ProbedLine(CSerial& serial, std::string name, platform::Event* stop);
+    virtual ~ProbedLine() = default;
 
+    bool SetRate(std::uint32_t rate) override;
     bool BeginBreak() override;
     bool EndBreak() override;
     bool WriteLineFeed() override;
@@ -21,8 +27,19 @@ class ProbedLine : public ProbeLine {
     // Starts the probe, or moves it on, on this line.
     void StartAtBreak(const ProbeBreak& how = {});
     void StartAtLineFeed();
-    void Step();
-    void Abandon() { probe.Abandon(*this); }
+
+    // What the probe loop asks of what listens on the line.
+    virtual bool Listening() const { return probe.Listening(); }
+    // When it must next be stepped if no byte comes.
+    virtual Clock::time_point WakeAt() const { return probe.WakeAt(); }
+    // A byte read off the line; true when no more is to be read for now (the rest stays
+    // queued on the line).
+    virtual bool Take(unsigned char byte, Clock::time_point now);
+    // The line can give nothing more.
+    virtual void LineEnded() { probe.LineEnded(); }
+    virtual void Step();
+    // Ends it where it is; a break still raised is let go.
+    virtual void Abandon() { probe.Abandon(*this); }
 
     LineProbe probe;
 

@@ -55,7 +55,7 @@ TEST_F(ParallelSearchFaultTest, PortsInUseMissingOrWithoutARateFailAsPortByPort)
     CSerial other;
     ASSERT_TRUE(other.Open("COM2", 9600, 0, 0, 8, 4096, 4096));
 
-    std::vector<SearchFailure> failures;
+    std::vector<SearchRecord> failures;
     for (const bool parallel : {false, true}) {
         JobRecorder recorder;
         auto* job = parallel ? new CParallelSearchThread() : new CSearchThread();
@@ -63,7 +63,7 @@ TEST_F(ParallelSearchFaultTest, PortsInUseMissingOrWithoutARateFailAsPortByPort)
         const auto start = Clock::now();
         ASSERT_TRUE(recorder.WaitFor(SR_ERROR, NOTIFY_FAIL, seconds(10)));
         EXPECT_LT(MsSince(start), 4000);  // one silent rate on COM1, nothing else waited for
-        failures.push_back(job->GetFailure());
+        failures.push_back(job->GetRecord());
         EXPECT_TRUE(recorder.Stop());
         EXPECT_FALSE(line->IsOpen());
     }

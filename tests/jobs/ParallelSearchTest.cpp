@@ -4,18 +4,14 @@
 #include <gtest/gtest.h>
 
 #include <algorithm>
-#include <map>
-#include <memory>
 #include <random>
 
-#include "bench/SearchVerdicts.h"
-#include "bench/WireLine.h"
 #include "jobs/CParallelSearchThread.h"
 #include "jobs/JobHost.h"
-#include "jobs/PortRace.h"
 #include "serial/CSerial.h"
 #include "tests/faults/FaultSupport.h"
 #include "tests/jobs/JobRecorder.h"
+#include "tests/support/WireSearch.h"
 
 namespace {
 
@@ -86,204 +82,112 @@ TEST_F(ParallelSearchTest, FastAtOnceTheAnswerWaitsForTheSilentPortBelowToBePass
 }
 
 // The paths over the same random placements of instruments, through the wire model in
-// virtual time with the jobs' own probe and rate plan: the search port by port (one probe at
-// a time), the search of every port at once (all of them in one loop, the race deciding),
-// each in the fixed order and the likeliest rate first, and the connection (one probe from
-// the line feed at the rate found). The searches in one order must give the same answer
-// from the same probes: every port up to the answer probed at the same rates with the same
-// results, so the same notifications for each; the two orders the same port and rate; and
+// virtual time, by the jobs' own search unit: the ports added one after another (the search
+// port by port) and all at once (the search of every port at once), each in the fixed order
+// and the likeliest rate first; and the connection (one probe from the line feed at the
+// rate found). In one order both paces must give the same answer from the same probes:
+// every port up to the answer probed at the same rates with the same results, so the same
+// notifications for each, and the same record; the two orders the same port and rate; and
 // the connection must confirm it.
 class SearchPathsTest : public ::testing::Test {
   protected:
     using Clock = WireLine::Clock;
-    enum class Kind { Missing, InUse, Silent, Instrument };
-    struct Port {
-        int number = 0;
-        Kind kind = Kind::Missing;
-        std::uint32_t rate = 0;
-        std::string banner;
-    };
-    // What each path made of each port: its probes' results in rate order (true: answered).
-    using Probes = std::map<int, std::vector<bool>>;
-    struct Answer {
-        int port = 0;
-        int rateIndex = -1;
-        Probes probes;
-        JobRecorder::Sequence ends;  // the verdict's notifications
-    };
+    using Pace = SearchUnit::Pace;
 
-    static std::unique_ptr<WireLine> LineOf(const Port& port, const Clock::time_point& now) {
-        return std::make_unique<WireLine>(PortMap::PortName(port.number), port.banner,
-                                          port.kind == Kind::Instrument ? port.rate : 0, now);
-    }
-
-    static JobRecorder::Sequence Ends(int port) {
-        return port != 0 ? JobRecorder::Sequence{{2, 0}, {2, 1}}
-                         : JobRecorder::Sequence{{1, 0}, {3, 2}};
-    }
-
-    static Answer PortByPort(const std::vector<Port>& ports, RatePlan::Order order) {
-        Answer answer;
-        Clock::time_point now;
-        for (const Port& port : ports) {
-            if (port.kind == Kind::Missing || port.kind == Kind::InUse) {
-                continue;
+    // What the search made of each port up to the answer (every port when none answered):
+    // how it ended, why, and each try's rate, result and notification.
+    static std::string Trail(const WireSearch::Result& search) {
+        std::string trail;
+        for (const SearchRecord::Port& port : search.record.ports) {
+            if (search.port != 0 && port.number > search.port) {
+                break;
             }
-            const auto line = LineOf(port, now);
-            RatePlan plan(order);
-            RatePlan::Try next;
-            while (plan.Next(next)) {
-                line->SetRate(static_cast<std::uint32_t>(next.rate));
-                LineProbe probe;
-                probe.StartAtBreak(*line, now, next.how);
-                WireLine::Run({{line.get(), &probe}}, now, [&probe] { return probe.Done(); });
-                const bool answered = probe.GetResult() == LineProbe::Result::Answered;
-                answer.probes[port.number].push_back(answered);
-                if (answered) {
-                    answer.port = port.number;
-                    answer.rateIndex = next.rateIndex;
-                    answer.ends = Ends(answer.port);
-                    return answer;
-                }
-                plan.Heard(probe.Heard());
+            trail += port.portName + " " + std::to_string(static_cast<int>(port.end)) + " " +
+                     port.code + ":";
+            for (const SearchRecord::Try& attempt : port.tries) {
+                trail += " " + std::to_string(attempt.rate) + "/" +
+                         std::to_string(static_cast<int>(attempt.result));
             }
+            const auto ends = search.tryEnds.find(port.number);
+            trail +=
+                " ends " + std::to_string(ends != search.tryEnds.end() ? ends->second : 0) + "\n";
         }
-        answer.ends = Ends(0);
-        return answer;
-    }
-
-    static Answer AtOnce(const std::vector<Port>& ports, RatePlan::Order order) {
-        struct Lane {
-            explicit Lane(RatePlan::Order order) : plan(order) {}
-            int port = 0;
-            std::unique_ptr<WireLine> line;
-            LineProbe probe;
-            RatePlan plan;
-            RatePlan::Try current;
-            bool done = false;
-        };
-        Clock::time_point now;
-        std::vector<std::unique_ptr<Lane>> lanes;
-        std::vector<int> numbers;
-        std::vector<std::pair<WireLine*, LineProbe*>> probes;
-        for (const Port& port : ports) {
-            if (port.kind == Kind::Silent || port.kind == Kind::Instrument) {
-                lanes.push_back(std::make_unique<Lane>(order));
-                lanes.back()->port = port.number;
-                lanes.back()->line = LineOf(port, now);
-                numbers.push_back(port.number);
-                probes.emplace_back(lanes.back()->line.get(), &lanes.back()->probe);
-            }
-        }
-        PortRace race(numbers);
-        Answer answer;
-        const auto next = [&](Lane& lane) {
-            if (!lane.plan.Next(lane.current)) {
-                lane.done = true;
-                race.Finished(lane.port);
-                return;
-            }
-            lane.line->SetRate(static_cast<std::uint32_t>(lane.current.rate));
-            lane.probe.StartAtBreak(*lane.line, now, lane.current.how);
-        };
-        for (const auto& lane : lanes) {
-            next(*lane);
-        }
-        WireLine::Run(probes, now, [&] {
-            for (const auto& lane : lanes) {
-                if (!lane->done && lane->probe.Done()) {
-                    const bool answered = lane->probe.GetResult() == LineProbe::Result::Answered;
-                    answer.probes[lane->port].push_back(answered);
-                    if (answered) {
-                        lane->done = true;
-                        race.Answered(lane->port, lane->current.rateIndex);
-                    } else {
-                        lane->plan.Heard(lane->probe.Heard());
-                        next(*lane);
-                    }
-                }
-            }
-            for (const auto& lane : lanes) {
-                if (!lane->done && !race.CanWin(lane->port)) {
-                    lane->done = true;  // let go
-                    lane->probe.Abandon(*lane->line);
-                }
-            }
-            return race.Decided();
-        });
-        answer.port = race.Winner();
-        answer.rateIndex = race.WinnerRate();
-        answer.ends = Ends(answer.port);
-        return answer;
+        return trail;
     }
 
     // The connection to the port found, at the rate found, after the search left it.
-    static JobRecorder::Sequence Connection(const Port& port, int rateIndex) {
+    static bool Connects(const WireSearch::Port& port, int rateIndex) {
         Clock::time_point now;
-        const auto line = LineOf(port, now);
-        const auto rate = static_cast<std::uint32_t>(CSearchThread::kRates[rateIndex]);
-        line->SetRate(rate);
+        WireLine line(PortMap::PortName(port.number), port.device, now);
+        line.SetRate(static_cast<std::uint32_t>(CSearchThread::kRates[rateIndex]));
         LineProbe search;  // the search's probe that found it, as the port was left
-        search.StartAtBreak(*line, now);
-        WireLine::Run({{line.get(), &search}}, now, [&search] { return search.Done(); });
+        search.StartAtBreak(line, now);
+        WireLine::Run({{&line, &search}}, now, [&search] { return search.Done(); });
         LineProbe probe;
-        probe.StartAtLineFeed(*line, now);
-        WireLine::Run({{line.get(), &probe}}, now, [&probe] { return probe.Done(); });
-        return probe.GetResult() == LineProbe::Result::Answered
-                   ? JobRecorder::Sequence{{0, 0}, {4, 1}}
-                   : JobRecorder::Sequence{{0, 0}, {3, 1}, {3, 2}};
+        probe.StartAtLineFeed(line, now);
+        WireLine::Run({{&line, &probe}}, now, [&probe] { return probe.Done(); });
+        return probe.GetResult() == LineProbe::Result::Answered;
     }
 };
 
 TEST_F(SearchPathsTest, RandomPlacementsGiveTheSameAnswerOnEveryPath) {
     std::mt19937 random(20261208);
     std::uniform_int_distribution<int> portCount(1, 8);
-    std::uniform_int_distribution<int> kind(0, 3);
+    std::uniform_int_distribution<int> kind(0, 3);  // missing, in use, silent, instrument
     std::uniform_int_distribution<int> rateIndex(0, kSearchRateCount - 1);
     int answered = 0;
     for (int trial = 0; trial < 60; ++trial) {
-        std::vector<Port> ports;
+        std::vector<WireSearch::Port> ports;
         for (int number = 1, count = portCount(random); number <= count; ++number) {
-            Port port;
+            WireSearch::Port port;
             port.number = number;
-            port.kind = static_cast<Kind>(kind(random));
-            if (port.kind == Kind::Instrument) {
-                port.rate = static_cast<std::uint32_t>(CSearchThread::kRates[rateIndex(random)]);
-                port.banner = SearchVerdicts::RandomBanner(random);
+            const int what = kind(random);
+            if (what == 0) {
+                continue;  // the enumeration never hands it out
+            }
+            port.inUse = what == 1;
+            port.device.rate = 0;
+            if (what == 3) {
+                port.device.rate =
+                    static_cast<std::uint32_t>(CSearchThread::kRates[rateIndex(random)]);
+                port.device.banner = WireSearch::RandomBanner(random);
             }
             ports.push_back(port);
         }
-        const Answer byPort = PortByPort(ports, RatePlan::Order::Fixed);
+        const auto byPort = WireSearch::Run(ports, RatePlan::Order::Fixed, Pace::PortByPort);
         for (const RatePlan::Order order : {RatePlan::Order::Fixed, RatePlan::Order::Likeliest}) {
-            const Answer first =
-                order == RatePlan::Order::Fixed ? byPort : PortByPort(ports, order);
-            const Answer atOnce = AtOnce(ports, order);
             const std::string where = "trial " + std::to_string(trial) +
                                       (order == RatePlan::Order::Fixed ? " fixed" : " likeliest");
+            const auto first = order == RatePlan::Order::Fixed
+                                   ? byPort
+                                   : WireSearch::Run(ports, order, Pace::PortByPort);
+            const auto atOnce = WireSearch::Run(ports, order, Pace::AllAtOnce);
             // An instrument answers at one rate only: either order finds it there.
             ASSERT_EQ(first.port, byPort.port) << where;
             ASSERT_EQ(first.rateIndex, byPort.rateIndex) << where;
             ASSERT_EQ(atOnce.port, first.port) << where;
             ASSERT_EQ(atOnce.rateIndex, first.rateIndex) << where;
-            ASSERT_EQ(atOnce.ends, first.ends) << where;
-            for (const auto& [port, results] : first.probes) {
-                if (first.port == 0 || port <= first.port) {
-                    ASSERT_EQ(atOnce.probes.at(port), results) << where << " COM" << port;
-                }
-                if (order == RatePlan::Order::Likeliest &&
-                    ports[static_cast<std::size_t>(port) - 1].kind == Kind::Silent) {
+            ASSERT_EQ(Trail(atOnce), Trail(first)) << where;
+            if (first.port == 0) {
+                ASSERT_EQ(atOnce.record.Explain(), first.record.Explain()) << where;
+                ASSERT_EQ(atOnce.record.Code(), first.record.Code()) << where;
+            }
+            for (const SearchRecord::Port& port : first.record.ports) {
+                if (order == RatePlan::Order::Likeliest && port.code == "silent") {
                     // Two tries that hear nothing pass a port over.
-                    ASSERT_EQ(results.size(), 2U) << where << " COM" << port;
+                    ASSERT_EQ(port.tries.size(), 2U) << where << " " << port.portName;
                 }
             }
         }
         if (byPort.port != 0) {
             ++answered;
-            const Port& found = ports[static_cast<std::size_t>(byPort.port) - 1];
-            EXPECT_EQ(found.rate,
+            const auto found = std::find_if(ports.begin(), ports.end(), [&](const auto& port) {
+                return port.number == byPort.port;
+            });
+            ASSERT_NE(found, ports.end());
+            EXPECT_EQ(found->device.rate,
                       static_cast<std::uint32_t>(CSearchThread::kRates[byPort.rateIndex]));
-            const JobRecorder::Sequence success{{0, 0}, {4, 1}};
-            ASSERT_EQ(Connection(found, byPort.rateIndex), success) << "trial " << trial;
+            ASSERT_TRUE(Connects(*found, byPort.rateIndex)) << "trial " << trial;
         }
     }
     EXPECT_GT(answered, 30);  // the placements do put instruments where they answer

@@ -182,7 +182,7 @@ TEST_F(SearchJobTest, FastSearchPassesOverAPortSilentAfterTwoBreaks) {
     // Two silent probes' worth (the second break longer, its wait shorter), not eight.
     EXPECT_GE(spent, 2 * probe_timing::kSilentProbe - milliseconds(50));
     EXPECT_LT(spent, 2 * kProbeLimit);
-    EXPECT_EQ(job->GetFailure().Code(), "no-prompt");
+    EXPECT_EQ(job->GetRecord().Code(), "no-prompt");
     const CThread::Probing probing = job->GetProbing();
     EXPECT_EQ(probing.probe, 2);
     EXPECT_EQ(probing.probes, 2);  // the progress counted no more than were made

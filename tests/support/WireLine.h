@@ -1,8 +1,9 @@
 #pragma once
 #include <chrono>
 #include <cstdint>
-#include <deque>
 #include <functional>
+#include <map>
+#include <random>
 #include <string>
 #include <utility>
 #include <vector>
@@ -11,7 +12,8 @@
 #include "tools/sim/SimulatedInstrument.h"
 
 // A port played through the wire model in virtual time, for the jobs' own probe to run on
-// with no pty and no waiting: an instrument at its rate (or none), heard by a host at the
+// with no pty and no waiting: what is on the far end of the cable at its own rate (an
+// instrument, a device that talks unprompted, noise, or nothing), heard by a host at the
 // rate under probe. Each reply leaves the instrument after its reply delay and each byte
 // comes when a UART at the host's rate would have it.
 class WireLine : public ProbeLine {
@@ -19,12 +21,26 @@ class WireLine : public ProbeLine {
     using Clock = LineProbe::Clock;
     static constexpr std::chrono::milliseconds kReplyDelay{20};
 
-    // With instrumentRate 0 the line has no instrument and stays silent. now is the
-    // virtual clock the line reads when the probe acts on it.
+    // What is on the far end of the cable.
+    struct Device {
+        std::uint32_t rate = 0;  // its line rate; 0: nothing talks on the line
+        bool instrument = true;  // answers a break and a line feed
+        std::string banner = SimulatedInstrument::kDefaultBanner;
+        // Sent again and again, unprompted, every period (a GPS's sentences).
+        std::string talk;
+        std::chrono::milliseconds every{0};
+        // Bursts of random bytes at random times, whatever the line does.
+        bool noise = false;
+        unsigned seed = 1;
+    };
+
+    // An instrument at its rate, or with rate 0 a silent line. now is the virtual clock
+    // the line reads when the probe acts on it.
     WireLine(std::string name, const std::string& banner, std::uint32_t instrumentRate,
              const Clock::time_point& now);
+    WireLine(std::string name, Device device, const Clock::time_point& now);
 
-    void SetRate(std::uint32_t hostRate) { m_hostRate = hostRate; }
+    bool SetRate(std::uint32_t hostRate) override;
     bool BeginBreak() override;
     bool EndBreak() override;
     bool WriteLineFeed() override;
@@ -32,7 +48,7 @@ class WireLine : public ProbeLine {
     const char* Name() const override { return m_name.c_str(); }
 
     // When the next byte comes; max when none is on its way.
-    Clock::time_point NextByte() const;
+    Clock::time_point NextByte();
     // Hands the probe the bytes that have come by until, each at its own time.
     void Deliver(LineProbe& probe, Clock::time_point until);
 
@@ -43,12 +59,23 @@ class WireLine : public ProbeLine {
                     Clock::time_point& now, const std::function<bool()>& settled);
 
   private:
-    void Send(const std::string& reply, Clock::time_point from);
+    struct Byte {
+        unsigned char value;
+        bool fromInstrument;  // a break stops the instrument's reply; nothing else
+    };
+    // Puts what the device sends from then on the wire, as the host's UART decodes it.
+    void Send(const std::string& bytes, Clock::time_point from, bool fromInstrument);
+    // Makes the unprompted bytes up to the first that may come before those on their way.
+    void Refill();
+    Clock::time_point NextUnprompted() const;
 
     std::string m_name;
-    std::uint32_t m_instrumentRate;
+    Device m_device;
     std::uint32_t m_hostRate = 9600;
     SimulatedInstrument m_instrument;
     const Clock::time_point& m_now;
-    std::deque<std::pair<Clock::time_point, unsigned char>> m_pending;
+    std::multimap<Clock::time_point, Byte> m_pending;
+    Clock::time_point m_nextTalk;
+    Clock::time_point m_nextNoise;
+    std::minstd_rand m_random;
 };
