@@ -37,12 +37,18 @@ constexpr std::size_t kReadableOneIn = 10;
 RatePlan::RatePlan(Order order)
     : m_order(order), m_ranking(SearchOrder()), m_status(SearchOrder().size(), Status::Untried) {}
 
+// The tries the plan would make if none of them taught it anything. On a line that has
+// talked, a try at the fastest rate is taken to settle the rates it has not ruled out yet,
+// as its garbage usually does: every rate but the fastest can give runs it cannot.
 template <typename Each>
 void RatePlan::DryRun(Each each) const {
     RatePlan plan = *this;
     Try next;
     while (plan.Next(next)) {
         each(next);
+        if (plan.m_heardAny && next.rate == Fastest()) {
+            return;
+        }
         plan.Heard(std::string());
     }
 }
@@ -148,12 +154,19 @@ void RatePlan::Heard(const std::string& bytes, const BreakHearing& hearing) {
         status = Status::Settled;
     }
     m_heardAny = m_heardAny || !bytes.empty();
-    // Text a wrong rate's garbage happens to make (a long run of one letter can) is still
-    // ruled out by its zero runs; a prompt heard, even one not confirmed, is no other device.
-    const bool readable = hearing.end == BreakHearing::End::Full && hearing.text >= kReadableText &&
-                          hearing.garbage * kReadableOneIn <= hearing.text &&
-                          bytes.find(static_cast<char>(kPrompt)) == std::string::npos &&
-                          !m_ranking.RuledOut(m_current.rate);
+    // Text a wrong rate's garbage happens to make (a banner of one repeated letter can) is
+    // told by its zero runs: real text at the rate holds runs no slower instrument gives,
+    // and none that rule the rate itself out. A prompt heard, even one not confirmed, is no
+    // other device.
+    const std::int32_t rate = m_current.rate;
+    const bool readable =
+        hearing.end == BreakHearing::End::Full && hearing.text >= kReadableText &&
+        hearing.garbage * kReadableOneIn <= hearing.text &&
+        bytes.find_first_of("\r\n") != std::string::npos &&
+        bytes.find(static_cast<char>(kPrompt)) == std::string::npos && !m_ranking.RuledOut(rate) &&
+        std::all_of(SearchOrder().begin(), SearchOrder().end(), [&](std::int32_t slower) {
+            return slower >= rate || m_ranking.RuledOut(slower);
+        });
     if (readable && m_otherDevice.empty()) {
         m_otherDevice = "readable text at " + std::to_string(m_current.rate) +
                         " without a prompt: another device";

@@ -14,9 +14,11 @@ constexpr int kLongestRun = 8;
 // before the break): enough that one such byte does not rule the true rate out.
 constexpr double kStray = 0.02;
 
-// How much less likely than the best a rate must be to be ruled out, as a log-likelihood:
-// about three bytes that no instrument at the rate gives, where one stray costs about 4.
-constexpr double kRuledOut = 12.0;
+// A rate is ruled out by bytes its instrument cannot give: at least this many, and more
+// than this share of the bytes heard where it could have shown, so that a glitch, a byte
+// cut by the purge or a little noise rules no rate out.
+constexpr int kImpossibleBytes = 3;
+constexpr int kImpossibleShareOneIn = 10;
 
 int FirstLowRun(unsigned char byte) {
     int run = 1;  // the start bit
@@ -116,11 +118,18 @@ std::vector<std::int32_t> RateRanking::Ranked() const {
 }
 
 bool RateRanking::RuledOut(std::int32_t rate) const {
-    double best = Score(rate);
-    for (const std::int32_t other : m_rates) {
-        best = std::max(best, Score(other));
+    int impossible = 0;
+    int evidence = 0;
+    for (const Try& heard : m_tries) {
+        if (heard.rate <= rate) {
+            continue;  // a slower or equal host hears any run from it
+        }
+        evidence += heard.evidence;
+        for (int run = 1; run <= kLongestRun; ++run) {
+            impossible += CanGive(heard.rate, rate, run) ? 0 : heard.runs[run];
+        }
     }
-    return Score(rate) < best - kRuledOut;
+    return impossible >= kImpossibleBytes && impossible * kImpossibleShareOneIn > evidence;
 }
 
 std::string RateRanking::Reason() const {

@@ -31,9 +31,11 @@ class RateRanking {
     // since garbage heard there names every slower rate.
     std::vector<std::int32_t> Ranked() const;
 
-    // Whether the garbage heard explains another rate so much better that an instrument at
-    // this one would almost never have given it: a few bytes no instrument at the rate
-    // gives, beyond the strays any line has. The rate need not be tried.
+    // Whether the garbage heard holds bytes no instrument at this rate can give (a first
+    // low run that is no multiple of its bit at a faster host), more than the strays any
+    // line has: then the rate need not be tried. Nothing rules a rate out for being less
+    // likely: a faster instrument can give any run, and a banner of one repeated letter
+    // gives runs as regular as a slower one's.
     bool RuledOut(std::int32_t rate) const;
 
     // Why the rate is tried now, as far as the garbage tells, for the progress: "garbage at

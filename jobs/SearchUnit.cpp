@@ -163,19 +163,20 @@ void SearchUnit::StartNext(Lane& lane, Clock::time_point now) {
     Finish(lane);
 }
 
-void SearchUnit::TryEnded(Lane& lane, LineProbe::Result result, const std::string& heard) {
+void SearchUnit::TryEnded(Lane& lane, LineProbe::Result result, const std::string& heard,
+                          const BreakHearing& hearing) {
     SearchRecord::Try& attempt = PortOf(lane).tries.back();
     attempt.result = result;
     attempt.heard = heard;
     m_listener.TryEnded(lane.port);
     if (result != LineProbe::Result::Answered) {
-        lane.plan.Heard(heard);
+        lane.plan.Heard(heard, hearing);
         Reckon(lane);
     }
 }
 
 void SearchUnit::EndTry(Lane& lane, Clock::time_point now) {
-    TryEnded(lane, lane.probe.GetResult(), lane.probe.Heard());
+    TryEnded(lane, lane.probe.GetResult(), lane.probe.Heard(), lane.probe.Hearing());
     if (lane.probe.GetResult() != LineProbe::Result::Answered) {
         StartNext(lane, now);
         return;

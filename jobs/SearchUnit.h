@@ -79,7 +79,8 @@ class SearchUnit {
     // The lane's probe has ended: the answer, or the next try.
     void EndTry(Lane& lane, Clock::time_point now);
     // The try now on the lane has ended with this result.
-    void TryEnded(Lane& lane, LineProbe::Result result, const std::string& heard);
+    void TryEnded(Lane& lane, LineProbe::Result result, const std::string& heard,
+                  const BreakHearing& hearing = BreakHearing());
     void Finish(Lane& lane);
     // Lets a lane go that can no longer win.
     void LetGo(Lane& lane);
