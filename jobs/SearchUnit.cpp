@@ -2,6 +2,7 @@
 
 #include <map>
 
+#include "jobs/ProbeTiming.h"
 #include "platform/os/LastError.h"
 #include "platform/os/Trace.h"
 #include "serial/PortDiagnosis.h"
@@ -26,6 +27,7 @@ struct SearchUnit::Lane {
     RatePlan::Try current;        // the try under way (rateIndex -1 before the first)
     int counted;                  // the probes the count holds for the port
     bool started = false;         // its first try has begun
+    Clock::time_point tryStart;   // of the try under way
     bool done = false;            // answered, finished without an answer, or let go
     std::uint32_t lineError = 0;  // of the first rate the line could not be set to
 };
@@ -56,6 +58,8 @@ void SearchUnit::Begin(int ports) {
     m_race = PortRace();
     m_record = SearchRecord();
     m_probing = Probing();
+    m_portsToCome = ports;
+    m_settled = false;
     m_probing.probes = ports * TriesExpected();
     m_listener.ShowProbing(m_probing);
 }
@@ -68,6 +72,7 @@ void SearchUnit::PassOver(int port, const std::string& portName, const std::stri
     record.end = SearchRecord::End::PassedOver;
     SetFailure(record, error);
     if (counted) {
+        --m_portsToCome;
         m_probing.probes -= TriesExpected();  // none of its rates is probed
         m_listener.ShowProbing(m_probing);
     }
@@ -80,6 +85,7 @@ void SearchUnit::Add(int port, const std::string& portName, const std::string& d
     record.device = device;
     m_lanes.push_back(
         std::make_unique<Lane>(port, portName, device, line, probe, m_order, TriesExpected()));
+    --m_portsToCome;
     m_race.Add(port);
 }
 
@@ -88,6 +94,8 @@ SearchRecord::Port& SearchUnit::PortOf(const Lane& lane) {
 }
 
 bool SearchUnit::Settle(Clock::time_point now) {
+    m_now = now;
+    m_settled = true;
     for (const auto& lane : m_lanes) {
         if (!lane->started) {
             lane->started = true;
@@ -134,6 +142,7 @@ void SearchUnit::NoteTry(const Lane& lane) {
 
 void SearchUnit::StartNext(Lane& lane, Clock::time_point now) {
     while (lane.plan.Next(lane.current)) {
+        lane.tryStart = now;
         NoteTry(lane);
         ++m_probing.probe;
         ShowProbing();
@@ -220,7 +229,36 @@ void SearchUnit::Reckon(Lane& lane) {
     lane.counted = expected;
 }
 
+void SearchUnit::ReckonTime() {
+    using std::chrono::milliseconds;
+    if (!m_settled) {
+        m_probing.msLeft = -1;  // no time read yet: the count tells
+        return;
+    }
+    const auto fresh = RatePlan(m_order).TimeLeft();
+    milliseconds total{0};
+    for (const auto& lane : m_lanes) {
+        if (lane->done) {
+            continue;
+        }
+        milliseconds left = lane->started ? lane->plan.TimeLeft() : fresh;
+        if (lane->started) {
+            // The try under way, as long as it may take.
+            const auto& how = lane->current.how;
+            const Clock::time_point end =
+                lane->tryStart + how.length + how.passes * probe_timing::kPass;
+            left +=
+                std::max(milliseconds(0), std::chrono::duration_cast<milliseconds>(end - m_now));
+        }
+        total = m_pace == Pace::AllAtOnce ? std::max(total, left) : total + left;
+    }
+    total += std::max(0, m_portsToCome) * fresh;
+    m_probing.msLeft = total.count();
+    m_probing.leftFrom = m_now;
+}
+
 void SearchUnit::ShowProbing() {
+    ReckonTime();
     if (m_pace == Pace::PortByPort) {
         for (const auto& lane : m_lanes) {
             if (!lane->done && lane->started) {

@@ -87,6 +87,8 @@ class SearchUnit {
     void NoteTry(const Lane& lane);
     // Brings the probes expected in all up to date with what the lane's plan now expects.
     void Reckon(Lane& lane);
+    // The time the search expects to take yet, into the probing shown.
+    void ReckonTime();
     void ShowProbing();
     SearchRecord::Port& PortOf(const Lane& lane);
 
@@ -97,4 +99,7 @@ class SearchUnit {
     PortRace m_race;
     SearchRecord m_record;
     Probing m_probing;
+    int m_portsToCome = 0;    // of the ports the search began with, neither added nor passed over
+    Clock::time_point m_now;  // as of the last Settle
+    bool m_settled = false;   // since Begin
 };

@@ -19,6 +19,14 @@ void ConsoleJobHost::Post(std::uint32_t message, std::uintptr_t wParam, std::int
     m_posted.notify_one();
 }
 
+void ConsoleJobHost::ProbingChanged() {
+    {
+        std::lock_guard<std::mutex> lock(m_mutex);
+        m_probingChanged = true;
+    }
+    m_posted.notify_one();
+}
+
 void ConsoleJobHost::Interrupt() {
     {
         std::lock_guard<std::mutex> lock(m_mutex);
@@ -33,8 +41,13 @@ CThread::Probing ConsoleJobHost::Probing() const {
 
 bool ConsoleJobHost::NextNotification(Notification& notification) {
     std::unique_lock<std::mutex> lock(m_mutex);
-    const auto ready = [this] { return m_interrupted || !m_queue.empty(); };
-    while (!m_posted.wait_for(lock, std::chrono::milliseconds(kRefreshMs), ready)) {
+    const auto ready = [this] { return m_interrupted || !m_queue.empty() || m_probingChanged; };
+    for (;;) {
+        const bool woken = m_posted.wait_for(lock, std::chrono::milliseconds(kRefreshMs), ready);
+        if (woken && (m_interrupted || !m_queue.empty())) {
+            break;
+        }
+        m_probingChanged = false;
         if (m_refresh) {
             lock.unlock();
             m_refresh();

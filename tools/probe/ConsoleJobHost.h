@@ -42,8 +42,9 @@ class ConsoleJobHost : public NotifyTarget {
 
     // Sees every notification as it is handled, on the thread that runs the job.
     void SetObserver(Observer observer) { m_observer = std::move(observer); }
-    // Called on that thread after each notification and every kRefreshMs while a job runs,
-    // so that a display of what is being probed follows the job between notifications.
+    // Called on that thread after each notification, as soon as what the job probes has
+    // changed, and every kRefreshMs while a job runs, so that a display of what is being
+    // probed follows the job between notifications.
     static constexpr std::uint32_t kRefreshMs = 200;
     void SetRefresh(std::function<void()> refresh) { m_refresh = std::move(refresh); }
     // What the running job is probing; for the observer.
@@ -60,6 +61,7 @@ class ConsoleJobHost : public NotifyTarget {
     void Interrupt();
 
     void Post(std::uint32_t message, std::uintptr_t wParam, std::intptr_t lParam) override;
+    void ProbingChanged() override;
 
   private:
     // Drives the started job until its outcome or an interrupt, then stops it.
@@ -78,4 +80,5 @@ class ConsoleJobHost : public NotifyTarget {
     std::condition_variable m_posted;
     std::deque<Notification> m_queue;
     bool m_interrupted = false;
+    bool m_probingChanged = false;  // the refresh is owed before the next redraw
 };

@@ -252,14 +252,18 @@ int Run(int argc, char** argv) {
     ConsoleJobHost host;
     const platform::ConsoleSignals signals([&host] { host.Interrupt(); });
     const bool showProgress = !verbose && platform::ConsoleSignals::ErrorStreamShowsEscapes();
+    std::size_t triesShown = 0;
+    // Each rate the search tries, and why, as the job recorded it, as the try begins.
+    const auto showTries = [&host, &triesShown] {
+        const std::vector<std::string> tries = host.Probing().tries;
+        for (; triesShown < tries.size(); ++triesShown) {
+            std::fprintf(stderr, "try %s\n", tries[triesShown].c_str());
+        }
+    };
     if (verbose) {
-        std::size_t triesShown = 0;
-        host.SetObserver([&host, triesShown](const ConsoleJobHost::Notification& n) mutable {
-            // Each rate the search tries, and why, as the job recorded it.
-            const std::vector<std::string> tries = host.Probing().tries;
-            for (; triesShown < tries.size(); ++triesShown) {
-                std::fprintf(stderr, "try %s\n", tries[triesShown].c_str());
-            }
+        host.SetRefresh(showTries);
+        host.SetObserver([&showTries](const ConsoleJobHost::Notification& n) {
+            showTries();
             std::fprintf(stderr, "notify %d %d %s %s\n", static_cast<int>(n.state),
                          static_cast<int>(n.code), StateName(n.message, n.state), CodeName(n.code));
         });
