@@ -143,4 +143,32 @@ TEST(RateRankingTest, AStrayByteDoesNotRuleTheRateOut) {
     EXPECT_EQ(ranking.Ranked().front(), 2400);
 }
 
+// A rate is left untried only on bytes its instrument cannot give: a slower one's garbage
+// at a faster host rules out every rate whose bit it is no multiple of, but never a faster
+// rate, which can give any run; nor do a few strays rule out the rate they broke.
+TEST(RateRankingTest, OnlyRunsAnInstrumentCannotGiveRuleItsRateOut) {
+    const std::string banner = std::string(SimulatedInstrument::kDefaultBanner) + ">";
+    RateRanking ranking(kRates);
+    ranking.Heard(9600, Garbage(banner, 2400, 9600, Wire{}));
+    EXPECT_FALSE(ranking.RuledOut(2400));
+    EXPECT_TRUE(ranking.RuledOut(1200));  // runs of 4 at 9600 are half a bit at 1200
+    for (const std::int32_t faster : {19200, 38400, 57600, 115200}) {
+        EXPECT_FALSE(ranking.RuledOut(faster)) << faster;
+    }
+
+    // A faster instrument's garbage at the fastest rate rules every slower rate out.
+    RateRanking past(kRates);
+    past.Heard(115200, Garbage(banner, 230400, 115200, Wire{}));
+    for (const std::int32_t rate : kRates) {
+        EXPECT_EQ(past.RuledOut(rate), rate != 115200) << rate;
+    }
+
+    RateRanking stray(kRates);
+    std::string heard = Garbage(banner, 4800, 9600, Wire{});
+    heard[3] = '\xff';  // a glitch
+    heard[9] = 'A';     // a byte cut short by the purge
+    stray.Heard(9600, heard);
+    EXPECT_FALSE(stray.RuledOut(4800));
+}
+
 }  // namespace
