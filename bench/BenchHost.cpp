@@ -1,29 +1,16 @@
 #include "bench/BenchHost.h"
 
-BenchHost::BenchHost() : job(*this) {}
+#include <chrono>
+
+BenchHost::BenchHost() : job(m_queue) {}
 
 BenchHost::~BenchHost() {
     job.Detach();
 }
 
-void BenchHost::Post(std::uint32_t message, std::uintptr_t wParam, std::intptr_t lParam) {
-    const auto now = Clock::now();
-    {
-        std::lock_guard<std::mutex> lock(m_mutex);
-        m_queue.push_back({message, wParam, lParam, now});
-    }
-    m_posted.notify_one();
-}
-
 bool BenchHost::Next(Notification& out, std::uint32_t timeoutMs) {
-    std::unique_lock<std::mutex> lock(m_mutex);
-    if (!m_posted.wait_for(lock, std::chrono::milliseconds(timeoutMs),
-                           [this] { return !m_queue.empty(); })) {
-        return false;
-    }
-    out = m_queue.front();
-    m_queue.pop_front();
-    return true;
+    return m_queue.Next(out, std::chrono::milliseconds(timeoutMs)) ==
+           NotificationQueue::Wait::Taken;
 }
 
 double BenchHost::Stop() {

@@ -1,31 +1,19 @@
 #pragma once
-#include <chrono>
-#include <condition_variable>
 #include <cstdint>
-#include <deque>
-#include <memory>
-#include <mutex>
 
 #include "jobs/JobHost.h"
-#include "jobs/NotifyTarget.h"
+#include "jobs/NotificationQueue.h"
 
-// A host of one job for measuring: an adapter of JobHost that stamps each notification as
-// it is posted and hands them to the measuring thread in order.
-class BenchHost : public NotifyTarget {
+// A host of one job for measuring: an adapter of JobHost whose notifications come to the
+// measuring thread in order, each stamped as it was posted.
+class BenchHost {
   public:
-    using Clock = std::chrono::steady_clock;
-
-    struct Notification {
-        std::uint32_t message;
-        std::uintptr_t state;
-        std::intptr_t code;
-        Clock::time_point at;
-    };
+    using Clock = NotificationQueue::Clock;
+    using Notification = NotificationQueue::Notification;
 
     BenchHost();
-    ~BenchHost() override;
+    ~BenchHost();
 
-    void Post(std::uint32_t message, std::uintptr_t wParam, std::intptr_t lParam) override;
     // Waits for the next notification; false after timeoutMs without one.
     bool Next(Notification& out, std::uint32_t timeoutMs);
 
@@ -33,10 +21,9 @@ class BenchHost : public NotifyTarget {
     // acknowledgement, or a negative value when none came.
     double Stop();
 
-    JobHost job;
-
   private:
-    std::mutex m_mutex;
-    std::condition_variable m_posted;
-    std::deque<Notification> m_queue;
+    NotificationQueue m_queue;  // before the job host, which posts to it
+
+  public:
+    JobHost job;
 };

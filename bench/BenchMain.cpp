@@ -35,12 +35,12 @@
 
 #include "bench/BenchHost.h"
 #include "bench/SearchVerdicts.h"
-#include "jobs/CParallelSearchThread.h"
-#include "jobs/CProgramThread.h"
 #include "jobs/CSearchThread.h"
+#include "jobs/JobFactory.h"
 #include "jobs/JobHost.h"
 #include "jobs/JobMessages.h"
 #include "jobs/PromptWait.h"
+#include "jobs/RunSettings.h"
 #include "platform/os/Trace.h"
 #include "platform/os/WorkerThread.h"
 #include "serial/CSerial.h"
@@ -70,7 +70,7 @@ double Seconds(Clock::duration d) {
 }
 
 // Waits for the notification that ends a job's work, by message, state and code.
-BenchHost::Notification AwaitNotification(BenchHost& host, std::uintptr_t state, std::intptr_t code,
+BenchHost::Notification AwaitNotification(BenchHost& host, std::intptr_t state, std::intptr_t code,
                                           std::uint32_t timeoutMs) {
     BenchHost::Notification n{};
     while (host.Next(n, timeoutMs)) {
@@ -86,9 +86,7 @@ json Search(bool parallel, bool fast) {
     BenchHost host;
     const double cpuBefore = CpuSeconds();
     const auto started = Clock::now();
-    const RatePlan::Order order = fast ? RatePlan::Order::Likeliest : RatePlan::Order::Fixed;
-    if (!host.job.StartSearch(parallel ? new CParallelSearchThread(order)
-                                       : new CSearchThread(order))) {
+    if (!host.job.StartSearch(JobFactory::NewSearch(parallel, fast))) {
         Fail("cannot start the search job");
     }
     BenchHost::Notification n{};
@@ -112,7 +110,7 @@ json Search(bool parallel, bool fast) {
 
 // Starts a connection job with the settings.
 void StartConnection(BenchHost& host, const RunSettings& settings) {
-    if (!host.job.StartConnection(new CProgramThread(settings))) {
+    if (!host.job.StartConnection(JobFactory::NewConnection(settings))) {
         Fail("cannot start the connection job");
     }
 }

@@ -8,6 +8,7 @@
 #include "jobs/PromptWait.h"
 #include "platform/os/LastError.h"
 #include "platform/os/Trace.h"
+#include "platform/ports/net/NetworkErrors.h"
 #include "serial/CSerial.h"
 #include "serial/PortDiagnosis.h"
 #include "serial/PortMap.h"

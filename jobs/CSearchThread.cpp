@@ -9,6 +9,7 @@
 #include "platform/devices/SerialDevices.h"
 #include "platform/os/LastError.h"
 #include "platform/os/Trace.h"
+#include "platform/ports/net/NetworkErrors.h"
 #include "serial/CSerial.h"
 #include "serial/PortMap.h"
 

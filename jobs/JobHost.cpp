@@ -40,12 +40,14 @@ const JobHost::Kind kSearch{"search",
                                 search.GetResult(&port, &outcome.baud);
                                 outcome.portName = PortMap::PortName(port);
                                 outcome.banner = search.GetBanner();
+                                outcome.ports = PortVerdict::All(search.GetRecord());
                             },
                             [](CThread& job, JobHost::Outcome& outcome) {
                                 const SearchRecord& failure =
                                     static_cast<const CSearchThread&>(job).GetRecord();
                                 outcome.reason = failure.Explain();
                                 outcome.reasonCode = failure.Code();
+                                outcome.ports = PortVerdict::All(failure);
                             }};
 
 const JobHost::Kind kConnection{"program",

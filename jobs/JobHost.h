@@ -2,9 +2,11 @@
 #include <cstdint>
 #include <memory>
 #include <string>
+#include <vector>
 
 #include "jobs/CThread.h"
 #include "jobs/NotifyTarget.h"
+#include "jobs/PortVerdict.h"
 #include "jobs/ProbeTiming.h"
 
 class CSearchThread;
@@ -39,6 +41,9 @@ class JobHost {
         std::string reason;       // a failure: what happened and what to do, in one line
         std::string reasonCode;   // the same for scripts: "no-prompt", "in-use", ...
         std::string stopFailure;  // "Could not stop search thread!", when the stop timed out
+        // A search's verdict on each port that gave no answer (below the answer on success),
+        // in port order.
+        std::vector<PortVerdict> ports;
     };
 
     // The target receives the job's notifications, on the job's thread.

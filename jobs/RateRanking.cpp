@@ -63,6 +63,20 @@ void RateRanking::Heard(std::int32_t hostRate, const std::string& bytes) {
     m_tries.push_back(heard);
 }
 
+bool RateRanking::CanExplain(std::int32_t hostRate, std::int32_t instrumentRate,
+                             const std::string& bytes) {
+    int evidence = 0;
+    int strays = 0;
+    for (const char c : bytes) {
+        const auto byte = static_cast<unsigned char>(c);
+        if (byte != 0) {
+            ++evidence;
+            strays += CanGive(hostRate, instrumentRate, FirstLowRun(byte)) ? 0 : 1;
+        }
+    }
+    return strays <= std::max(1.0, kStray * evidence);
+}
+
 bool RateRanking::Tried(std::int32_t rate) const {
     return std::any_of(m_tries.begin(), m_tries.end(),
                        [rate](const Try& heard) { return heard.rate == rate; });

@@ -19,6 +19,10 @@ struct SearchRecord {
         bool lineSet = true;  // false: the line could not be set to the rate, nor probed
         LineProbe::Result result = LineProbe::Result::None;
         std::string heard;  // what came after the break, as far as the probe kept it
+        // The runs of bytes it came in, each after a quiet of a garbage's quiet or more: an
+        // answer to the break is one; bytes that come and go whatever the line does, more.
+        int bursts = 0;
+        bool stillSending = false;  // bytes were still coming when the try ended
     };
 
     enum class End {

@@ -5,10 +5,11 @@
 #include <new>
 #include <thread>
 
-#include "platform/os/InputWaitSet.h"
+#include "platform/os/ErrorCatalog.h"
 #include "platform/os/LastError.h"
 #include "platform/os/Trace.h"
 #include "platform/ports/CommDriverRegistry.h"
+#include "platform/ports/InputWaitSet.h"
 #include "serial/BaudRates.h"
 #include "serial/PortMap.h"
 
@@ -25,9 +26,27 @@ std::unique_ptr<platform::Event> NewEvent() {
     return std::unique_ptr<platform::Event>(new (std::nothrow) platform::Event());
 }
 
+// The link's own codes, in words wherever a last error is shown: added by the first link
+// made, before any of them can be set.
+void AddErrorTexts() {
+    static const bool added = [] {
+        platform::ErrorCatalog::Add({
+            {SERIAL_E_NOT_OPEN, "Port not open"},
+            {SERIAL_E_ZERO_READ, "Read of zero bytes requested"},
+            {SERIAL_E_ZERO_WRITE, "Write of zero bytes requested"},
+            {SERIAL_E_NO_ROOM, "Not enough room in the output queue"},
+            {SERIAL_E_SHORT_WRITE, "Write ended short"},
+            {SERIAL_E_DEVICE_CHANGED, "The port's name now stands for another device"},
+        });
+        return true;
+    }();
+    static_cast<void>(added);
+}
+
 }  // namespace
 
 CSerial::CSerial() : m_nNextPort(0) {
+    AddErrorTexts();
     std::memset(m_bAvailable, 0, sizeof m_bAvailable);
 }
 

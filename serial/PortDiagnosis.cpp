@@ -3,6 +3,7 @@
 #include "platform/devices/SerialDevices.h"
 #include "platform/os/LastError.h"
 #include "platform/ports/CommDriverRegistry.h"
+#include "platform/ports/local/LocalErrors.h"
 #include "serial/CSerial.h"
 #include "serial/PortMap.h"
 

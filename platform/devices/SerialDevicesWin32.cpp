@@ -8,7 +8,7 @@
 #include <map>
 
 #include "platform/devices/SerialDevices.h"
-#include "platform/ports/local/Win32CommDriver.h"
+#include "platform/ports/CommDriverRegistry.h"
 
 namespace platform {
 namespace {
@@ -73,11 +73,11 @@ std::vector<SerialDevice> DiscoverSerialDevices(const std::string& /*sysRoot*/,
                                                 const std::string& /*devRoot*/) {
     std::vector<SerialDevice> devices;
     const std::map<std::string, SerialDevice> described = DescribedPorts();
-    Win32CommDriver driver;
+    const CommDriverRegistry& drivers = CommDriverRegistry::Process();
     for (int number = 1; number <= kMaxPorts; ++number) {
         const std::string name = "COM" + std::to_string(number);
         const std::string path = kDevicePrefix + name;
-        if (!driver.Exists(path)) {
+        if (!drivers.Exists(path)) {
             continue;
         }
         const auto found = described.find(name);
@@ -114,7 +114,7 @@ const char* DevicePathRule() {
 }
 
 bool DeviceNodeExists(const std::string& path) {
-    return Win32CommDriver().Exists(path);
+    return CommDriverRegistry::Process().Exists(path);
 }
 
 std::string FindDeviceHolder(const std::string& /*path*/) {

@@ -25,7 +25,7 @@ std::string SystemErrorText(std::uint32_t code) {
     return code < 0x10000 ? std::strerror(static_cast<int>(code)) : std::string();
 }
 
-ErrorKind KindOfError(std::uint32_t code) {
+ErrorKind KindOfSystemError(std::uint32_t code) {
     switch (code) {
         case ENOENT:
             return ErrorKind::NotFound;

@@ -36,7 +36,7 @@ std::string SystemErrorText(std::uint32_t code) {
     return result;
 }
 
-ErrorKind KindOfError(std::uint32_t code) {
+ErrorKind KindOfSystemError(std::uint32_t code) {
     switch (code) {
         case ERROR_FILE_NOT_FOUND:
         case ERROR_PATH_NOT_FOUND:

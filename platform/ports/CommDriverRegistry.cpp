@@ -4,30 +4,17 @@
 #include <cctype>
 
 #include "platform/os/LastError.h"
-#ifdef _WIN32
-#include "platform/ports/local/Win32CommDriver.h"
-#else
-#include "platform/ports/local/TermiosCommDriver.h"
-#endif
-#include "platform/ports/net/Rfc2217CommDriver.h"
-#include "platform/ports/net/SocketCommDriver.h"
+#include "platform/ports/local/LocalTransport.h"
+#include "platform/ports/net/NetworkTransport.h"
 
 namespace platform {
 namespace {
 
-// The system's own device names, served by its own serial driver.
-#ifdef _WIN32
-constexpr const char* kPathPrefix = "\\\\.\\";
-using SystemCommDriver = Win32CommDriver;
-#else
-constexpr const char* kPathPrefix = "/";
-using SystemCommDriver = TermiosCommDriver;
-#endif
 constexpr const char* kSchemeEnd = "://";
 
 // The system's prefix or a scheme in the URI sense ("rfc2217://", "socket://").
 bool IsPrefix(const std::string& prefix) {
-    if (prefix == kPathPrefix) {
+    if (prefix == CommDriverRegistry::kSystemPrefix) {
         return true;
     }
     const std::size_t end = prefix.find(kSchemeEnd);
@@ -46,10 +33,10 @@ bool IsPrefix(const std::string& prefix) {
 
 CommDriverRegistry& CommDriverRegistry::Process() {
     static CommDriverRegistry* const registry = [] {
+        // One line per transport: its folder adds its drivers and its error codes.
         auto* made = new CommDriverRegistry();
-        made->Register(kPathPrefix, std::make_shared<SystemCommDriver>());
-        made->Register(Rfc2217CommDriver::kScheme, std::make_shared<Rfc2217CommDriver>());
-        made->Register(SocketCommDriver::kScheme, std::make_shared<SocketCommDriver>());
+        AddLocalTransport(*made);
+        AddNetworkTransport(*made);
         return made;
     }();
     return *registry;
@@ -85,7 +72,7 @@ std::vector<std::string> CommDriverRegistry::Schemes() const {
     std::lock_guard<std::mutex> lock(m_mutex);
     std::vector<std::string> schemes;
     for (const auto& entry : m_drivers) {
-        if (entry.first != kPathPrefix) {
+        if (entry.first != kSystemPrefix) {
             schemes.push_back(entry.first);
         }
     }

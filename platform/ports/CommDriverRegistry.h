@@ -16,8 +16,16 @@ namespace platform {
 // unregistered, so no driver takes over another's names behind the back of ports already open.
 class CommDriverRegistry {
   public:
+    // The prefix of the system's own device names, which its serial driver serves.
+#ifdef _WIN32
+    static constexpr const char* kSystemPrefix = "\\\\.\\";
+#else
+    static constexpr const char* kSystemPrefix = "/";
+#endif
+
     // The process's registry: the system's serial driver serves its prefix from the start,
-    // and the network drivers "rfc2217://" and "socket://".
+    // and the network drivers "rfc2217://" and "socket://" (each transport adds its drivers,
+    // and its error codes to the catalog).
     static CommDriverRegistry& Process();
 
     // False when the prefix is neither the system's nor "scheme://", or is taken.

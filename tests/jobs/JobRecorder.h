@@ -1,10 +1,8 @@
 #pragma once
 #include <algorithm>
 #include <chrono>
-#include <condition_variable>
 #include <cstdlib>
 #include <memory>
-#include <mutex>
 #include <string>
 #include <utility>
 #include <vector>
@@ -13,24 +11,18 @@
 
 #include "jobs/CThread.h"
 #include "jobs/JobMessages.h"
-#include "jobs/NotifyTarget.h"
+#include "jobs/NotificationQueue.h"
 #include "jobs/NotifyWindow.h"
 #include "serial/PortMap.h"
 #include "tools/sim/InstrumentSimulator.h"
 
-// A host for one job in a test: records every (state, code) the job posts and stops it
-// with the hosts' protocol.
-class JobRecorder : public NotifyTarget {
+// A host for one job in a test: records every (state, code) the job posts, on the test's
+// thread, and stops it with the hosts' protocol.
+class JobRecorder {
   public:
     using Sequence = std::vector<std::pair<int, int>>;
 
-    ~JobRecorder() override { window->Detach(); }
-
-    void Post(std::uint32_t, std::uintptr_t wParam, std::intptr_t lParam) override {
-        std::lock_guard<std::mutex> lock(m_mutex);
-        m_posted.emplace_back(static_cast<int>(wParam), static_cast<int>(lParam));
-        m_changed.notify_all();
-    }
+    ~JobRecorder() { window->Detach(); }
 
     // Waits until (state, code) has been posted.
     bool WaitFor(int state, int code, std::chrono::milliseconds timeout) {
@@ -39,15 +31,23 @@ class JobRecorder : public NotifyTarget {
 
     // Waits until one of the (state, code) pairs has been posted; false after the timeout.
     bool WaitForAny(const Sequence& wanted, std::chrono::milliseconds timeout) {
-        std::unique_lock<std::mutex> lock(m_mutex);
-        return m_changed.wait_for(lock, timeout, [&] {
-            return std::find_first_of(m_posted.begin(), m_posted.end(), wanted.begin(),
-                                      wanted.end()) != m_posted.end();
-        });
+        const auto deadline = std::chrono::steady_clock::now() + timeout;
+        for (;;) {
+            if (std::find_first_of(m_posted.begin(), m_posted.end(), wanted.begin(),
+                                   wanted.end()) != m_posted.end()) {
+                return true;
+            }
+            const auto left = std::chrono::ceil<std::chrono::milliseconds>(
+                deadline - std::chrono::steady_clock::now());
+            if (left <= std::chrono::milliseconds(0) || !Take(left)) {
+                return false;
+            }
+        }
     }
 
     Sequence Posted() {
-        std::lock_guard<std::mutex> lock(m_mutex);
+        while (Take(std::chrono::milliseconds(0))) {
+        }
         return m_posted;
     }
 
@@ -70,14 +70,24 @@ class JobRecorder : public NotifyTarget {
         return stopped->Wait(1000) == platform::WaitResult::Signaled;
     }
 
-    std::shared_ptr<NotifyWindow> window = NotifyWindow::Create(this);
+  private:
+    // Records the next notification; false when none came within the timeout.
+    bool Take(std::chrono::milliseconds timeout) {
+        NotificationQueue::Notification n;
+        if (m_queue.Next(n, timeout) != NotificationQueue::Wait::Taken) {
+            return false;
+        }
+        m_posted.emplace_back(static_cast<int>(n.state), static_cast<int>(n.code));
+        return true;
+    }
+
+    NotificationQueue m_queue;  // before the window that posts to it
+    Sequence m_posted;
+
+  public:
+    std::shared_ptr<NotifyWindow> window = NotifyWindow::Create(&m_queue);
     CThread::EventPtr stop = std::make_shared<platform::Event>();
     CThread::EventPtr stopped = std::make_shared<platform::Event>();
-
-  private:
-    std::mutex m_mutex;
-    std::condition_variable m_changed;
-    Sequence m_posted;
 };
 
 // Points the process's port map at the given BRINEVANE_PORTS value.

@@ -9,6 +9,7 @@
 
 #include "platform/os/LastError.h"
 #include "platform/ports/CommDriverRegistry.h"
+#include "serial/CSerial.h"
 #include "serial/PortDiagnosis.h"
 #include "serial/PortMap.h"
 
@@ -22,7 +23,8 @@ TEST(Win32Test, ErrorsReadAsTheSystemSaysThemAndMeanWhatTheyMeanForAPort) {
     EXPECT_THAT(text, Not(EndsWith(".")));
     EXPECT_THAT(text, Not(HasSubstr("\n")));
     EXPECT_THAT(text, Not(HasSubstr("Error 0x")));
-    EXPECT_EQ(platform::LastErrorText(0x20000004), "Not enough room in the output queue");
+    const CSerial link;  // whose codes read in the program's words, not the system's
+    EXPECT_EQ(platform::LastErrorText(SERIAL_E_NO_ROOM), "Not enough room in the output queue");
 
     _putenv_s("BRINEVANE_PORTS", "COM9=\\\\.\\COM9");
     PortMap::Refresh();

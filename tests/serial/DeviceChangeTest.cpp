@@ -31,6 +31,8 @@ void PlayReplugs(FakeHost& host) {
     host.Plug("ttyUSB0", "1-1", "B2", second);
     EXPECT_FALSE(serial.Open("COM1", 9600, 0, 0, 8, 4096, 4096));
     EXPECT_EQ(platform::GetLastError(), SERIAL_E_DEVICE_CHANGED);
+    EXPECT_EQ(platform::LastErrorText(SERIAL_E_DEVICE_CHANGED),
+              "The port's name now stands for another device");
     EXPECT_EQ(PortDiagnosis::ExplainOpenFailure("COM1", SERIAL_E_DEVICE_CHANGED),
               "the device under COM1 has changed since the ports were listed: it was FTDI "
               "FT232R USB UART (serial A1) on /dev/ttyUSB0, it is now FTDI FT232R USB UART "

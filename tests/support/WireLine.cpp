@@ -44,6 +44,19 @@ WireLine::WireLine(std::string name, Device device, const Clock::time_point& now
 
 bool WireLine::SetRate(std::uint32_t hostRate) {
     m_hostRate = hostRate;
+    // What the device is saying is heard at the new rate from now on.
+    Clock::time_point resend = Clock::time_point::max();
+    for (auto byte = m_pending.begin(); byte != m_pending.end();) {
+        const bool onItsWay = byte->first > m_now && byte->second.source == Source::Talk;
+        if (onItsWay) {
+            resend = std::min(resend, byte->second.sentAt);
+        }
+        byte = onItsWay ? m_pending.erase(byte) : std::next(byte);
+    }
+    if (resend != Clock::time_point::max()) {
+        Send(m_device.talk, resend, Source::Talk, m_now);
+        m_nextTalk = resend + m_device.every;
+    }
     return true;
 }
 
@@ -58,7 +71,7 @@ bool WireLine::BeginBreak() {
     }
     // A stream went on while nobody listened: its record under way is on the wire.
     while (m_nextRecord <= m_now) {
-        Send(m_instrument.NextRecord(), m_nextRecord, true);
+        Send(m_instrument.NextRecord(), m_nextRecord, Source::Instrument);
         m_nextRecord = m_freeAt + kRecordGap;
     }
     const bool streaming = m_instrument.Streaming();
@@ -71,7 +84,7 @@ bool WireLine::BeginBreak() {
     } else {
         StopAfterCharacterInFlight();
     }
-    Send(m_wake.echo, m_now, true);
+    Send(m_wake.echo, m_now, Source::Instrument);
     return true;
 }
 
@@ -81,10 +94,11 @@ void WireLine::StopAfterCharacterInFlight() {
     // What the host decodes of it is due by its end, or a host character after.
     const Clock::time_point decoded = frameEnd + Ns(UartWire::SendingNs(1, m_hostRate));
     for (auto byte = m_pending.begin(); byte != m_pending.end();) {
-        byte = byte->first > decoded && byte->second.fromInstrument ? m_pending.erase(byte)
-                                                                    : std::next(byte);
+        byte = byte->first > decoded && byte->second.source == Source::Instrument
+                   ? m_pending.erase(byte)
+                   : std::next(byte);
     }
-    m_freeAt = frameEnd;
+    m_freeAt = std::max(m_now, frameEnd);
 }
 
 bool WireLine::EndBreak() {
@@ -98,9 +112,9 @@ bool WireLine::EndBreak() {
         m_pending.emplace(m_now, byte);
     }
     if (!m_wake.answer.empty()) {
-        Send(m_wake.glitch, m_now, true);
-        Send(m_wake.answer, m_now + kReplyDelay + m_wake.delay, true);
-        Send(m_wake.rest, m_freeAt + m_wake.pause, true);
+        Send(m_wake.glitch, m_now, Source::Instrument);
+        Send(m_wake.answer, m_now + kReplyDelay + m_wake.delay, Source::Instrument);
+        Send(m_wake.rest, m_freeAt + m_wake.pause, Source::Instrument);
     }
     return true;
 }
@@ -109,21 +123,26 @@ bool WireLine::WriteLineFeed() {
     if (m_device.rate != 0 && m_device.instrument) {
         const std::string heard = UartWire::ReceiveBytes("\n", m_hostRate, m_device.rate);
         const Clock::time_point arrived = m_now + Ns(UartWire::SendingNs(1, m_hostRate));
-        Send(m_instrument.Hear(heard), arrived + kReplyDelay, true);
+        Send(m_instrument.Hear(heard), arrived + kReplyDelay, Source::Instrument);
     }
     return true;
 }
 
-void WireLine::Send(const std::string& bytes, Clock::time_point from, bool fromInstrument) {
+void WireLine::Send(const std::string& bytes, Clock::time_point from, Source source,
+                    Clock::time_point notBefore) {
     if (bytes.empty()) {
         return;
     }
     // The instrument's frames follow one another: none starts before the last has left.
-    const Clock::time_point start = fromInstrument ? std::max(from, m_freeAt) : from;
+    const bool instrument = source == Source::Instrument;
+    const Clock::time_point start = instrument ? std::max(from, m_freeAt) : from;
     for (const DecodedByte& byte : UartWire::Receive(bytes, m_device.rate, m_hostRate)) {
-        m_pending.emplace(start + Ns(byte.doneAtNs), Byte{byte.value, fromInstrument});
+        const Clock::time_point at = start + Ns(byte.doneAtNs);
+        if (at > notBefore) {
+            m_pending.emplace(at, Byte{byte.value, source, start});
+        }
     }
-    if (fromInstrument) {
+    if (instrument) {
         m_freeAt = start + Ns(UartWire::SendingNs(bytes.size(), m_device.rate));
     }
 }
@@ -139,11 +158,11 @@ void WireLine::Refill() {
         }
         if (m_nextRecord <= std::min(m_nextTalk, m_nextNoise)) {
             // A stream: one record after another, a short gap between them.
-            Send(m_instrument.NextRecord(), m_nextRecord, true);
+            Send(m_instrument.NextRecord(), m_nextRecord, Source::Instrument);
             m_nextRecord =
                 m_instrument.Streaming() ? m_freeAt + kRecordGap : Clock::time_point::max();
         } else if (m_nextTalk <= m_nextNoise) {
-            Send(m_device.talk, m_nextTalk, false);
+            Send(m_device.talk, m_nextTalk, Source::Talk);
             m_nextTalk += m_device.every;
         } else {
             // A burst of a few random bytes as a line at the device's rate would carry
@@ -158,8 +177,9 @@ void WireLine::Refill() {
             const std::uint32_t rate = m_device.rate != 0 ? m_device.rate : 9600;
             const std::uint64_t byteNs = UartWire::SendingNs(1, rate);
             for (std::size_t i = 0; i < burst.size(); ++i) {
-                m_pending.emplace(m_nextNoise + Ns(byteNs * (i + 1)),
-                                  Byte{static_cast<unsigned char>(burst[i]), false});
+                m_pending.emplace(
+                    m_nextNoise + Ns(byteNs * (i + 1)),
+                    Byte{static_cast<unsigned char>(burst[i]), Source::Noise, m_nextNoise});
             }
             m_nextNoise += Ns(byteNs * burst.size()) + std::chrono::milliseconds(quietMs(m_random));
         }

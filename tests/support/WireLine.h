@@ -61,12 +61,16 @@ class WireLine : public ProbeLine {
                     Clock::time_point& now, const std::function<bool()>& settled);
 
   private:
+    enum class Source { Instrument, Talk, Noise };
     struct Byte {
         unsigned char value;
-        bool fromInstrument;  // a break stops the instrument's reply; nothing else
+        Source source;             // a break stops the instrument's reply; nothing else
+        Clock::time_point sentAt;  // when what it is part of began
     };
-    // Puts what the device sends from then on the wire, as the host's UART decodes it.
-    void Send(const std::string& bytes, Clock::time_point from, bool fromInstrument);
+    // Puts what the device sends from then on the wire, as the host's UART decodes it; of
+    // that, what comes after notBefore.
+    void Send(const std::string& bytes, Clock::time_point from, Source source,
+              Clock::time_point notBefore = Clock::time_point::min());
     // Makes the unprompted bytes up to the first that may come before those on their way.
     void Refill();
     // The instrument stops talking after the character it is sending now.

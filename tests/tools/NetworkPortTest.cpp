@@ -16,6 +16,7 @@
 
 #include "platform/os/LastError.h"
 #include "platform/ports/CommDriverRegistry.h"
+#include "platform/ports/net/NetworkErrors.h"
 #include "platform/ports/net/Rfc2217CommDriver.h"
 #include "platform/ports/net/TelnetCodec.h"
 #include "serial/PortDiagnosis.h"

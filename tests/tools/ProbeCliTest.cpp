@@ -138,6 +138,7 @@ TEST_F(ProbeCliTest, SearchPrintsThePortAndRateFound) {
     const std::string banner =
         "Brinevane 600 kHz ADCP / Firmware version 51.40, serial number 10473";
     EXPECT_EQ(json["banner"], banner);
+    EXPECT_EQ(json["ports"], nlohmann::json::array());
     EXPECT_EQ(Probe({"-v", "search"}), 0);
     EXPECT_EQ(out, "COM1 9600\n");
     EXPECT_THAT(err, HasSubstr("instrument: " + banner + "\n"));
@@ -172,7 +173,27 @@ TEST_F(ProbeCliTest, SearchSaysWhichPortItHadToPassOver) {
                 HasSubstr("No Brinevane ADCPs were detected!\nCOM1 (" + simulator->SlavePath(0) +
                           ") is in use by tools_probe_tes (pid " + std::to_string(getpid()) + ")"));
     EXPECT_EQ(Probe({"--json", "search"}), 1);
-    EXPECT_EQ(nlohmann::json::parse(out)["reason_code"], "in-use");
+    const auto json = nlohmann::json::parse(out);
+    EXPECT_EQ(json["reason_code"], "in-use");
+    ASSERT_EQ(json["ports"].size(), 1U);
+    EXPECT_EQ(json["ports"][0]["verdict"], "in-use");
+    EXPECT_EQ(json["ports"][0]["detail"], json["reason"]);
+    close(held);
+}
+
+// A found instrument's JSON has the verdicts on the ports passed over before it.
+TEST_F(ProbeCliTest, ASearchThatFindsTellsThePortsItPassedOverOnTheWay) {
+    StartSimulator({SimulatedLine::AtRate(9600), SimulatedLine::AtRate(9600)});
+    const int held = open(simulator->SlavePath(0).c_str(), O_RDWR | O_NOCTTY | O_NONBLOCK);
+    ASSERT_EQ(flock(held, LOCK_EX | LOCK_NB), 0);
+    EXPECT_EQ(Probe({"--json", "search"}), 0) << err;
+    const auto json = nlohmann::json::parse(out);
+    EXPECT_EQ(json["port"], "COM2");
+    ASSERT_EQ(json["ports"].size(), 1U);
+    EXPECT_EQ(json["ports"][0], nlohmann::json({{"port", "COM1"},
+                                                {"device", simulator->SlavePath(0)},
+                                                {"verdict", "in-use"},
+                                                {"detail", json["ports"][0]["detail"]}}));
     close(held);
 }
 
@@ -186,6 +207,13 @@ TEST_F(ProbeCliTest, ASilentPortIsExplainedAsSilent) {
               "no prompt from COM1 at any baud rate: check that the instrument "
               "is on and cabled");
     EXPECT_EQ(json["reason_code"], "no-prompt");
+    ASSERT_EQ(json["ports"].size(), 1U);
+    EXPECT_EQ(json["ports"][0]["port"], "COM1");
+    EXPECT_EQ(json["ports"][0]["device"], simulator->SlavePath(0));
+    EXPECT_EQ(json["ports"][0]["verdict"], "silent");
+    // On a terminal, the port's own line follows the message.
+    EXPECT_THAT(err, HasSubstr("No Brinevane ADCPs were detected!\nCOM1 (" +
+                               simulator->SlavePath(0) + "): nothing came back at any rate"));
 }
 
 TEST_F(ProbeCliTest, ConnectTakesPortNamesInAnyCaseAndReportsThemInCapitals) {

@@ -1,38 +1,18 @@
 #include "tools/probe/ConsoleJobHost.h"
 
-#include <new>
+#include <memory>
 
-#include "jobs/CParallelSearchThread.h"
-#include "jobs/CProgramThread.h"
-#include "jobs/CSearchThread.h"
+#include "jobs/JobFactory.h"
 #include "jobs/RunSettings.h"
 
-ConsoleJobHost::ConsoleJobHost() = default;
+ConsoleJobHost::ConsoleJobHost() {
+    m_queue.WakeForProbing();
+}
 
 ConsoleJobHost::~ConsoleJobHost() = default;
 
-void ConsoleJobHost::Post(std::uint32_t message, std::uintptr_t wParam, std::intptr_t lParam) {
-    {
-        std::lock_guard<std::mutex> lock(m_mutex);
-        m_queue.push_back(Notification{message, static_cast<std::int32_t>(wParam), lParam});
-    }
-    m_posted.notify_one();
-}
-
-void ConsoleJobHost::ProbingChanged() {
-    {
-        std::lock_guard<std::mutex> lock(m_mutex);
-        m_probingChanged = true;
-    }
-    m_posted.notify_one();
-}
-
 void ConsoleJobHost::Interrupt() {
-    {
-        std::lock_guard<std::mutex> lock(m_mutex);
-        m_interrupted = true;
-    }
-    m_posted.notify_all();
+    m_queue.Interrupt();
 }
 
 CThread::Probing ConsoleJobHost::Probing() const {
@@ -40,26 +20,15 @@ CThread::Probing ConsoleJobHost::Probing() const {
 }
 
 bool ConsoleJobHost::NextNotification(Notification& notification) {
-    std::unique_lock<std::mutex> lock(m_mutex);
-    const auto ready = [this] { return m_interrupted || !m_queue.empty() || m_probingChanged; };
-    for (;;) {
-        const bool woken = m_posted.wait_for(lock, std::chrono::milliseconds(kRefreshMs), ready);
-        if (woken && (m_interrupted || !m_queue.empty())) {
-            break;
-        }
-        m_probingChanged = false;
+    NotificationQueue::Wait wait;
+    while ((wait = m_queue.Next(notification, std::chrono::milliseconds(kRefreshMs))) ==
+               NotificationQueue::Wait::TimedOut ||
+           wait == NotificationQueue::Wait::ProbingChanged) {
         if (m_refresh) {
-            lock.unlock();
             m_refresh();
-            lock.lock();
         }
     }
-    if (m_interrupted) {
-        return false;
-    }
-    notification = m_queue.front();
-    m_queue.pop_front();
-    return true;
+    return wait == NotificationQueue::Wait::Taken;
 }
 
 ConsoleJobHost::Outcome ConsoleJobHost::Drive(JobHost& host) {
@@ -93,12 +62,10 @@ ConsoleJobHost::Outcome ConsoleJobHost::Drive(JobHost& host) {
 }
 
 bool ConsoleJobHost::BeginRun(Outcome& outcome) {
-    std::lock_guard<std::mutex> lock(m_mutex);
-    if (m_interrupted) {
+    if (!m_queue.Restart()) {
         outcome.status = Status::Interrupted;
         return false;
     }
-    m_queue.clear();
     return true;
 }
 
@@ -107,11 +74,8 @@ ConsoleJobHost::Outcome ConsoleJobHost::RunSearch(bool parallel, bool fast) {
     if (!BeginRun(outcome)) {
         return outcome;
     }
-    JobHost host(*this);
-    const RatePlan::Order order = fast ? RatePlan::Order::Likeliest : RatePlan::Order::Fixed;
-    CSearchThread* job = parallel ? new (std::nothrow) CParallelSearchThread(order)
-                                  : new (std::nothrow) CSearchThread(order);
-    if (!host.StartSearch(job)) {
+    JobHost host(m_queue);
+    if (!host.StartSearch(JobFactory::NewSearch(parallel, fast))) {
         static_cast<JobHost::Outcome&>(outcome) = host.GetOutcome();
         outcome.status = Status::NotStarted;
         return outcome;
@@ -130,8 +94,8 @@ ConsoleJobHost::Outcome ConsoleJobHost::RunConnection(const std::string& portNam
     auto settings = std::make_unique<RunSettings>();
     settings->m_strPortName = portName;
     settings->m_nBaudRate = baud;
-    JobHost host(*this);
-    if (!host.StartConnection(new (std::nothrow) CProgramThread(*settings))) {
+    JobHost host(m_queue);
+    if (!host.StartConnection(JobFactory::NewConnection(*settings))) {
         static_cast<JobHost::Outcome&>(outcome) = host.GetOutcome();
         outcome.status = Status::NotStarted;
         return outcome;

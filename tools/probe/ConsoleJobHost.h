@@ -1,26 +1,18 @@
 #pragma once
-#include <condition_variable>
 #include <cstdint>
-#include <deque>
 #include <functional>
-#include <memory>
-#include <mutex>
 #include <string>
 
 #include "jobs/CThread.h"
 #include "jobs/JobHost.h"
-#include "jobs/NotifyTarget.h"
+#include "jobs/NotificationQueue.h"
 
 // A console host of the instrument jobs: an adapter of JobHost that takes the job's posted
 // notifications on its own thread (the caller's), in order, and can be interrupted from
 // any other thread.
-class ConsoleJobHost : public NotifyTarget {
+class ConsoleJobHost {
   public:
-    struct Notification {
-        std::uint32_t message = 0;  // WM_SEARCH_NOTIFY or WM_PROGRAM_NOTIFY
-        std::int32_t state = 0;
-        std::intptr_t code = 0;
-    };
+    using Notification = NotificationQueue::Notification;
 
     enum class Status {
         Success,
@@ -36,7 +28,7 @@ class ConsoleJobHost : public NotifyTarget {
     using Observer = std::function<void(const Notification&)>;
 
     ConsoleJobHost();
-    ~ConsoleJobHost() override;
+    ~ConsoleJobHost();
     ConsoleJobHost(const ConsoleJobHost&) = delete;
     ConsoleJobHost& operator=(const ConsoleJobHost&) = delete;
 
@@ -60,9 +52,6 @@ class ConsoleJobHost : public NotifyTarget {
     // from a signal handler). Stays in force for the life of the host.
     void Interrupt();
 
-    void Post(std::uint32_t message, std::uintptr_t wParam, std::intptr_t lParam) override;
-    void ProbingChanged() override;
-
   private:
     // Drives the started job until its outcome or an interrupt, then stops it.
     Outcome Drive(JobHost& host);
@@ -75,10 +64,5 @@ class ConsoleJobHost : public NotifyTarget {
     Observer m_observer;
     std::function<void()> m_refresh;
     JobHost* m_host = nullptr;  // the running job's, while Drive runs
-
-    std::mutex m_mutex;
-    std::condition_variable m_posted;
-    std::deque<Notification> m_queue;
-    bool m_interrupted = false;
-    bool m_probingChanged = false;  // the refresh is owed before the next redraw
+    NotificationQueue m_queue;
 };

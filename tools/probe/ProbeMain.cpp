@@ -11,7 +11,7 @@
 #include <vector>
 
 #include "jobs/CSearchThread.h"
-#include "jobs/JobMessages.h"
+#include "jobs/JobTexts.h"
 #include "platform/devices/SerialDevices.h"
 #include "platform/os/ConsoleSignals.h"
 #include "platform/os/Event.h"
@@ -120,6 +120,25 @@ void DescribeFound(const ConsoleJobHost::Outcome& outcome, const PortInfo* info)
     }
 }
 
+// "COM3 (/dev/ttyUSB1, FTDI FT232R USB UART): something answers the break, ...": what a
+// search made of a port; a port it passed over is told in the words it recorded.
+std::string VerdictLine(const PortVerdict& verdict) {
+    if (!verdict.probed) {
+        return verdict.detail;
+    }
+    std::string where;
+    if (!verdict.device.empty() && verdict.device != verdict.portName) {
+        where = verdict.device;
+    }
+    if (const PortInfo* info = PortMap::Current()->FindByName(verdict.portName)) {
+        const std::string description = info->Description();
+        if (!description.empty()) {
+            where += (where.empty() ? "" : ", ") + description;
+        }
+    }
+    return verdict.portName + (where.empty() ? "" : " (" + where + ")") + ": " + verdict.detail;
+}
+
 int Report(const ConsoleJobHost::Outcome& outcome, int signal, bool json, bool verbose,
            bool connection) {
     using Status = ConsoleJobHost::Status;
@@ -129,16 +148,14 @@ int Report(const ConsoleJobHost::Outcome& outcome, int signal, bool json, bool v
     if (outcome.status == Status::Success) {
         const PortInfo* info = PortMap::Current()->FindByName(outcome.portName);
         if (json) {
-            PrintLine(
-                ProbeOutput::OutcomeJson(outcome, info != nullptr ? info->path : outcome.portName));
+            PrintLine(ProbeOutput::OutcomeJson(
+                outcome, info != nullptr ? info->path : outcome.portName, !connection));
         } else {
             PrintLine(outcome.portName + " " + std::to_string(outcome.baud));
         }
         if (!outcome.rateApplied) {
-            std::fprintf(stderr,
-                         "the rate %d was not applied: %s passes raw bytes, and its device "
-                         "server sets the line's rate\n",
-                         static_cast<int>(outcome.baud), outcome.portName.c_str());
+            std::fprintf(stderr, "the rate %s\n",
+                         JobTexts::RateNotApplied(outcome.portName, outcome.baud).c_str());
         }
         // Which instrument answered, and where; the result line stays the same for scripts.
         if (verbose || platform::ConsoleSignals::ErrorStreamShowsEscapes()) {
@@ -155,55 +172,25 @@ int Report(const ConsoleJobHost::Outcome& outcome, int signal, bool json, bool v
     }
     // A failed connection's message is the wizard's message box text, which tells a terminal
     // user nothing the reason does not: the reason comes first. A search says what it did not
-    // find, then why.
+    // find, then what it made of each port it looked at (or why it had none to look at).
     if (!connection || outcome.reason.empty()) {
         std::fprintf(stderr, "%s\n", outcome.message.c_str());
     }
-    if (!outcome.reason.empty()) {
+    for (const PortVerdict& verdict : outcome.ports) {
+        std::fprintf(stderr, "%s\n", VerdictLine(verdict).c_str());
+    }
+    if (!outcome.reason.empty() && outcome.ports.empty()) {
         std::fprintf(stderr, "%s\n", outcome.reason.c_str());
     }
     if (json) {
-        PrintLine(ProbeOutput::OutcomeJson(outcome, std::string()));
+        PrintLine(ProbeOutput::OutcomeJson(outcome, std::string(), !connection));
     }
     return kExitFailure;
 }
 
-}  // namespace
-
-int Run(int argc, char** argv) {
-    CLI::App app{"Finds a Brinevane ADCP on a serial port and checks that it answers.",
-                 "brinevane-probe"};
-    app.set_version_flag("-V,--version", std::string("brinevane-probe ") + BRINEVANE_VERSION);
-    app.require_subcommand(1);
-    app.fallthrough();
-    bool verbose = false;
-    bool json = false;
-    app.add_flag("-v,--verbose", verbose, "Write each job notification (and the trace) to stderr");
-    app.add_flag("--json", json, "Write the result as one JSON object on stdout");
-
-    CLI::App* ports =
-        app.add_subcommand("ports", "List the serial ports and the devices behind them");
-    bool watch = false;
-    ports->add_flag("--watch", watch, "Then print each port as it comes and goes, until stopped");
-    CLI::App* search = app.add_subcommand("search", "Try every port at every rate for the prompt");
-    bool parallel = false;
-    search->add_flag("--parallel", parallel, "Search all ports at the same time");
-    bool fast = false;
-    search->add_flag("--fast", fast,
-                     "Try each port's likeliest rate first, read from what the rates tried heard");
-    CLI::App* connect =
-        app.add_subcommand("connect", "Check that the instrument answers on a port");
-    std::string portName;
-    std::string baudText;
-    connect->add_option("port", portName, PortChoices())->required();
-    connect->add_option("baud", baudText, "Baud rate, for example 9600")->required();
-
-    // A word that is no command or option gets the nearest one; "help" is --help.
-    const ProbeUsage usage(app, argc, argv);
-    if (const std::optional<int> answered = usage.Answer(app)) {
-        return *answered;
-    }
-    const auto UsageError = [&usage](const std::string& text) { return usage.Error(text); };
+// The parse of a command line that the usage has let through: the exit status when the
+// parser answered (help, version) or refused it, else nothing.
+std::optional<int> Parse(CLI::App& app, const ProbeUsage& usage, int argc, char** argv) {
     try {
         app.parse(argc, argv);
     } catch (const CLI::CallForHelp& e) {
@@ -217,41 +204,56 @@ int Run(int argc, char** argv) {
         return usage.Error(app.get_subcommands().empty() ? "a command is required" : e.what(),
                            app.get_subcommands().empty());
     } catch (const CLI::ParseError& e) {
-        return UsageError(e.what());
+        return usage.Error(e.what());
     }
+    return std::nullopt;
+}
 
+// The connect command's port (com1 becomes COM1) and rate, checked before any job starts:
+// the usage error's status when either is not one, else nothing.
+std::optional<int> CheckConnection(const ProbeUsage& usage, std::string& portName,
+                                   const std::string& baudText, std::int32_t& baud) {
+    if (PortMap::PortNumber(portName) == 0 && !platform::IsUserDevicePath(portName) &&
+        !platform::CommDriverRegistry::Process().Exists(portName)) {
+        return usage.Error("'" + portName + "' is not a port name: use " + PortChoices(true));
+    }
+    if (const int number = PortMap::PortNumber(portName)) {
+        portName = PortMap::PortName(number);
+    }
+    if (baudText.empty() || baudText.size() > 9 ||
+        !std::all_of(baudText.begin(), baudText.end(), ::isdigit)) {
+        return usage.Error("'" + baudText + "' is not a baud rate: give a number, such as 9600");
+    }
+    baud = std::stoi(baudText);
+    if (!IsAcceptedRate(static_cast<std::uint32_t>(baud))) {
+        std::string rates;
+        for (const BaudRate& entry : kBaudRates) {
+            rates += (rates.empty() ? "" : ", ") + std::to_string(entry.rate);
+        }
+        return usage.Error(baudText + " baud is not a rate the serial port supports; use one of " +
+                           rates);
+    }
+    return std::nullopt;
+}
+
+// What the command line asked of the job.
+struct JobRequest {
+    bool search = false;  // else a connection to portName at baud
+    bool parallel = false;
+    bool fast = false;
+    std::string portName;
     std::int32_t baud = 0;
-    if (connect->parsed()) {
-        if (PortMap::PortNumber(portName) == 0 && !platform::IsUserDevicePath(portName) &&
-            !platform::CommDriverRegistry::Process().Exists(portName)) {
-            return UsageError("'" + portName + "' is not a port name: use " + PortChoices(true));
-        }
-        if (const int number = PortMap::PortNumber(portName)) {
-            portName = PortMap::PortName(number);  // com1 is reported as COM1
-        }
-        if (baudText.empty() || baudText.size() > 9 ||
-            !std::all_of(baudText.begin(), baudText.end(), ::isdigit)) {
-            return UsageError("'" + baudText + "' is not a baud rate: give a number, such as 9600");
-        }
-        baud = std::stoi(baudText);
-        if (!IsAcceptedRate(static_cast<std::uint32_t>(baud))) {
-            std::string rates;
-            for (const BaudRate& entry : kBaudRates) {
-                rates += (rates.empty() ? "" : ", ") + std::to_string(entry.rate);
-            }
-            return UsageError(baudText +
-                              " baud is not a rate the serial port supports; use one of " + rates);
-        }
-    }
+    bool verbose = false;
+    bool json = false;
+};
 
-    platform::SetTraceEnabled(verbose);
-    if (ports->parsed()) {
-        return watch ? WatchPorts(json) : ListPorts(json);
-    }
-
+// Runs the search or the connection until its outcome or a stop signal, showing its
+// notifications (-v) or, on a terminal, what it is probing; the exit status.
+int RunJob(const JobRequest& request) {
     ConsoleJobHost host;
     const platform::ConsoleSignals signals([&host] { host.Interrupt(); });
-    const bool showProgress = !verbose && platform::ConsoleSignals::ErrorStreamShowsEscapes();
+    const bool showProgress =
+        !request.verbose && platform::ConsoleSignals::ErrorStreamShowsEscapes();
     std::size_t triesShown = 0;
     // Each rate the search tries, and why, as the job recorded it, as the try begins.
     const auto showTries = [&host, &triesShown] {
@@ -260,26 +262,77 @@ int Run(int argc, char** argv) {
             std::fprintf(stderr, "try %s\n", tries[triesShown].c_str());
         }
     };
-    if (verbose) {
+    if (request.verbose) {
         host.SetRefresh(showTries);
         host.SetObserver([&showTries](const ConsoleJobHost::Notification& n) {
             showTries();
-            std::fprintf(stderr, "notify %d %d %s %s\n", static_cast<int>(n.state),
-                         static_cast<int>(n.code), StateName(n.message, n.state), CodeName(n.code));
+            std::fprintf(stderr, "%s\n",
+                         JobTexts::NotificationLine(n.message, n.state, n.code).c_str());
         });
     }
-    ProgressLine progress(search->parsed());
+    ProgressLine progress(request.search);
     if (showProgress) {
         host.SetRefresh([&host, &progress] { progress.Show(host.Probing()); });
     }
 
     PortMap::Refresh();
     const ConsoleJobHost::Outcome outcome =
-        search->parsed() ? host.RunSearch(parallel, fast) : host.RunConnection(portName, baud);
+        request.search ? host.RunSearch(request.parallel, request.fast)
+                       : host.RunConnection(request.portName, request.baud);
     if (showProgress) {
         progress.Clear();
     }
-    return Report(outcome, signals.Caught(), json, verbose, connect->parsed());
+    return Report(outcome, signals.Caught(), request.json, request.verbose, !request.search);
+}
+
+}  // namespace
+
+int Run(int argc, char** argv) {
+    CLI::App app{"Finds a Brinevane ADCP on a serial port and checks that it answers.",
+                 "brinevane-probe"};
+    app.set_version_flag("-V,--version", std::string("brinevane-probe ") + BRINEVANE_VERSION);
+    app.require_subcommand(1);
+    app.fallthrough();
+    JobRequest request;
+    app.add_flag("-v,--verbose", request.verbose,
+                 "Write each job notification (and the trace) to stderr");
+    app.add_flag("--json", request.json, "Write the result as one JSON object on stdout");
+
+    CLI::App* ports =
+        app.add_subcommand("ports", "List the serial ports and the devices behind them");
+    bool watch = false;
+    ports->add_flag("--watch", watch, "Then print each port as it comes and goes, until stopped");
+    CLI::App* search = app.add_subcommand("search", "Try every port at every rate for the prompt");
+    search->add_flag("--parallel", request.parallel, "Search all ports at the same time");
+    search->add_flag("--fast", request.fast,
+                     "Try each port's likeliest rate first, read from what the rates tried heard");
+    CLI::App* connect =
+        app.add_subcommand("connect", "Check that the instrument answers on a port");
+    std::string baudText;
+    connect->add_option("port", request.portName, PortChoices())->required();
+    connect->add_option("baud", baudText, "Baud rate, for example 9600")->required();
+
+    // A word that is no command or option gets the nearest one; "help" is --help.
+    const ProbeUsage usage(app, argc, argv);
+    if (const std::optional<int> answered = usage.Answer(app)) {
+        return *answered;
+    }
+    if (const std::optional<int> answered = Parse(app, usage, argc, argv)) {
+        return *answered;
+    }
+    if (connect->parsed()) {
+        if (const std::optional<int> refused =
+                CheckConnection(usage, request.portName, baudText, request.baud)) {
+            return *refused;
+        }
+    }
+
+    platform::SetTraceEnabled(request.verbose);
+    if (ports->parsed()) {
+        return watch ? WatchPorts(request.json) : ListPorts(request.json);
+    }
+    request.search = search->parsed();
+    return RunJob(request);
 }
 
 int main(int argc, char** argv) {

@@ -18,6 +18,22 @@ nlohmann::json Port(const PortInfo& port) {
             {"serialNumber", port.serialNumber}};
 }
 
+nlohmann::json Verdicts(const std::vector<PortVerdict>& verdicts) {
+    nlohmann::json list = nlohmann::json::array();
+    for (const PortVerdict& verdict : verdicts) {
+        nlohmann::json port = {{"port", verdict.portName},
+                               {"device", verdict.device},
+                               {"verdict", verdict.code},
+                               {"detail", verdict.detail}};
+        if (verdict.code == "other-device") {
+            port["rate"] = verdict.rate;
+            port["heard"] = verdict.heard;
+        }
+        list.push_back(port);
+    }
+    return list;
+}
+
 }  // namespace
 
 std::string ProbeOutput::PortsJson(const std::vector<PortInfo>& ports) {
@@ -33,7 +49,7 @@ std::string ProbeOutput::PortChangeJson(const PortInfo& port, bool arrived) {
 }
 
 std::string ProbeOutput::OutcomeJson(const ConsoleJobHost::Outcome& outcome,
-                                     const std::string& device) {
+                                     const std::string& device, bool search) {
     using Status = ConsoleJobHost::Status;
     if (outcome.status == Status::Success) {
         nlohmann::json object = {{"ok", true},
@@ -44,6 +60,9 @@ std::string ProbeOutput::OutcomeJson(const ConsoleJobHost::Outcome& outcome,
         if (!outcome.rateApplied) {
             object["rate_applied"] = false;
         }
+        if (search) {
+            object["ports"] = Verdicts(outcome.ports);
+        }
         return Text(object);
     }
     if (outcome.status == Status::Interrupted) {
@@ -53,6 +72,9 @@ std::string ProbeOutput::OutcomeJson(const ConsoleJobHost::Outcome& outcome,
     if (!outcome.reason.empty()) {
         object["reason"] = outcome.reason;
         object["reason_code"] = outcome.reasonCode;
+    }
+    if (search) {
+        object["ports"] = Verdicts(outcome.ports);
     }
     return Text(object);
 }

@@ -13,7 +13,8 @@ class ProbeOutput {
     // A port that came or went while the ports are watched: {"added": {...}} or
     // {"removed": {...}}, the port as PortsJson writes it.
     static std::string PortChangeJson(const PortInfo& port, bool arrived);
-    // The outcome of a search or a connection; device is the path behind the port found.
+    // The outcome of a search or a connection; device is the path behind the port found. A
+    // search's has the verdict on each port that gave no answer.
     static std::string OutcomeJson(const ConsoleJobHost::Outcome& outcome,
-                                   const std::string& device);
+                                   const std::string& device, bool search = false);
 };

@@ -6,6 +6,7 @@
 #include <cstdio>
 
 #include "jobs/JobMessages.h"
+#include "jobs/JobTexts.h"
 #include "ui/qt/CWizardApp.h"
 #include "ui/qt/CWizardSheet.h"
 #include "ui/qt/MessageSink.h"
@@ -88,27 +89,14 @@ void CJobProgressDlg::reject() {
     // A running connection would be left unseen: it ends by itself within seconds.
 }
 
-CSearchThread* CJobProgressDlg::NewSearchThread() {
-    return m_rules.NewSearchThread();
-}
-
-CProgramThread* CJobProgressDlg::NewProgramThread() {
-    return m_rules.NewProgramThread();
-}
-
 bool CJobProgressDlg::OnInitDialog() {
-    bool started = true;
     if (m_nMode == MODE_SEARCH) {
         m_nStep = JobProgress::Step(m_nMode);
         // The user can leave the search by the button, Escape or the close box.
         setWindowFlags(windowFlags() | Qt::WindowCloseButtonHint);
         m_ui->IDCANCEL->show();
-        started = m_host.StartSearch(NewSearchThread());
-    } else if (m_nMode == MODE_CONNECTION) {
-        started = m_host.StartConnection(NewProgramThread());
     }
-    if (!started) {
-        JobProgress::NotStarted(m_host, *this);
+    if (!m_rules.Start(m_nMode, m_host, *this)) {
         return false;
     }
     m_probingTimer.start();
@@ -120,9 +108,9 @@ namespace {
 // -v: the notification as brinevane-probe -v writes it.
 void Tell(std::uint32_t message, std::uintptr_t state, std::intptr_t code) {
     if (CWizardApp::Instance().Run().Verbose()) {
-        std::fprintf(stderr, "notify %d %d %s %s\n", static_cast<int>(state),
-                     static_cast<int>(code), StateName(message, static_cast<std::intptr_t>(state)),
-                     CodeName(code));
+        std::fprintf(
+            stderr, "%s\n",
+            JobTexts::NotificationLine(message, static_cast<std::intptr_t>(state), code).c_str());
     }
 }
 

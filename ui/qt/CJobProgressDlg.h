@@ -9,8 +9,6 @@
 #include "jobs/NotifyTarget.h"
 #include "ui/wizard/JobProgress.h"
 
-class CSearchThread;
-class CProgramThread;
 class QProgressBar;
 
 namespace Ui {
@@ -45,9 +43,6 @@ class CJobProgressDlg : public QDialog, public NotifyTarget, private JobProgress
   protected:
     // Makes and starts the job of the mode; false when it could not be started.
     bool OnInitDialog();
-    // Where the jobs come from; null when one cannot be made.
-    virtual CSearchThread* NewSearchThread();
-    virtual CProgramThread* NewProgramThread();
 
     bool event(QEvent* event) override;
     // Escape and the close box cancel a search; a connection cannot be left.

@@ -43,6 +43,44 @@ constexpr const char* kQtValueOptions[] = {"platform",    "platformpluginpath", 
                                            "geometry"};
 constexpr const char* kQtFlagOptions[] = {"reverse", "widgetcount", "nograb", "dograb", "sync"};
 
+// Reads Qt's own options, hidden from --help, so that they are not refused as unknown.
+void AddQtOptions(QCommandLineParser& parser) {
+    for (const char* name : kQtValueOptions) {
+        QCommandLineOption option(QString::fromLatin1(name), QString(), QStringLiteral("value"));
+        option.setFlags(QCommandLineOption::HiddenFromHelp);
+        parser.addOption(option);
+    }
+    for (const char* name : kQtFlagOptions) {
+        QCommandLineOption option(QString::fromLatin1(name));
+        option.setFlags(QCommandLineOption::HiddenFromHelp);
+        parser.addOption(option);
+    }
+}
+
+// --help, and for --help-all Qt's own options after ours.
+void PrintHelp(const QCommandLineParser& parser, bool withQtOptions) {
+    std::fputs(qPrintable(parser.helpText()), stdout);
+    if (!withQtOptions) {
+        return;
+    }
+    QStringList qtOptions;
+    for (const char* name : kQtValueOptions) {
+        qtOptions << QStringLiteral("-%1 VALUE").arg(QString::fromLatin1(name));
+    }
+    for (const char* name : kQtFlagOptions) {
+        qtOptions << QStringLiteral("-%1").arg(QString::fromLatin1(name));
+    }
+    std::printf("\nQt's options (see the Qt documentation):\n  %s\n",
+                qPrintable(qtOptions.join(QStringLiteral(", "))));
+}
+
+// Whether QApplication will find somewhere to show its windows.
+bool HasDisplay(const QCommandLineParser& parser) {
+    return parser.isSet(QStringLiteral("platform")) || !qEnvironmentVariableIsEmpty("DISPLAY") ||
+           !qEnvironmentVariableIsEmpty("WAYLAND_DISPLAY") ||
+           !qEnvironmentVariableIsEmpty("QT_QPA_PLATFORM");
+}
+
 }  // namespace
 
 CWizardApp& CWizardApp::Instance() {
@@ -74,16 +112,7 @@ std::optional<int> CWizardApp::ParseCommandLine(const QStringList& arguments) {
         QStringLiteral("demo"),
         QStringLiteral("Say on the first page that the instrument is simulated (brinevane-sim)."));
     parser.addOption(demo);
-    for (const char* name : kQtValueOptions) {
-        QCommandLineOption option(QString::fromLatin1(name), QString(), QStringLiteral("value"));
-        option.setFlags(QCommandLineOption::HiddenFromHelp);
-        parser.addOption(option);
-    }
-    for (const char* name : kQtFlagOptions) {
-        QCommandLineOption option(QString::fromLatin1(name));
-        option.setFlags(QCommandLineOption::HiddenFromHelp);
-        parser.addOption(option);
-    }
+    AddQtOptions(parser);
 
     const auto usageError = [&program](const QString& text) {
         std::fprintf(stderr, "%s: %s\nRun '%s --help' for usage.\n", qPrintable(program),
@@ -94,18 +123,7 @@ std::optional<int> CWizardApp::ParseCommandLine(const QStringList& arguments) {
         return usageError(parser.errorText());
     }
     if (parser.isSet(help) || parser.isSet(QStringLiteral("help-all"))) {
-        std::fputs(qPrintable(parser.helpText()), stdout);
-        if (parser.isSet(QStringLiteral("help-all"))) {
-            QStringList qtOptions;
-            for (const char* name : kQtValueOptions) {
-                qtOptions << QStringLiteral("-%1 VALUE").arg(QString::fromLatin1(name));
-            }
-            for (const char* name : kQtFlagOptions) {
-                qtOptions << QStringLiteral("-%1").arg(QString::fromLatin1(name));
-            }
-            std::printf("\nQt's options (see the Qt documentation):\n  %s\n",
-                        qPrintable(qtOptions.join(QStringLiteral(", "))));
-        }
+        PrintHelp(parser, parser.isSet(QStringLiteral("help-all")));
         return 0;
     }
     if (parser.isSet(version)) {
@@ -117,9 +135,7 @@ std::optional<int> CWizardApp::ParseCommandLine(const QStringList& arguments) {
                               .arg(parser.positionalArguments().constFirst()));
     }
     // Without a display QApplication would abort; say why instead.
-    if (!parser.isSet(QStringLiteral("platform")) && qEnvironmentVariableIsEmpty("DISPLAY") &&
-        qEnvironmentVariableIsEmpty("WAYLAND_DISPLAY") &&
-        qEnvironmentVariableIsEmpty("QT_QPA_PLATFORM")) {
+    if (!HasDisplay(parser)) {
         std::fprintf(stderr,
                      "%s: there is no display (neither DISPLAY nor WAYLAND_DISPLAY is set), so "
                      "the wizard cannot open a window. Run it from a desktop session, or use "

@@ -70,15 +70,10 @@ INT_PTR CALLBACK CJobProgressDlg::DialogProc(HWND window, UINT message, WPARAM w
 
 void CJobProgressDlg::OnInitDialog() {
     SendMessageW(ProgressBar(), PBM_SETSTEP, static_cast<WPARAM>(JobProgress::Step(m_nMode)), 0);
-    bool started = true;
-    if (m_nMode == JobProgress::MODE_SEARCH) {
+    if (JobProgress::CanCancel(m_nMode)) {
         ShowWindow(GetDlgItem(m_hWnd, IDCANCEL), SW_SHOW);
-        started = m_host.StartSearch(m_rules.NewSearchThread());
-    } else if (m_nMode == JobProgress::MODE_CONNECTION) {
-        started = m_host.StartConnection(m_rules.NewProgramThread());
     }
-    if (!started) {
-        JobProgress::NotStarted(m_host, *this);
+    if (!m_rules.Start(m_nMode, m_host, *this)) {
         return;
     }
     SetTimer(m_hWnd, kProbingTimer, JobProgress::kProbingRefreshMs, nullptr);

@@ -1,5 +1,6 @@
 #include "ui/wizard/FinishPage.h"
 
+#include "jobs/JobTexts.h"
 #include "serial/PortMap.h"
 #include "ui/wizard/WizardRun.h"
 
@@ -39,9 +40,8 @@ std::string FinishPage::Text() const {
         text += "\n\nIt said: " + found.banner;
     }
     if (!m_run.ConnectionRateApplied()) {
-        text += "\n\nThe baud rate " + std::to_string(settings.m_nBaudRate) +
-                " was not applied: " + settings.m_strPortName +
-                " passes raw bytes, and its device server sets the line's rate.";
+        text += "\n\nThe baud rate " +
+                JobTexts::RateNotApplied(settings.m_strPortName, settings.m_nBaudRate) + ".";
     }
     return text + "\n\nPress 'Finish' to close the wizard.";
 }

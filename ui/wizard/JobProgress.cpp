@@ -1,24 +1,19 @@
 #include "ui/wizard/JobProgress.h"
 
-#include <new>
-
-#include "jobs/CParallelSearchThread.h"
-#include "jobs/CProgramThread.h"
-#include "jobs/CSearchThread.h"
 #include "ui/wizard/WizardRun.h"
 #include "ui/wizard/WizardTexts.h"
 
-CSearchThread* JobProgress::NewSearchThread() const {
-    const RatePlan::Order order =
-        m_run.Settings().m_bFastSearch ? RatePlan::Order::Likeliest : RatePlan::Order::Fixed;
-    if (m_run.Settings().m_bParallelSearch) {
-        return new (std::nothrow) CParallelSearchThread(order);
+bool JobProgress::Start(int mode, JobHost& host, JobProgressView& view) const {
+    bool started = true;
+    if (mode == MODE_SEARCH) {
+        started = host.StartSearch(view.NewSearchThread(m_run.Settings()));
+    } else if (mode == MODE_CONNECTION) {
+        started = host.StartConnection(view.NewProgramThread(m_run.Settings()));
     }
-    return new (std::nothrow) CSearchThread(order);
-}
-
-CProgramThread* JobProgress::NewProgramThread() const {
-    return new (std::nothrow) CProgramThread(m_run.Settings());
+    if (!started) {
+        NotStarted(host, view);
+    }
+    return started;
 }
 
 void JobProgress::OnSuccess(int mode, const JobHost::Outcome& outcome) {

@@ -4,8 +4,6 @@
 #include "jobs/JobHost.h"
 #include "ui/wizard/JobProgressView.h"
 
-class CSearchThread;
-class CProgramThread;
 class WizardRun;
 
 // The progress dialog's rules, for one job: the search (mode 1) or the connection (mode 2).
@@ -26,16 +24,14 @@ class JobProgress {
     // itself within seconds, and leaving it would leave it unseen.
     static bool CanCancel(int mode) { return mode == MODE_SEARCH; }
 
-    // The job of each mode, made for the run's settings; null when it cannot be made.
-    CSearchThread* NewSearchThread() const;
-    CProgramThread* NewProgramThread() const;
+    // Starts the job of the mode, made by the view for the run's settings; false, with the
+    // user told and the dialog ended, when it could not be started.
+    bool Start(int mode, JobHost& host, JobProgressView& view) const;
 
     // One notification, as the host made it: the bar moves, and the final one ends the
     // dialog. A success is stored before the job is stopped (the job's result is read
     // while it still runs); a failure is told, then the job stopped.
     void Apply(int mode, JobHost& host, const JobHost::Reaction& reaction, JobProgressView& view);
-    // A job that could not be started: the user is told why, and the dialog fails.
-    static void NotStarted(const JobHost& host, JobProgressView& view);
     // The user left the search: the job is stopped and the dialog ends as a failed search.
     static void Cancel(JobHost& host, JobProgressView& view);
     // The job succeeded: a search stores where the instrument answered.
@@ -44,6 +40,8 @@ class JobProgress {
     static std::string FailureDetail(const JobHost::Outcome& outcome);
 
   private:
+    // A job that could not be started: the user is told why, and the dialog fails.
+    static void NotStarted(const JobHost& host, JobProgressView& view);
     // Stops the job; false, with the user told, when it did not stop.
     static bool StopJob(JobHost& host, JobProgressView& view);
 

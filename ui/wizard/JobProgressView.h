@@ -1,10 +1,25 @@
 #pragma once
 #include <string>
 
+#include "jobs/JobFactory.h"
+
+class CSearchThread;
+class CProgramThread;
+struct RunSettings;
+
 // What the progress dialog's rules ask of the window that shows them, in either toolkit.
 class JobProgressView {
   public:
     virtual ~JobProgressView() = default;
+
+    // Where the jobs come from: the run's own, unless a test gives others. Null when one
+    // cannot be made.
+    virtual CSearchThread* NewSearchThread(const RunSettings& settings) {
+        return JobFactory::NewSearch(settings);
+    }
+    virtual CProgramThread* NewProgramThread(const RunSettings& settings) {
+        return JobFactory::NewConnection(settings);
+    }
 
     virtual void SetCaption(const std::string& caption) = 0;
     // One step on; past the end the bar starts over, so a long search keeps it moving.

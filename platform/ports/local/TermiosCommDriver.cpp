@@ -21,9 +21,10 @@
 #include <sstream>
 #include <vector>
 
-#include "platform/os/InputWaitSet.h"
 #include "platform/os/LastError.h"
+#include "platform/ports/InputWaitSet.h"
 #include "platform/ports/local/LineRate.h"
+#include "platform/ports/local/LocalErrors.h"
 
 namespace platform {
 namespace {

@@ -1,6 +1,7 @@
 #include "platform/ports/net/NetworkCommDriver.h"
 
 #include "platform/os/LastError.h"
+#include "platform/ports/net/NetworkErrors.h"
 #include "platform/ports/net/TcpLink.h"
 
 namespace platform {

@@ -4,6 +4,7 @@
 #include <cstring>
 
 #include "platform/os/LastError.h"
+#include "platform/ports/net/NetworkErrors.h"
 
 namespace platform {
 

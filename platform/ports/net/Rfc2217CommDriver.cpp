@@ -5,6 +5,7 @@
 
 #include "platform/os/LastError.h"
 #include "platform/ports/net/NetworkCommPort.h"
+#include "platform/ports/net/NetworkErrors.h"
 #include "platform/ports/net/TelnetCodec.h"
 
 namespace platform {

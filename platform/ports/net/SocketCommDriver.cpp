@@ -4,6 +4,7 @@
 
 #include "platform/os/LastError.h"
 #include "platform/ports/net/NetworkCommPort.h"
+#include "platform/ports/net/NetworkErrors.h"
 
 namespace platform {
 namespace {

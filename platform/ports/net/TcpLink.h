@@ -1,49 +1,27 @@
 #pragma once
-#include <cerrno>
 #include <chrono>
 #include <cstddef>
-#include <cstdint>
 #include <string>
+#include <vector>
 
 #include "platform/os/Event.h"
 #include "platform/ports/CommTypes.h"
+#include "platform/ports/net/NetworkErrors.h"
+#include "platform/ports/net/TcpSocket.h"
 
 namespace platform {
 
-// The system's codes for what a link to a device server meets, named once for both
-// systems (errno values on POSIX, Win32 and Winsock codes on Windows), so that the
-// protocol code and the failure texts above the link are the same on both.
-#ifdef _WIN32
-constexpr std::uint32_t kLinkStopped = 1223;          // ERROR_CANCELLED
-constexpr std::uint32_t kLinkTimedOut = 10060;        // WSAETIMEDOUT
-constexpr std::uint32_t kLinkRefused = 10061;         // WSAECONNREFUSED
-constexpr std::uint32_t kHostUnreachable = 10065;     // WSAEHOSTUNREACH
-constexpr std::uint32_t kNetworkUnreachable = 10051;  // WSAENETUNREACH
-constexpr std::uint32_t kLinkSettingRefused = 87;     // ERROR_INVALID_PARAMETER
-constexpr std::uint32_t kLinkBusy = 170;              // ERROR_BUSY
-constexpr std::uint32_t kLinkNoSuchName = 2;          // ERROR_FILE_NOT_FOUND
-#else
-constexpr std::uint32_t kLinkStopped = ECANCELED;
-constexpr std::uint32_t kLinkTimedOut = ETIMEDOUT;
-constexpr std::uint32_t kLinkRefused = ECONNREFUSED;
-constexpr std::uint32_t kHostUnreachable = EHOSTUNREACH;
-constexpr std::uint32_t kNetworkUnreachable = ENETUNREACH;
-constexpr std::uint32_t kLinkSettingRefused = EINVAL;
-constexpr std::uint32_t kLinkBusy = EBUSY;
-constexpr std::uint32_t kLinkNoSuchName = ENOENT;
-#endif
-
-// A TCP connection to a serial device server (BSD sockets, or Winsock): the address
-// "host:port" (or "[v6 address]:port") looked up and connected, both within one deadline
-// and never past a set stop event, and the moves of bytes, bounded in size, by a deadline
-// and by the stop. Every failure returns false with the thread's last error set. A stop
-// is an Event (null: none), watched through its descriptor on POSIX, its handle on Windows.
+// A TCP connection to a serial device server: the address "host:port" (or
+// "[v6 address]:port") looked up and connected, both within one deadline and never past a
+// set stop event, and the moves of bytes, bounded in size, by a deadline and by the stop.
+// Every failure returns false with the thread's last error set. A stop is an Event (null:
+// none). The same on every system: what differs is the socket (TcpSocket) and the name
+// service (NameLookup) below it.
 class TcpLink {
   public:
     using Clock = std::chrono::steady_clock;
 
     TcpLink() = default;
-    ~TcpLink();
     TcpLink(const TcpLink&) = delete;
     TcpLink& operator=(const TcpLink&) = delete;
 
@@ -81,24 +59,14 @@ class TcpLink {
     InputWait WaitReadable(Event* stop, Clock::time_point deadline);
     void Close();
 
-#ifdef _WIN32
-    bool IsOpen() const {
-        return m_socket != kNoSocket;
-    }
+    bool IsOpen() const { return m_socket.IsOpen(); }
 
   private:
-    static constexpr std::uintptr_t kNoSocket = ~std::uintptr_t{0};  // INVALID_SOCKET
-    std::uintptr_t m_socket = kNoSocket;
-    // The socket's network events (WSAEventSelect) wake this event.
-    void* m_event = nullptr;
-#else
-    bool IsOpen() const {
-        return m_fd >= 0;
-    }
+    // Connects to the first of the addresses to answer (the staggered attempts of Connect).
+    bool ConnectToAny(const std::vector<SocketAddress>& addresses, Clock::time_point deadline,
+                      Event* stop);
 
-  private:
-    int m_fd = -1;
-#endif
+    TcpSocket m_socket;
 };
 
 }  // namespace platform

@@ -7,6 +7,8 @@
 #include <string>
 
 #include "platform/os/LastError.h"
+#include "platform/ports/local/LocalErrors.h"
+#include "platform/ports/net/NetworkErrors.h"
 
 namespace {
 
@@ -63,6 +65,21 @@ TEST(CommDriverRegistryTest, APrefixIsAPathOrASchemeAndIsNeverTakenOver) {
     EXPECT_EQ(registry.Find("fake://a"), nullptr);
     EXPECT_TRUE(registry.Register("fake://", second));
     EXPECT_TRUE(registry.Register("rfc2217+tls.v1-x://", first));
+}
+
+TEST(CommDriverRegistryTest, TheProcesssTransportsBringTheirErrorTexts) {
+    CommDriverRegistry::Process();
+    for (const std::uint32_t code :
+         {platform::kOwnTerminal, platform::kHostNotFound, platform::kNoComPortOption,
+          platform::kSettingNotAcknowledged, platform::kConnectionLost, platform::kNoLineControl,
+          platform::kNameLookupTimedOut, platform::kNameLookupFailed, platform::kFlood}) {
+        EXPECT_EQ(platform::LastErrorText(code).find("Error 0x"), std::string::npos) << code;
+    }
+    EXPECT_EQ(platform::LastErrorText(platform::kConnectionLost),
+              "The server closed the connection");
+    EXPECT_EQ(platform::KindOfError(platform::kConnectionLost), platform::ErrorKind::Gone);
+    EXPECT_EQ(platform::KindOfError(platform::kFlood), platform::ErrorKind::Other);
+    EXPECT_EQ(platform::LastErrorText(0x2000007F), "Error 0x2000007F");
 }
 
 }  // namespace

@@ -12,6 +12,7 @@
 
 #include "jobs/CProgramThread.h"
 #include "jobs/CSearchThread.h"
+#include "jobs/JobFactory.h"
 #include "jobs/JobMessages.h"
 #include "serial/PortMap.h"
 #include "tests/ui/qt/MessageRecorder.h"
@@ -77,11 +78,11 @@ class TestProgressDlg : public CJobProgressDlg {
     int Position() const { return findChild<QProgressBar*>("IDC_1005")->value(); }
 
   protected:
-    CSearchThread* NewSearchThread() override {
-        return makeSearch ? makeSearch() : CJobProgressDlg::NewSearchThread();
+    CSearchThread* NewSearchThread(const RunSettings& settings) override {
+        return makeSearch ? makeSearch() : JobFactory::NewSearch(settings);
     }
-    CProgramThread* NewProgramThread() override {
-        return makeProgram ? makeProgram() : CJobProgressDlg::NewProgramThread();
+    CProgramThread* NewProgramThread(const RunSettings& settings) override {
+        return makeProgram ? makeProgram() : JobFactory::NewConnection(settings);
     }
 };
 

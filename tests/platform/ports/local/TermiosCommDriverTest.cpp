@@ -18,6 +18,7 @@
 #include <thread>
 
 #include "platform/os/LastError.h"
+#include "platform/ports/local/LocalErrors.h"
 #include "tests/platform/PtyPair.h"
 
 namespace {

@@ -13,6 +13,7 @@
 #include "platform/os/Event.h"
 #include "platform/os/LastError.h"
 #include "platform/ports/CommDriverRegistry.h"
+#include "platform/ports/net/NetworkErrors.h"
 #include "platform/ports/net/TcpLink.h"
 
 namespace {

@@ -1,6 +1,6 @@
 #include <algorithm>
 
-#include "platform/os/InputWaitSet.h"
+#include "platform/ports/InputWaitSet.h"
 
 namespace platform {
 

@@ -1,4 +1,4 @@
-#include "platform/os/InputWaitSet.h"
+#include "platform/ports/InputWaitSet.h"
 
 #include <poll.h>
 
