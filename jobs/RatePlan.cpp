@@ -37,16 +37,17 @@ constexpr std::size_t kReadableOneIn = 10;
 RatePlan::RatePlan(Order order)
     : m_order(order), m_ranking(SearchOrder()), m_status(SearchOrder().size(), Status::Untried) {}
 
-// The tries the plan would make if none of them taught it anything. On a line that has
-// talked, a try at the fastest rate is taken to settle the rates it has not ruled out yet,
-// as its garbage usually does: every rate but the fastest can give runs it cannot.
+// The tries the plan would make if none of them taught it anything. In the likeliest order,
+// on a line that has talked, a try at the fastest rate is taken to settle the rates it has
+// not ruled out yet, as its garbage usually does: every rate but the fastest can give runs
+// it cannot.
 template <typename Each>
 void RatePlan::DryRun(Each each) const {
     RatePlan plan = *this;
     Try next;
     while (plan.Next(next)) {
         each(next);
-        if (plan.m_heardAny && next.rate == Fastest()) {
+        if (m_order == Order::Likeliest && plan.m_heardAny && next.rate == Fastest()) {
             return;
         }
         plan.Heard(std::string());

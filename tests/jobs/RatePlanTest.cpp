@@ -135,11 +135,17 @@ TEST(RatePlanTest, SilenceAndNoiseCostNoMoreThanTheFixedOrder) {
 // The tries a plan expects go down by one with each try that teaches it nothing, and its
 // estimate before the last try is right within one.
 TEST(RatePlanTest, TheTriesLeftGoDownUnlessSomethingIsLearned) {
+    RatePlan fixed(Order::Fixed);
+    RatePlan::Try next;
+    for (int left = 8; fixed.Next(next); --left) {
+        EXPECT_EQ(fixed.Left(), left - 1);
+        fixed.Heard(std::string(20, '\x81'));  // garbage changes nothing in the fixed order
+    }
+
     RatePlan plan(Order::Likeliest);
     EXPECT_EQ(plan.Left(), 2);
     EXPECT_EQ(plan.TimeLeft(),
               2 * probe_timing::kSilentProbe + probe_timing::kLongBreak - probe_timing::kBreak);
-    RatePlan::Try next;
     ASSERT_TRUE(plan.Next(next));
     plan.Heard("");
     EXPECT_EQ(plan.Left(), 1);

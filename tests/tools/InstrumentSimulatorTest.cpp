@@ -26,25 +26,28 @@ using std::chrono::milliseconds;
 using ::testing::HasSubstr;
 using ::testing::MatchesRegex;
 
+// Everything that arrives within the time, or up to and including a '>' when asked.
+std::string ReadFor(CSerial& serial, milliseconds limit, bool toPrompt = false) {
+    std::string text;
+    const auto deadline = Clock::now() + limit;
+    while (Clock::now() < deadline && !(toPrompt && text.find('>') != std::string::npos)) {
+        char byte = 0;
+        if (serial.kbhit() && serial.ReadPort(&byte, 1) == 1) {
+            text += byte;
+        } else {
+            std::this_thread::sleep_for(milliseconds(1));
+        }
+    }
+    return text;
+}
+
 // The host's end of a line: the slave opened as the jobs open a port.
 struct Host {
     Host(const std::string& path, std::uint32_t baud) {
         EXPECT_TRUE(serial.Open(path, baud, 0, 0, 8, 4096, 4096));
     }
     // Everything that arrives within the time, or up to and including a '>'.
-    std::string Read(milliseconds limit) {
-        std::string text;
-        const auto deadline = Clock::now() + limit;
-        while (Clock::now() < deadline && text.find('>') == std::string::npos) {
-            char byte = 0;
-            if (serial.kbhit() && serial.ReadPort(&byte, 1) == 1) {
-                text += byte;
-            } else {
-                std::this_thread::sleep_for(milliseconds(1));
-            }
-        }
-        return text;
-    }
+    std::string Read(milliseconds limit) { return ReadFor(serial, limit, true); }
     CSerial serial;
 };
 
@@ -108,21 +111,6 @@ TEST(InstrumentSimulatorTest, LineFeedIsAnsweredAfterTheReplyDelay) {
     EXPECT_THAT(host.Read(milliseconds(1000)), HasSubstr(">"));
     EXPECT_EQ(simulator.LineFeedsSeen(0), 1);
     EXPECT_EQ(simulator.BreaksSeen(0), 0);
-}
-
-// Everything that arrives within the time, '>' or not.
-std::string ReadFor(CSerial& serial, milliseconds limit) {
-    std::string text;
-    const auto deadline = Clock::now() + limit;
-    while (Clock::now() < deadline) {
-        char byte = 0;
-        if (serial.kbhit() && serial.ReadPort(&byte, 1) == 1) {
-            text += byte;
-        } else {
-            std::this_thread::sleep_for(milliseconds(1));
-        }
-    }
-    return text;
 }
 
 // A booting instrument sleeps through the first break; the next one it echoes as the 0x00
