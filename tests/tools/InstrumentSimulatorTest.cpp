@@ -26,25 +26,28 @@ using std::chrono::milliseconds;
 using ::testing::HasSubstr;
 using ::testing::MatchesRegex;
 
+// Everything that arrives within the time, or up to and including a '>' when asked.
+std::string ReadFor(CSerial& serial, milliseconds limit, bool toPrompt = false) {
+    std::string text;
+    const auto deadline = Clock::now() + limit;
+    while (Clock::now() < deadline && !(toPrompt && text.find('>') != std::string::npos)) {
+        char byte = 0;
+        if (serial.kbhit() && serial.ReadPort(&byte, 1) == 1) {
+            text += byte;
+        } else {
+            std::this_thread::sleep_for(milliseconds(1));
+        }
+    }
+    return text;
+}
+
 // The host's end of a line: the slave opened as the jobs open a port.
 struct Host {
     Host(const std::string& path, std::uint32_t baud) {
         EXPECT_TRUE(serial.Open(path, baud, 0, 0, 8, 4096, 4096));
     }
     // Everything that arrives within the time, or up to and including a '>'.
-    std::string Read(milliseconds limit) {
-        std::string text;
-        const auto deadline = Clock::now() + limit;
-        while (Clock::now() < deadline && text.find('>') == std::string::npos) {
-            char byte = 0;
-            if (serial.kbhit() && serial.ReadPort(&byte, 1) == 1) {
-                text += byte;
-            } else {
-                std::this_thread::sleep_for(milliseconds(1));
-            }
-        }
-        return text;
-    }
+    std::string Read(milliseconds limit) { return ReadFor(serial, limit, true); }
     CSerial serial;
 };
 
@@ -108,6 +111,47 @@ TEST(InstrumentSimulatorTest, LineFeedIsAnsweredAfterTheReplyDelay) {
     EXPECT_THAT(host.Read(milliseconds(1000)), HasSubstr(">"));
     EXPECT_EQ(simulator.LineFeedsSeen(0), 1);
     EXPECT_EQ(simulator.BreaksSeen(0), 0);
+}
+
+// A booting instrument sleeps through the first break; the next one it echoes as the 0x00
+// its line makes of it, its line glitches as it wakes, and it answers after its delay.
+TEST(InstrumentSimulatorTest, AtABreakItSleepsEchoesGlitchesAndTakesItsTime) {
+    SimulatorOptions options = QuickBreaks();
+    options.echo = true;
+    options.glitch = true;
+    options.breaksSlept = 1;
+    options.wakeDelayMs = 300;
+    options.wakeDelayMaxMs = 400;
+    options.banner = "";  // a bare prompt
+    InstrumentSimulator simulator({SimulatedLine::AtRate(9600)}, options);
+    ASSERT_TRUE(simulator.Start());
+    Host host(simulator.SlavePath(0), 9600);
+    host.serial.SendBreak(0);
+    EXPECT_EQ(ReadFor(host.serial, milliseconds(600)), "");
+    const auto start = Clock::now();
+    host.serial.SendBreak(0);
+    EXPECT_EQ(host.Read(milliseconds(350)), std::string("\0\xff", 2));  // by the break's end
+    EXPECT_EQ(host.Read(milliseconds(1500)), ">");
+    EXPECT_GE(Clock::now() - start, milliseconds(100 + 300));
+    EXPECT_EQ(simulator.BreaksSeen(0), 2);
+}
+
+// A stream's record under way when the break comes is finished: its tail follows the purge,
+// ahead of the answer.
+TEST(InstrumentSimulatorTest, AStreamFinishesTheRecordUnderWayBeforeItAnswers) {
+    SimulatorOptions options = QuickBreaks();
+    options.streamMs = 20;
+    InstrumentSimulator simulator({SimulatedLine::AtRate(1200)}, options);  // 533 ms a record
+    ASSERT_TRUE(simulator.Start());
+    Host host(simulator.SlavePath(0), 1200);
+    // The first record went out before the host set its rate; the second is on its way.
+    ASSERT_NE(ReadFor(host.serial, milliseconds(700)), "");
+    host.serial.SendBreak(0);
+    const std::string heard = ReadFor(host.serial, milliseconds(2500));
+    const std::string answer = std::string(SimulatedInstrument::kDefaultBanner) + ">";
+    ASSERT_GT(heard.size(), answer.size());
+    EXPECT_EQ(heard.substr(heard.size() - answer.size()), answer);
+    EXPECT_LT(heard.size() - answer.size(), SimulatedInstrument::kRecordBytes);  // its tail
 }
 
 TEST(InstrumentSimulatorTest, OpeningIsNoBreakAndASilentLineNeverAnswers) {
@@ -231,6 +275,7 @@ TEST(SimToolTest, UsageErrorsExitWithTwo) {
              {SIM_PROGRAM, "fast"},
              {SIM_PROGRAM, "9600", "--"},
              {SIM_PROGRAM, "--reply-delay", "soon", "9600"},
+             {SIM_PROGRAM, "--wake-delay", "800-300", "9600"},
          }) {
         ChildProcess sim(args);
         EXPECT_EQ(sim.Wait(std::chrono::seconds(5)), 2) << args.back();

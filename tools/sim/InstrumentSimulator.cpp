@@ -59,7 +59,12 @@ struct InstrumentSimulator::Line final : LineTransport::Events {
     // The instrument's next answer, due when a break has ended or after its reply delay.
     std::string reply;
     Clock::time_point replyAt;
+    std::chrono::milliseconds wakeDelay{0};  // of the answer to the last break
     const char* wakeCause = "";
+    // A glitch owed as the break ends, and the rest of an answer owed after its pause.
+    std::string glitch;
+    std::string rest;
+    std::chrono::milliseconds pause{0};
     // What the host's UART will have decoded, and when: put on the line as due.
     WireSchedule wire;
     // The next stream record, or the next byte of a noise line; unset for neither.
@@ -73,10 +78,11 @@ struct InstrumentSimulator::Line final : LineTransport::Events {
     void HostSent(const std::string& bytes) override { simulator->HostSent(*this, bytes); }
     void BreakBegan() override { simulator->BeginBreak(*this); }
     void BreakEnds(Clock::time_point at) override {
-        replyAt = at + std::chrono::milliseconds(simulator->m_options.replyDelayMs);
+        replyAt = at + std::chrono::milliseconds(simulator->m_options.replyDelayMs) + wakeDelay;
     }
     void HostLeft() override {
         reply.clear();
+        glitch.clear();
         wire.Clear();
     }
     void Log(const std::string& text) override { simulator->Log(*this, text); }
@@ -93,11 +99,7 @@ InstrumentSimulator::InstrumentSimulator(std::vector<SimulatedLine> lines, Simul
         const unsigned seed = static_cast<unsigned>(0x5EED + i);
         line->random.seed(seed);
         if (line->config.HasInstrument()) {
-            SimulatedInstrument::Behaviour behaviour;
-            behaviour.banner = m_options.banner;
-            behaviour.echo = m_options.echo;
-            behaviour.streaming = m_options.streamMs > 0;
-            line->instrument.emplace(behaviour, seed);
+            line->instrument.emplace(InstrumentOf(m_options), seed);
         }
         if (m_options.listen.empty()) {
             line->transport = std::make_unique<PtyTransport>(*line, m_options.breakMs);
@@ -106,6 +108,20 @@ InstrumentSimulator::InstrumentSimulator(std::vector<SimulatedLine> lines, Simul
         }
         m_lines.push_back(std::move(line));
     }
+}
+
+SimulatedInstrument::Behaviour InstrumentSimulator::InstrumentOf(const SimulatorOptions& options) {
+    SimulatedInstrument::Behaviour behaviour;
+    behaviour.banner = options.banner;
+    behaviour.echo = options.echo;
+    behaviour.streaming = options.streamMs > 0;
+    behaviour.glitch = options.glitch;
+    behaviour.breaksSlept = options.breaksSlept;
+    behaviour.wakeDelay = std::chrono::milliseconds(options.wakeDelayMs);
+    behaviour.wakeDelayMax = std::chrono::milliseconds(options.wakeDelayMaxMs);
+    behaviour.pauseAfter = options.pauseAfter;
+    behaviour.pause = std::chrono::milliseconds(options.pauseMs);
+    return behaviour;
 }
 
 InstrumentSimulator::~InstrumentSimulator() {
@@ -249,6 +265,7 @@ void InstrumentSimulator::Wake() {
 void InstrumentSimulator::CloseLineNow(Line& line) {
     line.transport->Close();
     line.reply.clear();
+    line.glitch.clear();
     line.wire.Clear();
     line.emitAt.reset();
     line.slavePath.clear();
@@ -286,8 +303,8 @@ void InstrumentSimulator::Serve() {
                 polled.push_back(pollfd{fd, POLLIN, 0});
                 polledLines.push_back(line.get());
             }
-            if (!line->reply.empty() && !line->transport->BreakHeld()) {
-                dueBy(line->replyAt);
+            if (!line->transport->BreakHeld() && (!line->reply.empty() || !line->glitch.empty())) {
+                dueBy(line->glitch.empty() ? line->replyAt : line->replyAt - line->wakeDelay);
             }
             if (const auto next = line->wire.NextDue()) {
                 dueBy(*next);
@@ -327,6 +344,10 @@ void InstrumentSimulator::Serve() {
             if (!line->transport->IsOpen()) {
                 continue;
             }
+            if (!line->glitch.empty() && !line->transport->BreakHeld() &&
+                line->replyAt - line->wakeDelay <= after) {
+                Glitch(*line);
+            }
             if (!line->reply.empty() && !line->transport->BreakHeld() && line->replyAt <= after) {
                 Answer(*line);
             }
@@ -361,16 +382,49 @@ void InstrumentSimulator::HostSent(Line& line, const std::string& sent) {
 }
 
 void InstrumentSimulator::BeginBreak(Line& line) {
-    // Whatever the instrument was saying is cut off, and it answers when the break ends.
     ++line.breaks;
     Log(line, "break");
-    line.wire.Clear();
     line.reply.clear();
-    if (line.instrument) {
-        line.emitAt.reset();  // a break ends a stream
-        line.reply = line.instrument->Break();
-        line.wakeCause = "break";
+    line.glitch.clear();
+    line.rest.clear();
+    line.wakeDelay = std::chrono::milliseconds(0);
+    const bool streaming = line.instrument && line.instrument->Streaming();
+    const SimulatedInstrument::Wake wake =
+        line.instrument ? line.instrument->Woken() : SimulatedInstrument::Wake();
+    // A record under way is finished, as a stream's framing needs; anything else stops
+    // after the character on the wire. The answer comes when the break ends.
+    if (!streaming || wake.answer.empty()) {
+        line.wire.StopAfterFrameInFlight(Clock::now(), line.config.rate);
     }
+    if (!line.instrument) {
+        return;
+    }
+    if (wake.answer.empty()) {
+        Log(line, "asleep: the break goes unheard");
+        return;
+    }
+    line.emitAt.reset();  // a break ends a stream
+    line.reply = wake.answer;
+    line.glitch = wake.glitch;
+    line.rest = wake.rest;
+    line.pause = wake.pause;
+    line.wakeDelay = wake.delay;
+    line.wakeCause = "break";
+    std::uint32_t inputRate = 0;
+    std::uint32_t outputRate = 0;
+    if (!wake.echo.empty() && line.transport->HostRates(inputRate, outputRate)) {
+        line.wire.Transmit(wake.echo, line.config.rate, inputRate);
+    }
+}
+
+void InstrumentSimulator::Glitch(Line& line) {
+    std::uint32_t inputRate = 0;
+    std::uint32_t outputRate = 0;
+    if (line.transport->HostRates(inputRate, outputRate)) {
+        Log(line, "a glitch as it wakes");
+        line.wire.Transmit(line.glitch, line.config.rate, inputRate);
+    }
+    line.glitch.clear();
 }
 
 void InstrumentSimulator::Hear(Line& line, const std::string& sent) {
@@ -407,6 +461,10 @@ void InstrumentSimulator::Answer(Line& line) {
                   std::to_string(inputRate) + (clean ? "" : ": the host decodes garbage"));
     line.wire.Transmit(line.reply, line.config.rate, inputRate);
     line.reply.clear();
+    if (!line.rest.empty()) {
+        line.reply.swap(line.rest);
+        line.replyAt = line.wire.FreeAt() + line.pause;
+    }
 }
 
 void InstrumentSimulator::Emit(Line& line) {

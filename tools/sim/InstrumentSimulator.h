@@ -40,6 +40,16 @@ struct SimulatorOptions {
     // Extra time the instrument takes to answer, after the break has ended or after the
     // line feed came.
     std::uint32_t replyDelayMs = 0;
+    // What it does at a break besides (see SimulatedInstrument::Behaviour): one 0xFF as it
+    // wakes, the first breaks slept through, and a further delay before its answer to a
+    // break, drawn anew at each between the two (milliseconds).
+    bool glitch = false;
+    int breaksSlept = 0;
+    std::uint32_t wakeDelayMs = 0;
+    std::uint32_t wakeDelayMaxMs = 0;
+    // A pause of pauseMs after the first pauseAfter bytes of its answer to a break.
+    std::size_t pauseAfter = 0;
+    std::uint32_t pauseMs = 0;
     // How long the host's break is taken to last: the instrument answers when it ends,
     // and a pty shows only its start (the input purge before it).
     std::uint32_t breakMs = 300;
@@ -75,6 +85,9 @@ class InstrumentSimulator {
     // Makes the ptys and starts serving them. False, with a reason in error and nothing
     // left open, when a pty or the thread cannot be made. Starting twice is an error.
     bool Start(std::string* error = nullptr);
+    // The instrument each line of these options carries (whatever the line's rate).
+    static SimulatedInstrument::Behaviour InstrumentOf(const SimulatorOptions& options);
+
     // Stops serving and closes every pty. Safe to call more than once.
     void Stop();
 
@@ -109,6 +122,7 @@ class InstrumentSimulator {
     // A line made: its first stream record or noise byte is due, and the log says what it is.
     void Begin(Line& line);
     void Hear(Line& line, const std::string& sent);
+    void Glitch(Line& line);
     void Answer(Line& line);
     void Emit(Line& line);
     void Flush(Line& line);
