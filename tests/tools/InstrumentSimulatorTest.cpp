@@ -171,6 +171,36 @@ TEST(InstrumentSimulatorTest, OpeningIsNoBreakAndASilentLineNeverAnswers) {
     EXPECT_EQ(simulator.LineFeedsSeen(1), 1);
 }
 
+// A GPS talks once a second whatever the host does: a break and a line feed get no answer
+// and do not stop it. At its rate each sentence checks out.
+TEST(InstrumentSimulatorTest, AGpsSendsWellFormedSentencesAndAnswersNothing) {
+    InstrumentSimulator simulator({SimulatedLine::Gps(4800)}, QuickBreaks());
+    ASSERT_TRUE(simulator.Start());
+    Host host(simulator.SlavePath(0), 4800);
+    host.serial.SendBreak(0);
+    host.serial.WritePort("\n");
+    const std::string heard = ReadFor(host.serial, milliseconds(2500));
+    EXPECT_EQ(heard.find('>'), std::string::npos);
+    ASSERT_NE(heard.find('$'), std::string::npos) << heard;
+    std::istringstream lines(heard.substr(heard.find('$')));
+    std::string sentence;
+    int whole = 0;
+    while (std::getline(lines, sentence) && sentence.size() > 4 && sentence.back() == '\r') {
+        const std::size_t star = sentence.size() - 4;
+        ASSERT_EQ(sentence[star], '*') << sentence;
+        unsigned sum = 0;
+        for (std::size_t i = 1; i < star; ++i) {
+            sum ^= static_cast<unsigned char>(sentence[i]);
+        }
+        EXPECT_EQ(std::stoul(sentence.substr(star + 1, 2), nullptr, 16), sum) << sentence;
+        EXPECT_THAT(sentence, MatchesRegex("\\$GP(GGA|RMC),[0-9]{6}\\.00,.*")) << sentence;
+        ++whole;
+    }
+    // The fix sent before the host set its rate is garbage; the next one, at least, is whole.
+    EXPECT_GE(whole, 2);
+    EXPECT_EQ(simulator.BreaksSeen(0), 1);
+}
+
 TEST(InstrumentSimulatorTest, ClosedLineVanishesUnderItsHost) {
     InstrumentSimulator simulator({SimulatedLine::AtRate(9600), SimulatedLine::AtRate(9600)});
     ASSERT_TRUE(simulator.Start());
@@ -273,6 +303,7 @@ TEST(SimToolTest, UsageErrorsExitWithTwo) {
     for (const std::vector<std::string>& args : std::vector<std::vector<std::string>>{
              {SIM_PROGRAM},
              {SIM_PROGRAM, "fast"},
+             {SIM_PROGRAM, "gps:"},
              {SIM_PROGRAM, "9600", "--"},
              {SIM_PROGRAM, "--reply-delay", "soon", "9600"},
              {SIM_PROGRAM, "--wake-delay", "800-300", "9600"},

@@ -27,6 +27,29 @@ std::string ErrnoText(const char* what) {
     return std::string(what) + ": " + std::strerror(errno);
 }
 
+// "$" BODY "*" its checksum (the XOR of the body's bytes, two hex digits) CR LF.
+std::string NmeaSentence(const std::string& body) {
+    unsigned sum = 0;
+    for (const char c : body) {
+        sum ^= static_cast<unsigned char>(c);
+    }
+    char tail[16];
+    std::snprintf(tail, sizeof tail, "*%02X\r\n", sum);
+    return "$" + body + tail;
+}
+
+// A GPS receiver's fix of one second (counted from 12:35:19 UTC): its position and its
+// recommended minimum data, standing still.
+std::string GpsFix(std::uint32_t second) {
+    const std::uint32_t time = (12 * 3600 + 35 * 60 + 19 + second) % 86400;
+    char utc[40];
+    std::snprintf(utc, sizeof utc, "%02u%02u%02u.00", time / 3600, time / 60 % 60, time % 60);
+    return NmeaSentence(std::string("GPGGA,") + utc +
+                        ",4807.038,N,01131.000,E,1,08,0.9,545.4,M,46.9,M,,") +
+           NmeaSentence(std::string("GPRMC,") + utc +
+                        ",A,4807.038,N,01131.000,E,000.0,000.0,091226,003.1,W");
+}
+
 }  // namespace
 
 bool SimulatedLine::Parse(const std::string& text, SimulatedLine& line) {
@@ -34,15 +57,17 @@ bool SimulatedLine::Parse(const std::string& text, SimulatedLine& line) {
         line = text == "silent" ? Silent() : Noise();
         return true;
     }
-    if (text.empty() || text.size() > 7 ||
-        !std::all_of(text.begin(), text.end(), [](char c) { return c >= '0' && c <= '9'; })) {
+    const bool gps = text.compare(0, 4, "gps:") == 0;
+    const std::string digits = gps ? text.substr(4) : text;
+    if (digits.empty() || digits.size() > 7 ||
+        !std::all_of(digits.begin(), digits.end(), [](char c) { return c >= '0' && c <= '9'; })) {
         return false;
     }
-    const unsigned long rate = std::strtoul(text.c_str(), nullptr, 10);
+    const auto rate = static_cast<std::uint32_t>(std::strtoul(digits.c_str(), nullptr, 10));
     if (rate == 0) {
         return false;
     }
-    line = AtRate(static_cast<std::uint32_t>(rate));
+    line = gps ? Gps(rate) : AtRate(rate);
     return true;
 }
 
@@ -67,8 +92,9 @@ struct InstrumentSimulator::Line final : LineTransport::Events {
     std::chrono::milliseconds pause{0};
     // What the host's UART will have decoded, and when: put on the line as due.
     WireSchedule wire;
-    // The next stream record, or the next byte of a noise line; unset for neither.
+    // The next stream record, noise byte or GPS fix; unset for none.
     std::optional<Clock::time_point> emitAt;
+    std::uint32_t gpsSecond = 0;  // of the GPS's next fix
     std::minstd_rand random;
     std::atomic<int> breaks{0};
     std::atomic<int> lineFeeds{0};
@@ -177,14 +203,15 @@ bool InstrumentSimulator::Start(std::string* error) {
 }
 
 void InstrumentSimulator::Begin(Line& line) {
-    if (line.config.noise || (line.instrument && line.instrument->Streaming())) {
+    if (line.config.noise || line.config.gps || (line.instrument && line.instrument->Streaming())) {
         line.emitAt = Clock::now();
     }
-    Log(line,
-        (line.config.HasInstrument() ? "instrument at " + std::to_string(line.config.rate) + " baud"
-         : line.config.noise         ? std::string("noise")
-                                     : std::string("silent line")) +
-            " on " + line.slavePath);
+    const std::string rate = std::to_string(line.config.rate) + " baud";
+    Log(line, (line.config.HasInstrument() ? "instrument at " + rate
+               : line.config.gps           ? "GPS at " + rate
+               : line.config.noise         ? std::string("noise")
+                                           : std::string("silent line")) +
+                  " on " + line.slavePath);
 }
 
 void InstrumentSimulator::Stop() {
@@ -388,6 +415,9 @@ void InstrumentSimulator::BeginBreak(Line& line) {
     line.glitch.clear();
     line.rest.clear();
     line.wakeDelay = std::chrono::milliseconds(0);
+    if (line.config.gps) {
+        return;  // a GPS does not hear a break: its sentence under way goes on
+    }
     const bool streaming = line.instrument && line.instrument->Streaming();
     const SimulatedInstrument::Wake wake =
         line.instrument ? line.instrument->Woken() : SimulatedInstrument::Wake();
@@ -477,9 +507,18 @@ void InstrumentSimulator::Emit(Line& line) {
         line.emitAt = *line.emitAt + gap;
         return;
     }
-    // A stream does not queue up behind a wire that is slower than its records.
     std::uint32_t inputRate = 0;
     std::uint32_t outputRate = 0;
+    if (line.config.gps) {
+        // Its fixes keep their second whether anyone listens or not.
+        if (line.transport->HostRates(inputRate, outputRate)) {
+            line.wire.Transmit(GpsFix(line.gpsSecond), line.config.rate, inputRate);
+        }
+        ++line.gpsSecond;
+        line.emitAt = *line.emitAt + std::chrono::seconds(1);
+        return;
+    }
+    // A stream does not queue up behind a wire that is slower than its records.
     if (line.wire.FreeAt() <= now && line.transport->HostRates(inputRate, outputRate)) {
         line.wire.Transmit(line.instrument->NextRecord(), line.config.rate, inputRate);
     }

@@ -12,18 +12,21 @@
 
 #include "tools/sim/SimulatedInstrument.h"
 
-// One line of the simulator: an instrument at a fixed rate, a line with nothing on it, or
-// one that carries random bytes (a cable picking up interference, no instrument).
+// One line of the simulator: an instrument at a fixed rate, a line with nothing on it, one
+// that carries random bytes (a cable picking up interference, no instrument), or a GPS
+// receiver that sends its NMEA sentences at its rate once a second, whatever the host does.
 struct SimulatedLine {
-    std::uint32_t rate = 0;  // bits per second; 0 for a line without an instrument
+    std::uint32_t rate = 0;  // bits per second of what talks on it; 0 for nothing
     bool noise = false;
+    bool gps = false;
 
     static SimulatedLine AtRate(std::uint32_t rate) { return SimulatedLine{rate, false}; }
     static SimulatedLine Silent() { return SimulatedLine{0, false}; }
     static SimulatedLine Noise() { return SimulatedLine{0, true}; }
-    bool HasInstrument() const { return rate != 0; }
+    static SimulatedLine Gps(std::uint32_t rate) { return SimulatedLine{rate, false, true}; }
+    bool HasInstrument() const { return rate != 0 && !gps; }
 
-    // "19200", "silent" or "noise"; false (line untouched) for anything else.
+    // "19200", "silent", "noise" or "gps:4800"; false (line untouched) for anything else.
     static bool Parse(const std::string& text, SimulatedLine& line);
 };
 

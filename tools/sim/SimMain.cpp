@@ -118,10 +118,11 @@ constexpr const char* kHelp =
     "\n"
     "Plays a Brinevane ADCP on pseudo-terminals, one for each LINE; they become COM1, COM2\n"
     "and so on. A LINE is a baud rate (19200) for an instrument at that rate, 'silent' for\n"
-    "a line with nothing on it, or 'noise' for one that carries random bytes. Each line\n"
-    "behaves as a wire: a host at another rate decodes garbage. Prints BRINEVANE_PORTS=...\n"
-    "and runs until interrupted, or runs COMMAND with BRINEVANE_PORTS set and exits with\n"
-    "its status.\n"
+    "a line with nothing on it, 'noise' for one that carries random bytes, or 'gps:RATE'\n"
+    "(gps:4800) for a GPS receiver that sends NMEA sentences at RATE once a second and\n"
+    "never answers. Each line behaves as a wire: a host at another rate decodes garbage.\n"
+    "Prints BRINEVANE_PORTS=... and runs until interrupted, or runs COMMAND with\n"
+    "BRINEVANE_PORTS set and exits with its status.\n"
     "\n"
     "Options:\n"
     "  -h, --help            print this help and exit\n"
@@ -217,7 +218,7 @@ std::optional<int> ReadCommandLine(int argc, char** argv, SimCommandLine& parsed
         return 0;
     }
     if (lineTexts.empty()) {
-        return UsageError("give at least one line: a baud rate, 'silent' or 'noise'");
+        return UsageError("give at least one line: a baud rate, 'silent', 'noise' or 'gps:RATE'");
     }
     if (ownArgs != argc && parsed.command.empty()) {
         return UsageError("no command after '--'");
@@ -231,7 +232,7 @@ std::optional<int> ReadCommandLine(int argc, char** argv, SimCommandLine& parsed
         SimulatedLine line;
         if (!SimulatedLine::Parse(text, line)) {
             return UsageError("'" + text +
-                              "' is not a line: give a baud rate, 'silent' or 'noise'");
+                              "' is not a line: give a baud rate, 'silent', 'noise' or 'gps:RATE'");
         }
         parsed.lines.push_back(line);
     }
