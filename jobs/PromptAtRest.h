@@ -79,19 +79,19 @@ class PromptAtRest {
     Clock::time_point m_end;  // of the wait for the first prompt, then of the whole wait
     std::chrono::milliseconds m_rest;
     std::string* m_heard;
-    bool m_prompted = false;
-    bool m_onPrompt = false;
     Clock::time_point m_lastByte;
     // The quick try's reading of the line.
-    bool m_quick = false;
-    bool m_endOnGarbage = true;
     Clock::time_point m_longest;            // the longest answer's end
     std::chrono::milliseconds m_tailGap{};  // the widest gap within one burst
-    bool m_anyByte = false;
-    bool m_inTail = true;
     Clock::time_point m_lastAny;
     BreakHearing m_hearing;
-    bool m_lastText = false;
     Clock::time_point m_garbageFrom;  // when the bytes first made garbage at this rate
+    bool m_prompted = false;
+    bool m_onPrompt = false;
+    bool m_quick = false;
+    bool m_endOnGarbage = true;
+    bool m_anyByte = false;
+    bool m_inTail = true;
+    bool m_lastText = false;
     bool m_garbageSeen = false;
 };

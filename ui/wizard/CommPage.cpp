@@ -168,7 +168,7 @@ std::string CommPage::PortNote() const {
 }
 
 std::string CommPage::NetworkAddress(const std::string& typed) {
-    const std::string address = Trimmed(typed);
+    std::string address = Trimmed(typed);
     if (address.empty() || address.find("://") != std::string::npos) {
         return address;
     }
