@@ -71,8 +71,7 @@ std::vector<FieldCases::Case> FieldCases::All() {
     chatty.banner = "\r\n" + std::string(200, 'A') + "\r\n";
     cases.push_back(Instrument("long_banner", "a 200-character banner", chatty));
 
-    Case silent{"silent", "a silent line", false, {}};
-    cases.push_back(silent);
+    cases.push_back({"silent", "a silent line", false, {}});
 
     Case noise{"noise", "noise: bursts of random bytes", false, {}};
     noise.device.instrument = false;
