@@ -14,6 +14,10 @@
 //   brinevane-bench port-times N       the time to a confirmed find of one port, fast and in
 //                                      the fixed order, for the default banner and N random
 //                                      ones at each search rate, through the wire model
+//   brinevane-bench field-cases N      per line as met in the field (instruments at every
+//                                      search rate, lines with none), N seeds: finds and
+//                                      seconds of the fixed order and the quick search, port
+//                                      by port and all at once, through the wire model
 #include <poll.h>
 #include <pty.h>
 #include <sys/resource.h>
@@ -34,6 +38,7 @@
 #include <nlohmann/json.hpp>
 
 #include "bench/BenchHost.h"
+#include "bench/FieldCases.h"
 #include "bench/SearchVerdicts.h"
 #include "jobs/CSearchThread.h"
 #include "jobs/JobFactory.h"
@@ -308,6 +313,33 @@ json PortTimes(int banners) {
             {"silent", {{"seconds", silent.seconds}, {"tries", silent.tries}}}};
 }
 
+// Per field case and way of searching: its runs, the instrument found at its rate, anything
+// reported wrongly, the runs it missed where the fixed order found, and the mean and worst
+// seconds from the first break to the verdict over every run, found or not. The quick
+// search's misses are listed by rate and seed, to replay.
+json FieldCaseTimes(int seeds) {
+    auto tally = [](const FieldCases::Tally& t) {
+        return json{{"runs", t.runs},
+                    {"found", t.found},
+                    {"wrong", t.wrong},
+                    {"missed", t.missed},
+                    {"mean_s", t.runs > 0 ? t.sumSeconds / t.runs : 0.0},
+                    {"worst_s", t.worstSeconds}};
+    };
+    json cases = json::array();
+    for (const FieldCases::Case& fieldCase : FieldCases::All()) {
+        const FieldCases::Outcome outcome = FieldCases::Run(fieldCase, seeds);
+        cases.push_back({{"case", fieldCase.key},
+                         {"name", fieldCase.name},
+                         {"instrument", fieldCase.atEverySearchRate},
+                         {"fixed", tally(outcome.fixed)},
+                         {"quick", tally(outcome.quick)},
+                         {"quick_at_once", tally(outcome.quickAtOnce)},
+                         {"quick_missed_at", outcome.quickMissedAt}});
+    }
+    return {{"seeds", seeds}, {"cases", cases}};
+}
+
 int Argument(int argc, char** argv, int index, int fallback) {
     return argc > index ? std::atoi(argv[index]) : fallback;
 }
@@ -320,9 +352,8 @@ int main(int argc, char** argv) {
         std::fprintf(
             stderr,
             "usage: brinevane-bench search [parallel] | connect N | stop-idle N | stop-wait N | "
-            "sleep-loop SECONDS | prompt N | verdicts N | port-times N  (port and rate from "
-            "BENCH_PORT, "
-            "BENCH_BAUD)\n");
+            "sleep-loop SECONDS | prompt N | verdicts N | port-times N | field-cases N  "
+            "(port and rate from BENCH_PORT, BENCH_BAUD)\n");
         return 2;
     }
     const std::string command = argv[1];
@@ -355,6 +386,8 @@ int main(int argc, char** argv) {
         result = Verdicts(Argument(argc, argv, 2, 300));
     } else if (command == "port-times") {
         result = PortTimes(Argument(argc, argv, 2, 300));
+    } else if (command == "field-cases") {
+        result = FieldCaseTimes(Argument(argc, argv, 2, 5));
     } else {
         Fail("unknown command '" + command + "'");
     }
