@@ -10,10 +10,12 @@
 #include "ui/qt/CAboutDlg.h"
 #include "ui/qt/CWizardApp.h"
 #include "ui/qt/CWizardPage.h"
+#include "ui/qt/LabelledComboBoxAccessible.h"
 #include "ui/wizard/WizardButtons.h"
 #include "ui/wizard/WizardTexts.h"
 
 CWizardSheet::CWizardSheet(QWidget* parent) : QWizard(parent) {
+    LabelledComboBoxAccessible::Install();
     setWizardStyle(QWizard::ClassicStyle);
     setOption(QWizard::HaveHelpButton, false);
     setWindowTitle(QString::fromUtf8(wizard_text::kProgramName) + ProductVersionSuffix());
@@ -25,6 +27,11 @@ CWizardSheet::CWizardSheet(QWidget* parent) : QWizard(parent) {
     setButtonText(QWizard::CustomButton1, QString::fromUtf8(wizard_text::kAboutItem));
     setButtonLayout({QWizard::CustomButton1, QWizard::Stretch, QWizard::BackButton,
                      QWizard::NextButton, QWizard::FinishButton, QWizard::CancelButton});
+    // No page commits, yet QWizard makes a Commit button and keeps it hidden among the
+    // others, where a screen reader would still list it. A window of its own that is never
+    // shown keeps it out of the wizard's accessibility tree; the wizard still owns it.
+    auto* unusedButtons = new QWidget(this, Qt::Window);
+    button(QWizard::CommitButton)->setParent(unusedButtons);
     connect(this, &QWizard::customButtonClicked, this, [this](int which) {
         if (which == QWizard::CustomButton1) {
             ShowAbout();
@@ -49,6 +56,8 @@ bool CWizardSheet::eventFilter(QObject* watched, QEvent* e) {
 }
 
 void CWizardSheet::AddPage(CWizardPage* page) {
+    // A screen reader names the page after its title, which the wizard draws apart from it.
+    page->setAccessibleName(page->title());
     addPage(page);
     EvenOutPages();
     // Tab goes as the eye reads: the page's controls, then the buttons from the left, About
