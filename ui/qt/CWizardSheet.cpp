@@ -11,11 +11,13 @@
 #include "ui/qt/CWizardApp.h"
 #include "ui/qt/CWizardPage.h"
 #include "ui/qt/LabelledComboBoxAccessible.h"
+#include "ui/qt/SelectableLabelAccessible.h"
 #include "ui/wizard/WizardButtons.h"
 #include "ui/wizard/WizardTexts.h"
 
 CWizardSheet::CWizardSheet(QWidget* parent) : QWizard(parent) {
     LabelledComboBoxAccessible::Install();
+    SelectableLabelAccessible::Install();
     setWizardStyle(QWizard::ClassicStyle);
     setOption(QWizard::HaveHelpButton, false);
     setWindowTitle(QString::fromUtf8(wizard_text::kProgramName) + ProductVersionSuffix());
