@@ -82,14 +82,15 @@ void CProgramThread::Run() {
                 m_failure.portName = portName;
                 m_failure.baud = static_cast<std::int32_t>(
                     CSerial::ValidateBaud(static_cast<std::uint32_t>(baud)));
-                SetProbing({portName,
-                            PortMap::Current()->Resolve(portName),
-                            m_failure.baud,
-                            1,
-                            1,
-                            1,
-                            {},
-                            {}});
+                {
+                    Probing probing;
+                    probing.portName = portName;
+                    probing.device = PortMap::Current()->Resolve(portName);
+                    probing.baud = m_failure.baud;
+                    probing.probe = 1;
+                    probing.probes = 1;
+                    SetProbing(probing);
+                }
                 if (!m_pSerial->Open(portName, static_cast<std::uint32_t>(baud), 0, 0, 8, 4096,
                                      4096, GetStopEvent().get())) {
                     m_failure.error = platform::GetLastError();

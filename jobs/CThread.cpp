@@ -113,8 +113,13 @@ CThread::Probing CThread::GetProbing() const {
 }
 
 void CThread::SetProbing(const Probing& probing) {
-    std::lock_guard<std::mutex> lock(m_probingMutex);
-    m_probing = probing;
+    {
+        std::lock_guard<std::mutex> lock(m_probingMutex);
+        m_probing = probing;
+    }
+    if (m_hNotifyWnd != nullptr) {
+        m_hNotifyWnd->ProbingChanged();
+    }
 }
 
 void CThread::Notify(std::uint32_t message, std::intptr_t state, std::intptr_t code) {

@@ -173,12 +173,21 @@ std::string JobHost::Remaining(const CThread::Probing& probing) {
     if (probing.probe <= 0 || probing.probes < probing.probe) {
         return std::string();
     }
-    const int left = probing.probes - probing.probe + 1;
-    // Ports probed together spend the time of their probes side by side.
-    const int atOnce = std::max(1, probing.atOnce);
-    const int rounds = (left + atOnce - 1) / atOnce;
-    const long seconds =
-        std::lround(rounds * std::chrono::duration<double>(probe_timing::kSilentProbe).count());
+    long seconds = 0;
+    if (probing.msLeft >= 0) {
+        const auto spent = std::chrono::duration_cast<std::chrono::milliseconds>(
+                               std::chrono::steady_clock::now() - probing.leftFrom)
+                               .count();
+        // A try that runs past what was expected of it leaves a second, not none.
+        seconds = std::max(1L, std::lround(static_cast<double>(probing.msLeft - spent) / 1000));
+    } else {
+        const int left = probing.probes - probing.probe + 1;
+        // Ports probed together spend the time of their probes side by side.
+        const int atOnce = std::max(1, probing.atOnce);
+        const int rounds = (left + atOnce - 1) / atOnce;
+        seconds =
+            std::lround(rounds * std::chrono::duration<double>(probe_timing::kSilentProbe).count());
+    }
     return "probe " + std::to_string(probing.probe) + " of " + std::to_string(probing.probes) +
            ", about " + std::to_string(seconds) + " s left";
 }

@@ -19,6 +19,7 @@ void LineProbe::StartAtBreak(ProbeLine& line, Clock::time_point now, const Probe
     m_result = Result::None;
     m_heard.clear();
     m_answer.clear();
+    m_hearing = BreakHearing();
     if (!line.BeginBreak()) {
         // The instrument heard no break: nothing at this rate can be trusted.
         TRACE("Break on %s at %d baud failed; rate skipped.\n", line.Name(),
@@ -77,10 +78,8 @@ void LineProbe::Step(ProbeLine& line, Clock::time_point now) {
                     return;
                 }
                 Listen(Phase::Prompt, m_heard, line, now);
-                if (m_how.followGarbage) {
-                    m_rule->FollowGarbage(
-                        now + CharactersTime(probe_timing::kLongestAnswerChars, line.Baud()),
-                        probe_timing::kGarbageQuiet);
+                if (m_how.quick) {
+                    m_rule->QuickTry(line.Baud(), m_how.endOnGarbage);
                 }
                 continue;
 
@@ -92,6 +91,7 @@ void LineProbe::Step(ProbeLine& line, Clock::time_point now) {
                 }
                 const bool atRest = verdict == PromptAtRest::Verdict::AtRest;
                 if (m_phase == Phase::Prompt) {
+                    m_hearing = m_rule->Hearing(now);
                     if (!atRest) {
                         Finish(Result::NoPrompt);
                         return;

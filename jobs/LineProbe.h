@@ -13,11 +13,14 @@
 bool IsPromptAnswer(const std::string& heard);
 
 // How a probe from the break goes: the search's own break and passes, or a quick try's
-// (see PromptAtRest::FollowGarbage). What confirms a prompt is the same for both.
+// (see PromptAtRest::QuickTry). What confirms a prompt is the same for both.
 struct ProbeBreak {
     std::chrono::milliseconds length = probe_timing::kBreak;
     unsigned passes = probe_timing::kPromptPasses;
-    bool followGarbage = false;
+    bool quick = false;
+    // A quick try on a line that keeps talking, where garbage proves nothing, waits out its
+    // passes.
+    bool endOnGarbage = true;
 };
 
 // One probe of one line at its rate, as a state machine fed the bytes as they come and
@@ -64,6 +67,8 @@ class LineProbe {
     // What came after the break, and what came after the line feed.
     const std::string& Heard() const { return m_heard; }
     const std::string& Answer() const { return m_answer; }
+    // What the wait after the break made of what it heard; set once that wait is over.
+    const BreakHearing& Hearing() const { return m_hearing; }
 
   private:
     void Listen(Phase phase, std::string& heard, const ProbeLine& line, Clock::time_point now);
@@ -84,4 +89,5 @@ class LineProbe {
     std::optional<PromptAtRest> m_rule;  // of the phase that listens
     std::string m_heard;
     std::string m_answer;
+    BreakHearing m_hearing;
 };

@@ -1,4 +1,5 @@
 #pragma once
+#include <atomic>
 #include <chrono>
 #include <condition_variable>
 #include <cstdint>
@@ -21,10 +22,15 @@ class NotificationQueue : public NotifyTarget {
         Clock::time_point at{};  // when the job posted it
     };
 
-    enum class Wait { Taken, TimedOut, Interrupted };
+    // ProbingChanged: what the job probes changed before a notification came (only for a
+    // host that asked to be woken for it).
+    enum class Wait { Taken, TimedOut, Interrupted, ProbingChanged };
 
     // From the job's thread; never waits for the host.
     void Post(std::uint32_t message, std::uintptr_t wParam, std::intptr_t lParam) override;
+    void ProbingChanged() override;
+    // A host that shows what the job probes is woken as soon as it changes.
+    void WakeForProbing() { m_wakeForProbing = true; }
 
     // The oldest notification, waiting up to the timeout for one. An interrupt comes first.
     Wait Next(Notification& out, std::chrono::milliseconds timeout);
@@ -41,4 +47,6 @@ class NotificationQueue : public NotifyTarget {
     std::condition_variable m_posted;
     std::deque<Notification> m_queue;
     bool m_interrupted = false;
+    std::atomic<bool> m_wakeForProbing{false};
+    bool m_probingChanged = false;
 };

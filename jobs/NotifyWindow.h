@@ -20,6 +20,7 @@ class NotifyWindow {
 
     // Returns false when the host has gone.
     bool Post(std::uint32_t message, std::uintptr_t wParam, std::intptr_t lParam);
+    void ProbingChanged();
     void Detach();
 
   private:

@@ -18,14 +18,16 @@ constexpr milliseconds kSilentProbe = kBreak + kPromptPasses * kPass;
 
 // The search that tries the likeliest rate first. After a try that heard nothing at all, a
 // longer break (an instrument may miss one while it boots or is busy, an adapter may lose
-// one sent just after a rate change), with the passes cut so that it costs what any silent
-// probe does.
-constexpr milliseconds kLongBreak{1000};
-constexpr unsigned kLongBreakPasses = (kSilentProbe - kLongBreak) / kPass;
+// one sent just after a rate change), with the full passes after it: the very instruments
+// that miss a break are the ones slow to answer. Two silent tries stay within 5 s.
+constexpr milliseconds kLongBreak{600};
 // Garbage that has stopped for this long has said what it had to say.
 constexpr milliseconds kGarbageQuiet{200};
-// While bytes keep coming, a try listens on up to the time of this many characters at its
-// rate: at 1200 baud a long banner cannot end in its prompt within the passes.
+// On a line that keeps talking (noise, a device that streams), garbage is heard this long
+// before the try moves on: enough bytes to rank the rates by.
+constexpr milliseconds kTalkingLineListen{250};
+// While text keeps coming, a try listens on up to the time of this many characters at its
+// rate from the break: at 1200 baud a long banner cannot end in its prompt within the passes.
 constexpr unsigned kLongestAnswerChars = 512;
 // A finished job's idle pass, and how long its host waits for it to acknowledge a stop.
 constexpr std::uint32_t kIdleMs = 10;

@@ -1,4 +1,5 @@
 #pragma once
+#include <chrono>
 #include <cstdint>
 #include <string>
 #include <vector>
@@ -11,6 +12,10 @@ struct Probing {
     int probe = 0;   // this probe, from 1
     int probes = 0;  // the probes the job expects to make in all, as far as it knows
     int atOnce = 1;  // the ports probed at the same time
+    // The time the job expects to take yet, as of leftFrom, when it can tell (-1: it cannot):
+    // without news it only goes down, as the tries it expects run their course.
+    std::int64_t msLeft = -1;
+    std::chrono::steady_clock::time_point leftFrom;
     // What is probed when one port and rate would not tell it: "COM1, COM3 at 4800
     // baud; COM2 at 2400 baud". Empty for one port.
     std::string summary;

@@ -18,6 +18,24 @@ std::chrono::milliseconds CharactersTime(std::uint64_t characters, std::uint32_t
 // (16 ms) several times over, which can hold back the rest of a burst.
 std::chrono::milliseconds RestTime(std::uint32_t baud);
 
+// What a wait after a break made of the bytes it heard, for the quick search to weigh.
+struct BreakHearing {
+    // How the wait ended: after its full passes (or a prompt), once garbage had stopped,
+    // or cut short while garbage kept coming (noise, or a device that streams).
+    enum class End { Full, GarbageStopped, LineKeptTalking };
+    End end = End::Full;
+    // The record under way when the break came: it had begun before the listening did and
+    // went on back to back. At the instrument's own rate it is binary, not an answer.
+    std::size_t tail = 0;
+    // After the tail: text bytes, and bytes that are neither text nor 0x00.
+    std::size_t text = 0;
+    std::size_t garbage = 0;
+    // The wait ended on proof that the line is not at this rate; a wait cut short while the
+    // line kept talking proved nothing about the rate.
+    bool Proved() const { return end == End::GarbageStopped; }
+    bool CutShort() const { return end == End::LineKeptTalking; }
+};
+
 // The rule by which a prompt counts, fed the bytes as they come and asked as time passes,
 // so that the same rule serves a wait on one line and a search that follows many: the
 // first '>' within the passes (one millisecond each), then the line quiet for the rest
@@ -36,30 +54,44 @@ class PromptAtRest {
     PromptAtRest(Clock::time_point start, unsigned passes, std::chrono::milliseconds rest,
                  std::string* heard);
 
-    // The quick search's wait: it ends once bytes that are not text (a wrong rate's garbage)
-    // have been followed by quiet, and goes on past the passes, up to longest, while bytes
-    // keep coming.
-    void FollowGarbage(Clock::time_point longest, std::chrono::milliseconds quiet);
+    // The quick search's wait after a break at that rate. It ends before its passes only on
+    // garbage at this rate: bytes after the tail that are neither text nor 0x00, at least a
+    // few of them (a lone glitch is not enough) and a good share of what came (a banner's
+    // "°C" is not enough), once they have stopped or, on a line that keeps talking, a little
+    // after. While readable text keeps coming it listens past the passes, up to the time of
+    // the longest answer at the rate, so that a long banner at 1200 baud ends in its prompt.
+    void QuickTry(std::uint32_t baud, bool endOnGarbage = true);
 
     void Take(unsigned char byte, Clock::time_point now);
     Verdict Judge(Clock::time_point now) const;
     // When the verdict may next change if no byte comes.
     Clock::time_point WakeAt() const;
+    // What the wait made of the bytes, asked once it is over at that time.
+    BreakHearing Hearing(Clock::time_point now) const;
 
   private:
     // When the wait is over if no byte comes.
     Clock::time_point OverAt() const;
+    bool GarbageHere() const;
+    void Weigh(unsigned char byte, Clock::time_point now);
 
+    Clock::time_point m_start;
     Clock::time_point m_end;  // of the wait for the first prompt, then of the whole wait
     std::chrono::milliseconds m_rest;
     std::string* m_heard;
     bool m_prompted = false;
     bool m_onPrompt = false;
     Clock::time_point m_lastByte;
-    bool m_follow = false;
-    Clock::time_point m_longest;
-    std::chrono::milliseconds m_quiet{0};
+    // The quick try's reading of the line.
+    bool m_quick = false;
+    bool m_endOnGarbage = true;
+    Clock::time_point m_longest;            // the longest answer's end
+    std::chrono::milliseconds m_tailGap{};  // the widest gap within one burst
     bool m_anyByte = false;
-    bool m_garbage = false;
+    bool m_inTail = true;
     Clock::time_point m_lastAny;
+    BreakHearing m_hearing;
+    bool m_lastText = false;
+    Clock::time_point m_garbageFrom;  // when the bytes first made garbage at this rate
+    bool m_garbageSeen = false;
 };

@@ -19,49 +19,64 @@ const std::vector<std::int32_t>& SearchOrder() {
     return rates;
 }
 
-// Silent twice in a row: no instrument is on the line.
-constexpr int kSilentTries = 2;
+std::int32_t Fastest() {
+    return *std::max_element(SearchOrder().begin(), SearchOrder().end());
+}
+
+int IndexOf(std::int32_t rate) {
+    const std::vector<std::int32_t>& order = SearchOrder();
+    return static_cast<int>(std::find(order.begin(), order.end(), rate) - order.begin());
+}
+
+// Readable text is a line's worth of it, with hardly a byte of anything else.
+constexpr std::size_t kReadableText = 20;
+constexpr std::size_t kReadableOneIn = 10;
 
 }  // namespace
 
-RatePlan::RatePlan(Order order) : m_order(order), m_ranking(SearchOrder()) {}
+RatePlan::RatePlan(Order order)
+    : m_order(order), m_ranking(SearchOrder()), m_status(SearchOrder().size(), Status::Untried) {}
+
+// The tries the plan would make if none of them taught it anything. In the likeliest order,
+// on a line that has talked, a try at the fastest rate is taken to settle the rates it has
+// not ruled out yet, as its garbage usually does: every rate but the fastest can give runs
+// it cannot.
+template <typename Each>
+void RatePlan::DryRun(Each each) const {
+    RatePlan plan = *this;
+    Try next;
+    while (plan.Next(next)) {
+        each(next);
+        if (m_order == Order::Likeliest && plan.m_heardAny && next.rate == Fastest()) {
+            return;
+        }
+        plan.Heard(std::string());
+    }
+}
 
 int RatePlan::Left() const {
-    const int rates = static_cast<int>(kSearchRateCount) - m_made;
-    if (m_order == Order::Fixed) {
-        return rates;
-    }
-    // A silent port takes two tries in all; garbage usually names the rate in one or two.
-    return std::min(rates, kSilentTries - std::min(m_silent, kSilentTries));
+    int left = 0;
+    DryRun([&left](const Try&) { ++left; });
+    return left;
+}
+
+std::chrono::milliseconds RatePlan::TimeLeft() const {
+    std::chrono::milliseconds left{0};
+    DryRun([&left](const Try& next) {
+        left += next.how.length + next.how.passes * probe_timing::kPass;
+    });
+    return left;
 }
 
 bool RatePlan::Next(Try& next) {
-    if (Left() == 0) {
-        return false;
-    }
-    const std::vector<std::int32_t>& order = SearchOrder();
     Try chosen;
     if (m_order == Order::Fixed) {
-        chosen.rateIndex = m_made;
-        chosen.rate = order[static_cast<std::size_t>(m_made)];
-    } else {
-        chosen.rate = m_ranking.Ranked().front();
-        chosen.rateIndex =
-            static_cast<int>(std::find(order.begin(), order.end(), chosen.rate) - order.begin());
-        chosen.how.followGarbage = true;
-        if (m_made == 0) {
-            chosen.reason = "the first rate";
-        } else if (m_silent == 1) {
-            chosen.how.length = probe_timing::kLongBreak;
-            chosen.how.passes = probe_timing::kLongBreakPasses;
-            chosen.reason =
-                "nothing heard at " + std::to_string(m_current.rate) + ": a longer break";
-        } else {
-            chosen.reason = m_ranking.Reason();
-            if (chosen.reason.empty()) {
-                chosen.reason = "nothing heard says more: the next rate in order";
-            }
+        if (m_made >= static_cast<int>(SearchOrder().size())) {
+            return false;
         }
+        Choose(SearchOrder()[static_cast<std::size_t>(m_made)], chosen);
+    } else if (!NextLikeliest(chosen)) {
+        return false;
     }
     m_current = chosen;
     ++m_made;
@@ -69,7 +84,92 @@ bool RatePlan::Next(Try& next) {
     return true;
 }
 
-void RatePlan::Heard(const std::string& bytes) {
-    m_silent = bytes.empty() ? m_silent + 1 : 0;
+void RatePlan::Choose(std::int32_t rate, Try& chosen) const {
+    chosen.rate = rate;
+    chosen.rateIndex = IndexOf(rate);
+}
+
+bool RatePlan::NextLikeliest(Try& chosen) {
+    const std::int32_t fastest = Fastest();
+    chosen.how.quick = true;
+    chosen.how.endOnGarbage = !m_talking;
+    if (m_made == 0) {
+        Choose(SearchOrder().front(), chosen);
+        chosen.reason = "the first rate";
+        return true;
+    }
+    if (!m_otherDevice.empty()) {
+        m_done = m_otherDevice;
+        return false;
+    }
+    if (!m_heardAny) {
+        if (m_status[static_cast<std::size_t>(IndexOf(fastest))] != Status::Untried) {
+            m_done = "nothing heard at " + std::to_string(SearchOrder().front()) + " nor at " +
+                     std::to_string(fastest);
+            return false;
+        }
+        Choose(fastest, chosen);
+        chosen.how.length = probe_timing::kLongBreak;
+        chosen.reason = "nothing heard at " + std::to_string(m_current.rate) +
+                        ": a longer break, at " + std::to_string(fastest) +
+                        ", where any answer is heard";
+        return true;
+    }
+    for (const std::int32_t rate : m_ranking.Ranked()) {
+        if (!m_ranking.RuledOut(rate)) {
+            Choose(rate, chosen);
+            chosen.reason = m_ranking.Reason(rate);
+            if (chosen.reason.empty()) {
+                chosen.reason = "nothing heard rules it out: the next rate in order";
+            }
+            return true;
+        }
+    }
+    for (std::size_t i = 0; i < m_status.size(); ++i) {
+        const std::int32_t rate = SearchOrder()[i];
+        if (m_status[i] == Status::CutShort && !m_ranking.RuledOut(rate)) {
+            Choose(rate, chosen);
+            chosen.how.endOnGarbage = false;
+            chosen.reason = "the try at " + std::to_string(rate) +
+                            " was cut short while the line kept talking: again, with the full wait";
+            return true;
+        }
+    }
+    const bool pastFastest =
+        m_status[static_cast<std::size_t>(IndexOf(fastest))] == Status::Settled &&
+        std::all_of(SearchOrder().begin(), SearchOrder().end(),
+                    [&](std::int32_t rate) { return rate == fastest || m_ranking.RuledOut(rate); });
+    m_done = pastFastest ? "garbage at " + std::to_string(fastest) + " points past " +
+                               std::to_string(fastest) + ": no rate left to try"
+                         : "every rate tried or ruled out by the garbage heard";
+    return false;
+}
+
+void RatePlan::Heard(const std::string& bytes, const BreakHearing& hearing) {
     m_ranking.Heard(m_current.rate, bytes);
+    Status& status = m_status[static_cast<std::size_t>(m_current.rateIndex)];
+    if (hearing.CutShort()) {
+        m_talking = true;
+        status = status == Status::Settled ? Status::Settled : Status::CutShort;
+    } else {
+        status = Status::Settled;
+    }
+    m_heardAny = m_heardAny || !bytes.empty();
+    // Text a wrong rate's garbage happens to make (a banner of one repeated letter can) is
+    // told by its zero runs: real text at the rate holds runs no slower instrument gives,
+    // and none that rule the rate itself out. A prompt heard, even one not confirmed, is no
+    // other device.
+    const std::int32_t rate = m_current.rate;
+    const bool readable =
+        hearing.end == BreakHearing::End::Full && hearing.text >= kReadableText &&
+        hearing.garbage * kReadableOneIn <= hearing.text &&
+        bytes.find_first_of("\r\n") != std::string::npos &&
+        bytes.find(static_cast<char>(kPrompt)) == std::string::npos && !m_ranking.RuledOut(rate) &&
+        std::all_of(SearchOrder().begin(), SearchOrder().end(), [&](std::int32_t slower) {
+            return slower >= rate || m_ranking.RuledOut(slower);
+        });
+    if (readable && m_otherDevice.empty()) {
+        m_otherDevice = "readable text at " + std::to_string(m_current.rate) +
+                        " without a prompt: another device";
+    }
 }

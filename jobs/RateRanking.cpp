@@ -14,6 +14,12 @@ constexpr int kLongestRun = 8;
 // before the break): enough that one such byte does not rule the true rate out.
 constexpr double kStray = 0.02;
 
+// A rate is ruled out by bytes its instrument cannot give: at least this many, and more
+// than this share of the bytes heard where it could have shown, so that a glitch, a byte
+// cut by the purge or a little noise rules no rate out.
+constexpr int kImpossibleBytes = 3;
+constexpr int kImpossibleShareOneIn = 10;
+
 int FirstLowRun(unsigned char byte) {
     int run = 1;  // the start bit
     while ((byte & 1U) == 0) {
@@ -125,18 +131,49 @@ std::vector<std::int32_t> RateRanking::Ranked() const {
     return ranked;
 }
 
+bool RateRanking::RuledOut(std::int32_t rate) const {
+    int impossible = 0;
+    int evidence = 0;
+    for (const Try& heard : m_tries) {
+        if (heard.rate <= rate) {
+            continue;  // a slower or equal host hears any run from it
+        }
+        evidence += heard.evidence;
+        for (int run = 1; run <= kLongestRun; ++run) {
+            impossible += CanGive(heard.rate, rate, run) ? 0 : heard.runs[run];
+        }
+    }
+    return impossible >= kImpossibleBytes && impossible * kImpossibleShareOneIn > evidence;
+}
+
 std::string RateRanking::Reason() const {
+    const std::vector<std::int32_t> ranked = Ranked();
+    return ranked.empty() ? std::string() : Reason(ranked.front());
+}
+
+std::string RateRanking::Reason(std::int32_t rate) const {
     const auto last = std::find_if(m_tries.rbegin(), m_tries.rend(),
                                    [](const Try& heard) { return heard.evidence > 0; });
-    const std::vector<std::int32_t> ranked = Ranked();
-    if (last == m_tries.rend() || ranked.empty()) {
+    if (last == m_tries.rend()) {
         return "";
     }
     const std::string heardAt = "garbage at " + std::to_string(last->rate) + " points to ";
-    // A lead shared with the next rate up is only "faster": the try is a look, not a match.
-    if (ranked.front() > last->rate && ranked.size() > 1 &&
-        std::fabs(Score(ranked.front()) - Score(ranked[1])) <= 1e-9) {
-        return heardAt + "a faster rate";
+    // A lead shared with another rate on the same side is only "faster" or "slower": the
+    // try is a look, not a match.
+    const double score = Score(rate);
+    bool shared = false;
+    for (const std::int32_t other : m_rates) {
+        if (other == rate || Tried(other)) {
+            continue;
+        }
+        if (Score(other) > score + 1e-9) {
+            return "";  // another rate explains it better: the garbage does not point here
+        }
+        shared = shared || (std::fabs(Score(other) - score) <= 1e-9 &&
+                            (other > last->rate) == (rate > last->rate));
     }
-    return heardAt + std::to_string(ranked.front());
+    if (shared) {
+        return heardAt + (rate > last->rate ? "a faster rate" : "a slower rate");
+    }
+    return heardAt + std::to_string(rate);
 }

@@ -31,13 +31,22 @@ class RateRanking {
     // since garbage heard there names every slower rate.
     std::vector<std::int32_t> Ranked() const;
 
+    // Whether the garbage heard holds bytes no instrument at this rate can give (a first
+    // low run that is no multiple of its bit at a faster host), more than the strays any
+    // line has: then the rate need not be tried. Nothing rules a rate out for being less
+    // likely: a faster instrument can give any run, and a banner of one repeated letter
+    // gives runs as regular as a slower one's.
+    bool RuledOut(std::int32_t rate) const;
+
+    // Why the rate is tried now, as far as the garbage tells, for the progress: "garbage at
+    // 9600 points to 4800", "... points to a faster rate"; empty when nothing heard says
+    // anything of it. Reason() gives it for the first of Ranked().
+    std::string Reason(std::int32_t rate) const;
+
     // Whether garbage heard at hostRate can have come from an instrument at instrumentRate:
     // every non-zero byte's first low run one that rate gives, but for a stray share.
     static bool CanExplain(std::int32_t hostRate, std::int32_t instrumentRate,
                            const std::string& bytes);
-
-    // Why the first of Ranked() leads, for the progress ("garbage at 9600 points to 4800");
-    // empty when nothing heard says anything.
     std::string Reason() const;
 
   private:

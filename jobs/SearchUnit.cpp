@@ -27,6 +27,7 @@ struct SearchUnit::Lane {
     RatePlan::Try current;        // the try under way (rateIndex -1 before the first)
     int counted;                  // the probes the count holds for the port
     bool started = false;         // its first try has begun
+    Clock::time_point tryStart;   // of the try under way
     bool done = false;            // answered, finished without an answer, or let go
     std::uint32_t lineError = 0;  // of the first rate the line could not be set to
     std::size_t heardSeen = 0;    // of what the try heard, at the last look
@@ -59,6 +60,8 @@ void SearchUnit::Begin(int ports) {
     m_race = PortRace();
     m_record = SearchRecord();
     m_probing = Probing();
+    m_portsToCome = ports;
+    m_settled = false;
     m_probing.probes = ports * TriesExpected();
     m_listener.ShowProbing(m_probing);
 }
@@ -71,6 +74,7 @@ void SearchUnit::PassOver(int port, const std::string& portName, const std::stri
     record.end = SearchRecord::End::PassedOver;
     SetFailure(record, error);
     if (counted) {
+        --m_portsToCome;
         m_probing.probes -= TriesExpected();  // none of its rates is probed
         m_listener.ShowProbing(m_probing);
     }
@@ -83,6 +87,7 @@ void SearchUnit::Add(int port, const std::string& portName, const std::string& d
     record.device = device;
     m_lanes.push_back(
         std::make_unique<Lane>(port, portName, device, line, probe, m_order, TriesExpected()));
+    --m_portsToCome;
     m_race.Add(port);
 }
 
@@ -91,6 +96,8 @@ SearchRecord::Port& SearchUnit::PortOf(const Lane& lane) {
 }
 
 bool SearchUnit::Settle(Clock::time_point now) {
+    m_now = now;
+    m_settled = true;
     for (const auto& lane : m_lanes) {
         if (!lane->started) {
             lane->started = true;
@@ -154,6 +161,7 @@ void SearchUnit::Listen(Lane& lane, Clock::time_point now) {
 void SearchUnit::StartNext(Lane& lane, Clock::time_point now) {
     lane.heardSeen = 0;
     while (lane.plan.Next(lane.current)) {
+        lane.tryStart = now;
         NoteTry(lane);
         ++m_probing.probe;
         ShowProbing();
@@ -183,13 +191,14 @@ void SearchUnit::StartNext(Lane& lane, Clock::time_point now) {
     Finish(lane);
 }
 
-void SearchUnit::TryEnded(Lane& lane, LineProbe::Result result, const std::string& heard) {
+void SearchUnit::TryEnded(Lane& lane, LineProbe::Result result, const std::string& heard,
+                          const BreakHearing& hearing) {
     SearchRecord::Try& attempt = PortOf(lane).tries.back();
     attempt.result = result;
     attempt.heard = heard;
     m_listener.TryEnded(lane.port);
     if (result != LineProbe::Result::Answered) {
-        lane.plan.Heard(heard);
+        lane.plan.Heard(heard, hearing);
         Reckon(lane);
     }
 }
@@ -197,7 +206,7 @@ void SearchUnit::TryEnded(Lane& lane, LineProbe::Result result, const std::strin
 void SearchUnit::EndTry(Lane& lane, Clock::time_point now) {
     PortOf(lane).tries.back().stillSending =
         lane.heardSeen > 0 && now - lane.lastHeard < probe_timing::kGarbageQuiet;
-    TryEnded(lane, lane.probe.GetResult(), lane.probe.Heard());
+    TryEnded(lane, lane.probe.GetResult(), lane.probe.Heard(), lane.probe.Hearing());
     if (lane.probe.GetResult() != LineProbe::Result::Answered) {
         StartNext(lane, now);
         return;
@@ -241,7 +250,36 @@ void SearchUnit::Reckon(Lane& lane) {
     lane.counted = expected;
 }
 
+void SearchUnit::ReckonTime() {
+    using std::chrono::milliseconds;
+    if (!m_settled) {
+        m_probing.msLeft = -1;  // no time read yet: the count tells
+        return;
+    }
+    const auto fresh = RatePlan(m_order).TimeLeft();
+    milliseconds total{0};
+    for (const auto& lane : m_lanes) {
+        if (lane->done) {
+            continue;
+        }
+        milliseconds left = lane->started ? lane->plan.TimeLeft() : fresh;
+        if (lane->started) {
+            // The try under way, as long as it may take.
+            const auto& how = lane->current.how;
+            const Clock::time_point end =
+                lane->tryStart + how.length + how.passes * probe_timing::kPass;
+            left +=
+                std::max(milliseconds(0), std::chrono::duration_cast<milliseconds>(end - m_now));
+        }
+        total = m_pace == Pace::AllAtOnce ? std::max(total, left) : total + left;
+    }
+    total += std::max(0, m_portsToCome) * fresh;
+    m_probing.msLeft = total.count();
+    m_probing.leftFrom = m_now;
+}
+
 void SearchUnit::ShowProbing() {
+    ReckonTime();
     if (m_pace == Pace::PortByPort) {
         for (const auto& lane : m_lanes) {
             if (!lane->done && lane->started) {

@@ -79,7 +79,8 @@ class SearchUnit {
     // The lane's probe has ended: the answer, or the next try.
     void EndTry(Lane& lane, Clock::time_point now);
     // The try now on the lane has ended with this result.
-    void TryEnded(Lane& lane, LineProbe::Result result, const std::string& heard);
+    void TryEnded(Lane& lane, LineProbe::Result result, const std::string& heard,
+                  const BreakHearing& hearing = BreakHearing());
     void Finish(Lane& lane);
     // Lets a lane go that can no longer win.
     void LetGo(Lane& lane);
@@ -88,6 +89,8 @@ class SearchUnit {
     void Listen(Lane& lane, Clock::time_point now);
     // Brings the probes expected in all up to date with what the lane's plan now expects.
     void Reckon(Lane& lane);
+    // The time the search expects to take yet, into the probing shown.
+    void ReckonTime();
     void ShowProbing();
     SearchRecord::Port& PortOf(const Lane& lane);
 
@@ -98,4 +101,7 @@ class SearchUnit {
     PortRace m_race;
     SearchRecord m_record;
     Probing m_probing;
+    int m_portsToCome = 0;    // of the ports the search began with, neither added nor passed over
+    Clock::time_point m_now;  // as of the last Settle
+    bool m_settled = false;   // since Begin
 };

@@ -42,6 +42,7 @@ suite_test() {  # suite [ctest arguments...]: the whole suite, two tests per cor
     # The trace of debug builds would drown the output; tests that read it switch it on.
     QT_QPA_PLATFORM=offscreen BRINEVANE_TRACE=0 \
         ASAN_OPTIONS=detect_leaks=1:abort_on_error=1 UBSAN_OPTIONS=print_stacktrace=1 \
+        LSAN_OPTIONS="suppressions=$PWD/tests/lsan.supp" \
         TSAN_OPTIONS="halt_on_error=1 second_deadlock_stack=1" \
         ctest --test-dir "$dir" -j "$(($(nproc) * 2))" --output-on-failure --timeout 600 "$@"
 }

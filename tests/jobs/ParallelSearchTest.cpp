@@ -150,7 +150,7 @@ TEST_F(SearchPathsTest, RandomPlacementsGiveTheSameAnswerOnEveryPath) {
             if (what == 3) {
                 port.device.rate =
                     static_cast<std::uint32_t>(CSearchThread::kRates[rateIndex(random)]);
-                port.device.banner = WireSearch::RandomBanner(random);
+                port.device.behaviour.banner = WireSearch::RandomBanner(random);
             }
             ports.push_back(port);
         }

@@ -141,6 +141,28 @@ TEST(RateRankingTest, AStrayByteDoesNotRuleTheRateOut) {
     heard[heard.size() / 2] = 'A';  // bit 0 set: only a faster instrument gives that
     ranking.Heard(9600, heard);
     EXPECT_EQ(ranking.Ranked().front(), 2400);
+    EXPECT_FALSE(ranking.RuledOut(2400));
+}
+
+// A rate is left untried only on bytes its instrument cannot give: a slower one's garbage
+// at a faster host rules out every rate whose bit it is no multiple of, but never a faster
+// rate, which can give any run.
+TEST(RateRankingTest, OnlyRunsAnInstrumentCannotGiveRuleItsRateOut) {
+    const std::string banner = std::string(SimulatedInstrument::kDefaultBanner) + ">";
+    RateRanking ranking(kRates);
+    ranking.Heard(9600, Garbage(banner, 2400, 9600, Wire{}));
+    EXPECT_FALSE(ranking.RuledOut(2400));
+    EXPECT_TRUE(ranking.RuledOut(1200));  // runs of 4 at 9600 are half a bit at 1200
+    for (const std::int32_t faster : {19200, 38400, 57600, 115200}) {
+        EXPECT_FALSE(ranking.RuledOut(faster)) << faster;
+    }
+
+    // A faster instrument's garbage at the fastest rate rules every slower rate out.
+    RateRanking past(kRates);
+    past.Heard(115200, Garbage(banner, 230400, 115200, Wire{}));
+    for (const std::int32_t rate : kRates) {
+        EXPECT_EQ(past.RuledOut(rate), rate != 115200) << rate;
+    }
 }
 
 }  // namespace

@@ -173,6 +173,32 @@ TEST_F(SearchJobTest, FastSearchFindsAnInstrumentAtAnotherRateFromItsGarbage) {
     EXPECT_EQ(simulator->LineFeedsSeen(0), 1);  // confirmed as ever, at 4800 only
 }
 
+// An instrument as the field has them: it was streaming, so that the tail of its record
+// follows the break, echoes the break, glitches as it wakes and answers after half a second.
+TEST_F(SearchJobTest, FastSearchWaitsForAnInstrumentSlowToAnswerAtItsRate) {
+    SimulatorOptions options;
+    options.streamMs = 20;
+    options.echo = true;
+    options.glitch = true;
+    options.wakeDelayMs = 300;
+    options.wakeDelayMaxMs = 800;
+    StartSimulator({SimulatedLine::AtRate(9600)}, options);
+    StartSearch(RatePlan::Order::Likeliest);
+    EXPECT_EQ(FoundResult(kProbeLimit), std::make_pair(1, 9600));
+    EXPECT_EQ(simulator->BreaksSeen(0), 1);
+}
+
+// A fast instrument's bare prompt is shorter than half a bit at 9600: it sounds silent
+// there, and the port is not called silent before a fast rate has been tried.
+TEST_F(SearchJobTest, FastSearchHearsABarePromptAtAFastRate) {
+    SimulatorOptions terse;
+    terse.banner.clear();
+    StartSimulator({SimulatedLine::AtRate(115200)}, terse);
+    StartSearch(RatePlan::Order::Likeliest);
+    EXPECT_EQ(FoundResult(2 * kProbeLimit), std::make_pair(1, 115200));
+    EXPECT_EQ(simulator->BreaksSeen(0), 2);  // 9600 hears nothing; the fast rate is tried
+}
+
 TEST_F(SearchJobTest, FastSearchPassesOverAPortSilentAfterTwoBreaks) {
     StartSimulator({SimulatedLine::Silent()});
     const auto start = std::chrono::steady_clock::now();

@@ -8,6 +8,9 @@ namespace {
 
 using Clock = WireLine::Clock;
 
+// Between a stream's records.
+constexpr std::chrono::milliseconds kRecordGap{20};
+
 Clock::duration Ns(std::uint64_t ns) {
     return std::chrono::duration_cast<Clock::duration>(std::chrono::nanoseconds(ns));
 }
@@ -15,7 +18,7 @@ Clock::duration Ns(std::uint64_t ns) {
 WireLine::Device Instrument(const std::string& banner, std::uint32_t rate) {
     WireLine::Device device;
     device.rate = rate;
-    device.banner = banner;
+    device.behaviour.banner = banner;
     return device;
 }
 
@@ -28,12 +31,12 @@ WireLine::WireLine(std::string name, const std::string& banner, std::uint32_t in
 WireLine::WireLine(std::string name, Device device, const Clock::time_point& now)
     : m_name(std::move(name)),
       m_device(std::move(device)),
-      m_instrument([this] {
-          SimulatedInstrument::Behaviour behaviour;
-          behaviour.banner = m_device.banner;
-          return behaviour;
-      }()),
+      m_instrument(m_device.behaviour, m_device.seed),
       m_now(now),
+      m_freeAt(now),
+      m_nextRecord(m_device.rate != 0 && m_device.instrument && m_instrument.Streaming()
+                       ? now
+                       : Clock::time_point::max()),
       m_nextTalk(m_device.talk.empty() || m_device.every.count() <= 0 ? Clock::time_point::max()
                                                                       : now),
       m_nextNoise(m_device.noise ? now : Clock::time_point::max()),
@@ -58,13 +61,44 @@ bool WireLine::SetRate(std::uint32_t hostRate) {
 }
 
 bool WireLine::BeginBreak() {
-    // The purge empties what has come; the break stops the instrument's reply under way.
+    // The purge empties what has come.
     for (auto byte = m_pending.begin(); byte != m_pending.end();) {
-        byte = byte->first <= m_now || byte->second.source == Source::Instrument
+        byte = byte->first <= m_now ? m_pending.erase(byte) : std::next(byte);
+    }
+    m_wake = SimulatedInstrument::Wake();
+    if (m_device.rate == 0 || !m_device.instrument) {
+        return true;
+    }
+    // A stream went on while nobody listened: its record under way is on the wire.
+    while (m_nextRecord <= m_now) {
+        Send(m_instrument.NextRecord(), m_nextRecord, Source::Instrument);
+        m_nextRecord = m_freeAt + kRecordGap;
+    }
+    const bool streaming = m_instrument.Streaming();
+    m_wake = m_instrument.Woken();
+    if (m_wake.answer.empty()) {
+        return true;  // asleep: whatever it was doing goes on
+    }
+    if (streaming) {
+        m_nextRecord = Clock::time_point::max();  // the record under way is finished
+    } else {
+        StopAfterCharacterInFlight();
+    }
+    Send(m_wake.echo, m_now, Source::Instrument);
+    return true;
+}
+
+void WireLine::StopAfterCharacterInFlight() {
+    const Clock::duration frame = Ns(UartWire::SendingNs(1, m_device.rate));
+    const Clock::time_point frameEnd = std::min(m_freeAt, m_now + frame);
+    // What the host decodes of it is due by its end, or a host character after.
+    const Clock::time_point decoded = frameEnd + Ns(UartWire::SendingNs(1, m_hostRate));
+    for (auto byte = m_pending.begin(); byte != m_pending.end();) {
+        byte = byte->first > decoded && byte->second.source == Source::Instrument
                    ? m_pending.erase(byte)
                    : std::next(byte);
     }
-    return true;
+    m_freeAt = std::max(m_now, frameEnd);
 }
 
 bool WireLine::EndBreak() {
@@ -77,8 +111,10 @@ bool WireLine::EndBreak() {
     for (const Byte& byte : waiting) {
         m_pending.emplace(m_now, byte);
     }
-    if (m_device.rate != 0 && m_device.instrument) {
-        Send(m_instrument.Break(), m_now + kReplyDelay, Source::Instrument);
+    if (!m_wake.answer.empty()) {
+        Send(m_wake.glitch, m_now, Source::Instrument);
+        Send(m_wake.answer, m_now + kReplyDelay + m_wake.delay, Source::Instrument);
+        Send(m_wake.rest, m_freeAt + m_wake.pause, Source::Instrument);
     }
     return true;
 }
@@ -94,16 +130,25 @@ bool WireLine::WriteLineFeed() {
 
 void WireLine::Send(const std::string& bytes, Clock::time_point from, Source source,
                     Clock::time_point notBefore) {
+    if (bytes.empty()) {
+        return;
+    }
+    // The instrument's frames follow one another: none starts before the last has left.
+    const bool instrument = source == Source::Instrument;
+    const Clock::time_point start = instrument ? std::max(from, m_freeAt) : from;
     for (const DecodedByte& byte : UartWire::Receive(bytes, m_device.rate, m_hostRate)) {
-        const Clock::time_point at = from + Ns(byte.doneAtNs);
+        const Clock::time_point at = start + Ns(byte.doneAtNs);
         if (at > notBefore) {
-            m_pending.emplace(at, Byte{byte.value, source, from});
+            m_pending.emplace(at, Byte{byte.value, source, start});
         }
+    }
+    if (instrument) {
+        m_freeAt = start + Ns(UartWire::SendingNs(bytes.size(), m_device.rate));
     }
 }
 
 Clock::time_point WireLine::NextUnprompted() const {
-    return std::min(m_nextTalk, m_nextNoise);
+    return std::min({m_nextTalk, m_nextNoise, m_nextRecord});
 }
 
 void WireLine::Refill() {
@@ -111,7 +156,12 @@ void WireLine::Refill() {
         if (NextUnprompted() == Clock::time_point::max()) {
             return;
         }
-        if (m_nextTalk <= m_nextNoise) {
+        if (m_nextRecord <= std::min(m_nextTalk, m_nextNoise)) {
+            // A stream: one record after another, a short gap between them.
+            Send(m_instrument.NextRecord(), m_nextRecord, Source::Instrument);
+            m_nextRecord =
+                m_instrument.Streaming() ? m_freeAt + kRecordGap : Clock::time_point::max();
+        } else if (m_nextTalk <= m_nextNoise) {
             Send(m_device.talk, m_nextTalk, Source::Talk);
             m_nextTalk += m_device.every;
         } else {

@@ -25,7 +25,9 @@ class WireLine : public ProbeLine {
     struct Device {
         std::uint32_t rate = 0;  // its line rate; 0: nothing talks on the line
         bool instrument = true;  // answers a break and a line feed
-        std::string banner = SimulatedInstrument::kDefaultBanner;
+        // What the instrument says and does at a break: its banner, a stream whose record
+        // under way it finishes, a glitch, an echo, breaks slept through, its delay.
+        SimulatedInstrument::Behaviour behaviour;
         // Sent again and again, unprompted, every period (a GPS's sentences).
         std::string talk;
         std::chrono::milliseconds every{0};
@@ -71,6 +73,8 @@ class WireLine : public ProbeLine {
               Clock::time_point notBefore = Clock::time_point::min());
     // Makes the unprompted bytes up to the first that may come before those on their way.
     void Refill();
+    // The instrument stops talking after the character it is sending now.
+    void StopAfterCharacterInFlight();
     Clock::time_point NextUnprompted() const;
 
     std::string m_name;
@@ -79,6 +83,9 @@ class WireLine : public ProbeLine {
     SimulatedInstrument m_instrument;
     const Clock::time_point& m_now;
     std::multimap<Clock::time_point, Byte> m_pending;
+    SimulatedInstrument::Wake m_wake;  // what it does about the break under way
+    Clock::time_point m_freeAt;        // when the instrument's last frame has left
+    Clock::time_point m_nextRecord;    // of a stream
     Clock::time_point m_nextTalk;
     Clock::time_point m_nextNoise;
     std::minstd_rand m_random;

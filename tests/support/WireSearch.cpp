@@ -63,7 +63,7 @@ WireSearch::Result WireSearch::OnePort(const std::string& banner, std::uint32_t 
     Port port;
     port.number = 1;
     port.device.rate = rate;
-    port.device.banner = banner;
+    port.device.behaviour.banner = banner;
     return Run({port}, order, SearchUnit::Pace::PortByPort);
 }
 

@@ -26,25 +26,28 @@ using std::chrono::milliseconds;
 using ::testing::HasSubstr;
 using ::testing::MatchesRegex;
 
+// Everything that arrives within the time, or up to and including a '>' when asked.
+std::string ReadFor(CSerial& serial, milliseconds limit, bool toPrompt = false) {
+    std::string text;
+    const auto deadline = Clock::now() + limit;
+    while (Clock::now() < deadline && !(toPrompt && text.find('>') != std::string::npos)) {
+        char byte = 0;
+        if (serial.kbhit() && serial.ReadPort(&byte, 1) == 1) {
+            text += byte;
+        } else {
+            std::this_thread::sleep_for(milliseconds(1));
+        }
+    }
+    return text;
+}
+
 // The host's end of a line: the slave opened as the jobs open a port.
 struct Host {
     Host(const std::string& path, std::uint32_t baud) {
         EXPECT_TRUE(serial.Open(path, baud, 0, 0, 8, 4096, 4096));
     }
     // Everything that arrives within the time, or up to and including a '>'.
-    std::string Read(milliseconds limit) {
-        std::string text;
-        const auto deadline = Clock::now() + limit;
-        while (Clock::now() < deadline && text.find('>') == std::string::npos) {
-            char byte = 0;
-            if (serial.kbhit() && serial.ReadPort(&byte, 1) == 1) {
-                text += byte;
-            } else {
-                std::this_thread::sleep_for(milliseconds(1));
-            }
-        }
-        return text;
-    }
+    std::string Read(milliseconds limit) { return ReadFor(serial, limit, true); }
     CSerial serial;
 };
 
@@ -110,6 +113,47 @@ TEST(InstrumentSimulatorTest, LineFeedIsAnsweredAfterTheReplyDelay) {
     EXPECT_EQ(simulator.BreaksSeen(0), 0);
 }
 
+// A booting instrument sleeps through the first break; the next one it echoes as the 0x00
+// its line makes of it, its line glitches as it wakes, and it answers after its delay.
+TEST(InstrumentSimulatorTest, AtABreakItSleepsEchoesGlitchesAndTakesItsTime) {
+    SimulatorOptions options = QuickBreaks();
+    options.echo = true;
+    options.glitch = true;
+    options.breaksSlept = 1;
+    options.wakeDelayMs = 300;
+    options.wakeDelayMaxMs = 400;
+    options.banner = "";  // a bare prompt
+    InstrumentSimulator simulator({SimulatedLine::AtRate(9600)}, options);
+    ASSERT_TRUE(simulator.Start());
+    Host host(simulator.SlavePath(0), 9600);
+    host.serial.SendBreak(0);
+    EXPECT_EQ(ReadFor(host.serial, milliseconds(600)), "");
+    const auto start = Clock::now();
+    host.serial.SendBreak(0);
+    EXPECT_EQ(host.Read(milliseconds(350)), std::string("\0\xff", 2));  // by the break's end
+    EXPECT_EQ(host.Read(milliseconds(1500)), ">");
+    EXPECT_GE(Clock::now() - start, milliseconds(100 + 300));
+    EXPECT_EQ(simulator.BreaksSeen(0), 2);
+}
+
+// A stream's record under way when the break comes is finished: its tail follows the purge,
+// ahead of the answer.
+TEST(InstrumentSimulatorTest, AStreamFinishesTheRecordUnderWayBeforeItAnswers) {
+    SimulatorOptions options = QuickBreaks();
+    options.streamMs = 20;
+    InstrumentSimulator simulator({SimulatedLine::AtRate(1200)}, options);  // 533 ms a record
+    ASSERT_TRUE(simulator.Start());
+    Host host(simulator.SlavePath(0), 1200);
+    // The first record went out before the host set its rate; the second is on its way.
+    ASSERT_NE(ReadFor(host.serial, milliseconds(700)), "");
+    host.serial.SendBreak(0);
+    const std::string heard = ReadFor(host.serial, milliseconds(2500));
+    const std::string answer = std::string(SimulatedInstrument::kDefaultBanner) + ">";
+    ASSERT_GT(heard.size(), answer.size());
+    EXPECT_EQ(heard.substr(heard.size() - answer.size()), answer);
+    EXPECT_LT(heard.size() - answer.size(), SimulatedInstrument::kRecordBytes);  // its tail
+}
+
 TEST(InstrumentSimulatorTest, OpeningIsNoBreakAndASilentLineNeverAnswers) {
     InstrumentSimulator simulator({SimulatedLine::AtRate(9600), SimulatedLine::Silent()},
                                   QuickBreaks());
@@ -125,6 +169,36 @@ TEST(InstrumentSimulatorTest, OpeningIsNoBreakAndASilentLineNeverAnswers) {
     EXPECT_EQ(simulator.BreaksSeen(0), 0);
     EXPECT_EQ(simulator.BreaksSeen(1), 1);
     EXPECT_EQ(simulator.LineFeedsSeen(1), 1);
+}
+
+// A GPS talks once a second whatever the host does: a break and a line feed get no answer
+// and do not stop it. At its rate each sentence checks out.
+TEST(InstrumentSimulatorTest, AGpsSendsWellFormedSentencesAndAnswersNothing) {
+    InstrumentSimulator simulator({SimulatedLine::Gps(4800)}, QuickBreaks());
+    ASSERT_TRUE(simulator.Start());
+    Host host(simulator.SlavePath(0), 4800);
+    host.serial.SendBreak(0);
+    host.serial.WritePort("\n");
+    const std::string heard = ReadFor(host.serial, milliseconds(2500));
+    EXPECT_EQ(heard.find('>'), std::string::npos);
+    ASSERT_NE(heard.find('$'), std::string::npos) << heard;
+    std::istringstream lines(heard.substr(heard.find('$')));
+    std::string sentence;
+    int whole = 0;
+    while (std::getline(lines, sentence) && sentence.size() > 4 && sentence.back() == '\r') {
+        const std::size_t star = sentence.size() - 4;
+        ASSERT_EQ(sentence[star], '*') << sentence;
+        unsigned sum = 0;
+        for (std::size_t i = 1; i < star; ++i) {
+            sum ^= static_cast<unsigned char>(sentence[i]);
+        }
+        EXPECT_EQ(std::stoul(sentence.substr(star + 1, 2), nullptr, 16), sum) << sentence;
+        EXPECT_THAT(sentence, MatchesRegex("\\$GP(GGA|RMC),[0-9]{6}\\.00,.*")) << sentence;
+        ++whole;
+    }
+    // The fix sent before the host set its rate is garbage; the next one, at least, is whole.
+    EXPECT_GE(whole, 2);
+    EXPECT_EQ(simulator.BreaksSeen(0), 1);
 }
 
 TEST(InstrumentSimulatorTest, ClosedLineVanishesUnderItsHost) {
@@ -229,8 +303,10 @@ TEST(SimToolTest, UsageErrorsExitWithTwo) {
     for (const std::vector<std::string>& args : std::vector<std::vector<std::string>>{
              {SIM_PROGRAM},
              {SIM_PROGRAM, "fast"},
+             {SIM_PROGRAM, "gps:"},
              {SIM_PROGRAM, "9600", "--"},
              {SIM_PROGRAM, "--reply-delay", "soon", "9600"},
+             {SIM_PROGRAM, "--wake-delay", "800-300", "9600"},
          }) {
         ChildProcess sim(args);
         EXPECT_EQ(sim.Wait(std::chrono::seconds(5)), 2) << args.back();

@@ -216,6 +216,16 @@ TEST_F(ProbeCliTest, ASilentPortIsExplainedAsSilent) {
                                simulator->SlavePath(0) + "): nothing came back at any rate"));
 }
 
+// A GPS's sentences are readable only at its rate: another device, there.
+TEST_F(ProbeCliTest, AGpsIsAnotherDeviceAtItsRate) {
+    StartSimulator({SimulatedLine::Gps(4800)});
+    EXPECT_EQ(Probe({"--json", "search", "--fast"}), 1);
+    const auto json = nlohmann::json::parse(out);
+    ASSERT_EQ(json["ports"].size(), 1U) << out;
+    EXPECT_EQ(json["ports"][0]["verdict"], "other-device") << out;
+    EXPECT_EQ(json["ports"][0]["rate"], 4800) << out;
+}
+
 TEST_F(ProbeCliTest, ConnectTakesPortNamesInAnyCaseAndReportsThemInCapitals) {
     StartSimulator({SimulatedLine::AtRate(19200)});
     EXPECT_EQ(Probe({"connect", "com1", "19200"}), 0);

@@ -5,7 +5,9 @@
 #include "jobs/JobFactory.h"
 #include "jobs/RunSettings.h"
 
-ConsoleJobHost::ConsoleJobHost() = default;
+ConsoleJobHost::ConsoleJobHost() {
+    m_queue.WakeForProbing();
+}
 
 ConsoleJobHost::~ConsoleJobHost() = default;
 
@@ -20,7 +22,8 @@ CThread::Probing ConsoleJobHost::Probing() const {
 bool ConsoleJobHost::NextNotification(Notification& notification) {
     NotificationQueue::Wait wait;
     while ((wait = m_queue.Next(notification, std::chrono::milliseconds(kRefreshMs))) ==
-           NotificationQueue::Wait::TimedOut) {
+               NotificationQueue::Wait::TimedOut ||
+           wait == NotificationQueue::Wait::ProbingChanged) {
         if (m_refresh) {
             m_refresh();
         }

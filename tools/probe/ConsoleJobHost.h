@@ -34,8 +34,9 @@ class ConsoleJobHost {
 
     // Sees every notification as it is handled, on the thread that runs the job.
     void SetObserver(Observer observer) { m_observer = std::move(observer); }
-    // Called on that thread after each notification and every kRefreshMs while a job runs,
-    // so that a display of what is being probed follows the job between notifications.
+    // Called on that thread after each notification, as soon as what the job probes has
+    // changed, and every kRefreshMs while a job runs, so that a display of what is being
+    // probed follows the job between notifications.
     static constexpr std::uint32_t kRefreshMs = 200;
     void SetRefresh(std::function<void()> refresh) { m_refresh = std::move(refresh); }
     // What the running job is probing; for the observer.

@@ -254,14 +254,18 @@ int RunJob(const JobRequest& request) {
     const platform::ConsoleSignals signals([&host] { host.Interrupt(); });
     const bool showProgress =
         !request.verbose && platform::ConsoleSignals::ErrorStreamShowsEscapes();
+    std::size_t triesShown = 0;
+    // Each rate the search tries, and why, as the job recorded it, as the try begins.
+    const auto showTries = [&host, &triesShown] {
+        const std::vector<std::string> tries = host.Probing().tries;
+        for (; triesShown < tries.size(); ++triesShown) {
+            std::fprintf(stderr, "try %s\n", tries[triesShown].c_str());
+        }
+    };
     if (request.verbose) {
-        std::size_t triesShown = 0;
-        host.SetObserver([&host, triesShown](const ConsoleJobHost::Notification& n) mutable {
-            // Each rate the search tries, and why, as the job recorded it.
-            const std::vector<std::string> tries = host.Probing().tries;
-            for (; triesShown < tries.size(); ++triesShown) {
-                std::fprintf(stderr, "try %s\n", tries[triesShown].c_str());
-            }
+        host.SetRefresh(showTries);
+        host.SetObserver([&showTries](const ConsoleJobHost::Notification& n) {
+            showTries();
             std::fprintf(stderr, "%s\n",
                          JobTexts::NotificationLine(n.message, n.state, n.code).c_str());
         });

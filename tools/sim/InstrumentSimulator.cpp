@@ -27,6 +27,29 @@ std::string ErrnoText(const char* what) {
     return std::string(what) + ": " + std::strerror(errno);
 }
 
+// "$" BODY "*" its checksum (the XOR of the body's bytes, two hex digits) CR LF.
+std::string NmeaSentence(const std::string& body) {
+    unsigned sum = 0;
+    for (const char c : body) {
+        sum ^= static_cast<unsigned char>(c);
+    }
+    char tail[16];
+    std::snprintf(tail, sizeof tail, "*%02X\r\n", sum);
+    return "$" + body + tail;
+}
+
+// A GPS receiver's fix of one second (counted from 12:35:19 UTC): its position and its
+// recommended minimum data, standing still.
+std::string GpsFix(std::uint32_t second) {
+    const std::uint32_t time = (12 * 3600 + 35 * 60 + 19 + second) % 86400;
+    char utc[40];
+    std::snprintf(utc, sizeof utc, "%02u%02u%02u.00", time / 3600, time / 60 % 60, time % 60);
+    return NmeaSentence(std::string("GPGGA,") + utc +
+                        ",4807.038,N,01131.000,E,1,08,0.9,545.4,M,46.9,M,,") +
+           NmeaSentence(std::string("GPRMC,") + utc +
+                        ",A,4807.038,N,01131.000,E,000.0,000.0,091226,003.1,W");
+}
+
 }  // namespace
 
 bool SimulatedLine::Parse(const std::string& text, SimulatedLine& line) {
@@ -34,15 +57,17 @@ bool SimulatedLine::Parse(const std::string& text, SimulatedLine& line) {
         line = text == "silent" ? Silent() : Noise();
         return true;
     }
-    if (text.empty() || text.size() > 7 ||
-        !std::all_of(text.begin(), text.end(), [](char c) { return c >= '0' && c <= '9'; })) {
+    const bool gps = text.compare(0, 4, "gps:") == 0;
+    const std::string digits = gps ? text.substr(4) : text;
+    if (digits.empty() || digits.size() > 7 ||
+        !std::all_of(digits.begin(), digits.end(), [](char c) { return c >= '0' && c <= '9'; })) {
         return false;
     }
-    const unsigned long rate = std::strtoul(text.c_str(), nullptr, 10);
+    const auto rate = static_cast<std::uint32_t>(std::strtoul(digits.c_str(), nullptr, 10));
     if (rate == 0) {
         return false;
     }
-    line = AtRate(static_cast<std::uint32_t>(rate));
+    line = gps ? Gps(rate) : AtRate(rate);
     return true;
 }
 
@@ -59,11 +84,17 @@ struct InstrumentSimulator::Line final : LineTransport::Events {
     // The instrument's next answer, due when a break has ended or after its reply delay.
     std::string reply;
     Clock::time_point replyAt;
+    std::chrono::milliseconds wakeDelay{0};  // of the answer to the last break
     const char* wakeCause = "";
+    // A glitch owed as the break ends, and the rest of an answer owed after its pause.
+    std::string glitch;
+    std::string rest;
+    std::chrono::milliseconds pause{0};
     // What the host's UART will have decoded, and when: put on the line as due.
     WireSchedule wire;
-    // The next stream record, or the next byte of a noise line; unset for neither.
+    // The next stream record, noise byte or GPS fix; unset for none.
     std::optional<Clock::time_point> emitAt;
+    std::uint32_t gpsSecond = 0;  // of the GPS's next fix
     std::minstd_rand random;
     std::atomic<int> breaks{0};
     std::atomic<int> lineFeeds{0};
@@ -73,10 +104,11 @@ struct InstrumentSimulator::Line final : LineTransport::Events {
     void HostSent(const std::string& bytes) override { simulator->HostSent(*this, bytes); }
     void BreakBegan() override { simulator->BeginBreak(*this); }
     void BreakEnds(Clock::time_point at) override {
-        replyAt = at + std::chrono::milliseconds(simulator->m_options.replyDelayMs);
+        replyAt = at + std::chrono::milliseconds(simulator->m_options.replyDelayMs) + wakeDelay;
     }
     void HostLeft() override {
         reply.clear();
+        glitch.clear();
         wire.Clear();
     }
     void Log(const std::string& text) override { simulator->Log(*this, text); }
@@ -93,11 +125,7 @@ InstrumentSimulator::InstrumentSimulator(std::vector<SimulatedLine> lines, Simul
         const unsigned seed = static_cast<unsigned>(0x5EED + i);
         line->random.seed(seed);
         if (line->config.HasInstrument()) {
-            SimulatedInstrument::Behaviour behaviour;
-            behaviour.banner = m_options.banner;
-            behaviour.echo = m_options.echo;
-            behaviour.streaming = m_options.streamMs > 0;
-            line->instrument.emplace(behaviour, seed);
+            line->instrument.emplace(InstrumentOf(m_options), seed);
         }
         if (m_options.listen.empty()) {
             line->transport = std::make_unique<PtyTransport>(*line, m_options.breakMs);
@@ -106,6 +134,20 @@ InstrumentSimulator::InstrumentSimulator(std::vector<SimulatedLine> lines, Simul
         }
         m_lines.push_back(std::move(line));
     }
+}
+
+SimulatedInstrument::Behaviour InstrumentSimulator::InstrumentOf(const SimulatorOptions& options) {
+    SimulatedInstrument::Behaviour behaviour;
+    behaviour.banner = options.banner;
+    behaviour.echo = options.echo;
+    behaviour.streaming = options.streamMs > 0;
+    behaviour.glitch = options.glitch;
+    behaviour.breaksSlept = options.breaksSlept;
+    behaviour.wakeDelay = std::chrono::milliseconds(options.wakeDelayMs);
+    behaviour.wakeDelayMax = std::chrono::milliseconds(options.wakeDelayMaxMs);
+    behaviour.pauseAfter = options.pauseAfter;
+    behaviour.pause = std::chrono::milliseconds(options.pauseMs);
+    return behaviour;
 }
 
 InstrumentSimulator::~InstrumentSimulator() {
@@ -161,14 +203,15 @@ bool InstrumentSimulator::Start(std::string* error) {
 }
 
 void InstrumentSimulator::Begin(Line& line) {
-    if (line.config.noise || (line.instrument && line.instrument->Streaming())) {
+    if (line.config.noise || line.config.gps || (line.instrument && line.instrument->Streaming())) {
         line.emitAt = Clock::now();
     }
-    Log(line,
-        (line.config.HasInstrument() ? "instrument at " + std::to_string(line.config.rate) + " baud"
-         : line.config.noise         ? std::string("noise")
-                                     : std::string("silent line")) +
-            " on " + line.slavePath);
+    const std::string rate = std::to_string(line.config.rate) + " baud";
+    Log(line, (line.config.HasInstrument() ? "instrument at " + rate
+               : line.config.gps           ? "GPS at " + rate
+               : line.config.noise         ? std::string("noise")
+                                           : std::string("silent line")) +
+                  " on " + line.slavePath);
 }
 
 void InstrumentSimulator::Stop() {
@@ -249,6 +292,7 @@ void InstrumentSimulator::Wake() {
 void InstrumentSimulator::CloseLineNow(Line& line) {
     line.transport->Close();
     line.reply.clear();
+    line.glitch.clear();
     line.wire.Clear();
     line.emitAt.reset();
     line.slavePath.clear();
@@ -286,8 +330,8 @@ void InstrumentSimulator::Serve() {
                 polled.push_back(pollfd{fd, POLLIN, 0});
                 polledLines.push_back(line.get());
             }
-            if (!line->reply.empty() && !line->transport->BreakHeld()) {
-                dueBy(line->replyAt);
+            if (!line->transport->BreakHeld() && (!line->reply.empty() || !line->glitch.empty())) {
+                dueBy(line->glitch.empty() ? line->replyAt : line->replyAt - line->wakeDelay);
             }
             if (const auto next = line->wire.NextDue()) {
                 dueBy(*next);
@@ -327,6 +371,10 @@ void InstrumentSimulator::Serve() {
             if (!line->transport->IsOpen()) {
                 continue;
             }
+            if (!line->glitch.empty() && !line->transport->BreakHeld() &&
+                line->replyAt - line->wakeDelay <= after) {
+                Glitch(*line);
+            }
             if (!line->reply.empty() && !line->transport->BreakHeld() && line->replyAt <= after) {
                 Answer(*line);
             }
@@ -361,16 +409,52 @@ void InstrumentSimulator::HostSent(Line& line, const std::string& sent) {
 }
 
 void InstrumentSimulator::BeginBreak(Line& line) {
-    // Whatever the instrument was saying is cut off, and it answers when the break ends.
     ++line.breaks;
     Log(line, "break");
-    line.wire.Clear();
     line.reply.clear();
-    if (line.instrument) {
-        line.emitAt.reset();  // a break ends a stream
-        line.reply = line.instrument->Break();
-        line.wakeCause = "break";
+    line.glitch.clear();
+    line.rest.clear();
+    line.wakeDelay = std::chrono::milliseconds(0);
+    if (line.config.gps) {
+        return;  // a GPS does not hear a break: its sentence under way goes on
     }
+    const bool streaming = line.instrument && line.instrument->Streaming();
+    const SimulatedInstrument::Wake wake =
+        line.instrument ? line.instrument->Woken() : SimulatedInstrument::Wake();
+    // A record under way is finished, as a stream's framing needs; anything else stops
+    // after the character on the wire. The answer comes when the break ends.
+    if (!streaming || wake.answer.empty()) {
+        line.wire.StopAfterFrameInFlight(Clock::now(), line.config.rate);
+    }
+    if (!line.instrument) {
+        return;
+    }
+    if (wake.answer.empty()) {
+        Log(line, "asleep: the break goes unheard");
+        return;
+    }
+    line.emitAt.reset();  // a break ends a stream
+    line.reply = wake.answer;
+    line.glitch = wake.glitch;
+    line.rest = wake.rest;
+    line.pause = wake.pause;
+    line.wakeDelay = wake.delay;
+    line.wakeCause = "break";
+    std::uint32_t inputRate = 0;
+    std::uint32_t outputRate = 0;
+    if (!wake.echo.empty() && line.transport->HostRates(inputRate, outputRate)) {
+        line.wire.Transmit(wake.echo, line.config.rate, inputRate);
+    }
+}
+
+void InstrumentSimulator::Glitch(Line& line) {
+    std::uint32_t inputRate = 0;
+    std::uint32_t outputRate = 0;
+    if (line.transport->HostRates(inputRate, outputRate)) {
+        Log(line, "a glitch as it wakes");
+        line.wire.Transmit(line.glitch, line.config.rate, inputRate);
+    }
+    line.glitch.clear();
 }
 
 void InstrumentSimulator::Hear(Line& line, const std::string& sent) {
@@ -407,6 +491,10 @@ void InstrumentSimulator::Answer(Line& line) {
                   std::to_string(inputRate) + (clean ? "" : ": the host decodes garbage"));
     line.wire.Transmit(line.reply, line.config.rate, inputRate);
     line.reply.clear();
+    if (!line.rest.empty()) {
+        line.reply.swap(line.rest);
+        line.replyAt = line.wire.FreeAt() + line.pause;
+    }
 }
 
 void InstrumentSimulator::Emit(Line& line) {
@@ -419,9 +507,18 @@ void InstrumentSimulator::Emit(Line& line) {
         line.emitAt = *line.emitAt + gap;
         return;
     }
-    // A stream does not queue up behind a wire that is slower than its records.
     std::uint32_t inputRate = 0;
     std::uint32_t outputRate = 0;
+    if (line.config.gps) {
+        // Its fixes keep their second whether anyone listens or not.
+        if (line.transport->HostRates(inputRate, outputRate)) {
+            line.wire.Transmit(GpsFix(line.gpsSecond), line.config.rate, inputRate);
+        }
+        ++line.gpsSecond;
+        line.emitAt = *line.emitAt + std::chrono::seconds(1);
+        return;
+    }
+    // A stream does not queue up behind a wire that is slower than its records.
     if (line.wire.FreeAt() <= now && line.transport->HostRates(inputRate, outputRate)) {
         line.wire.Transmit(line.instrument->NextRecord(), line.config.rate, inputRate);
     }

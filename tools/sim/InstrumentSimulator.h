@@ -12,18 +12,21 @@
 
 #include "tools/sim/SimulatedInstrument.h"
 
-// One line of the simulator: an instrument at a fixed rate, a line with nothing on it, or
-// one that carries random bytes (a cable picking up interference, no instrument).
+// One line of the simulator: an instrument at a fixed rate, a line with nothing on it, one
+// that carries random bytes (a cable picking up interference, no instrument), or a GPS
+// receiver that sends its NMEA sentences at its rate once a second, whatever the host does.
 struct SimulatedLine {
-    std::uint32_t rate = 0;  // bits per second; 0 for a line without an instrument
+    std::uint32_t rate = 0;  // bits per second of what talks on it; 0 for nothing
     bool noise = false;
+    bool gps = false;
 
     static SimulatedLine AtRate(std::uint32_t rate) { return SimulatedLine{rate, false}; }
     static SimulatedLine Silent() { return SimulatedLine{0, false}; }
     static SimulatedLine Noise() { return SimulatedLine{0, true}; }
-    bool HasInstrument() const { return rate != 0; }
+    static SimulatedLine Gps(std::uint32_t rate) { return SimulatedLine{rate, false, true}; }
+    bool HasInstrument() const { return rate != 0 && !gps; }
 
-    // "19200", "silent" or "noise"; false (line untouched) for anything else.
+    // "19200", "silent", "noise" or "gps:4800"; false (line untouched) for anything else.
     static bool Parse(const std::string& text, SimulatedLine& line);
 };
 
@@ -40,6 +43,16 @@ struct SimulatorOptions {
     // Extra time the instrument takes to answer, after the break has ended or after the
     // line feed came.
     std::uint32_t replyDelayMs = 0;
+    // What it does at a break besides (see SimulatedInstrument::Behaviour): one 0xFF as it
+    // wakes, the first breaks slept through, and a further delay before its answer to a
+    // break, drawn anew at each between the two (milliseconds).
+    bool glitch = false;
+    int breaksSlept = 0;
+    std::uint32_t wakeDelayMs = 0;
+    std::uint32_t wakeDelayMaxMs = 0;
+    // A pause of pauseMs after the first pauseAfter bytes of its answer to a break.
+    std::size_t pauseAfter = 0;
+    std::uint32_t pauseMs = 0;
     // How long the host's break is taken to last: the instrument answers when it ends,
     // and a pty shows only its start (the input purge before it).
     std::uint32_t breakMs = 300;
@@ -75,6 +88,9 @@ class InstrumentSimulator {
     // Makes the ptys and starts serving them. False, with a reason in error and nothing
     // left open, when a pty or the thread cannot be made. Starting twice is an error.
     bool Start(std::string* error = nullptr);
+    // The instrument each line of these options carries (whatever the line's rate).
+    static SimulatedInstrument::Behaviour InstrumentOf(const SimulatorOptions& options);
+
     // Stops serving and closes every pty. Safe to call more than once.
     void Stop();
 
@@ -109,6 +125,7 @@ class InstrumentSimulator {
     // A line made: its first stream record or noise byte is due, and the log says what it is.
     void Begin(Line& line);
     void Hear(Line& line, const std::string& sent);
+    void Glitch(Line& line);
     void Answer(Line& line);
     void Emit(Line& line);
     void Flush(Line& line);

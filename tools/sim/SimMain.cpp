@@ -10,6 +10,7 @@
 #include <cstring>
 #include <fstream>
 #include <iostream>
+#include <optional>
 #include <string>
 #include <vector>
 
@@ -112,102 +113,149 @@ int RunCommand(const std::vector<std::string>& command, const sigset_t& signals)
     }
 }
 
-}  // namespace
+constexpr const char* kHelp =
+    "Usage: brinevane-sim [OPTIONS] LINE... [-- COMMAND [ARGS...]]\n"
+    "\n"
+    "Plays a Brinevane ADCP on pseudo-terminals, one for each LINE; they become COM1, COM2\n"
+    "and so on. A LINE is a baud rate (19200) for an instrument at that rate, 'silent' for\n"
+    "a line with nothing on it, 'noise' for one that carries random bytes, or 'gps:RATE'\n"
+    "(gps:4800) for a GPS receiver that sends NMEA sentences at RATE once a second and\n"
+    "never answers. Each line behaves as a wire: a host at another rate decodes garbage.\n"
+    "Prints BRINEVANE_PORTS=... and runs until interrupted, or runs COMMAND with\n"
+    "BRINEVANE_PORTS set and exits with its status.\n"
+    "\n"
+    "Options:\n"
+    "  -h, --help            print this help and exit\n"
+    "  -V, --version         print the version and exit\n"
+    "  -v, --verbose         write what the instrument sees to standard error\n"
+    "  --banner TEXT         what the instrument says after a break, before its prompt\n"
+    "                        (\\r, \\n and \\t understood; \"\" for a bare prompt)\n"
+    "  --echo                the instrument sends back every byte it decodes, a break's\n"
+    "                        0x00 among them\n"
+    "  --stream MS           it streams a binary record every MS milliseconds until a\n"
+    "                        break wakes it, and finishes the record under way\n"
+    "  --glitch              its line gives one 0xFF as it wakes from a break\n"
+    "  --sleep-breaks N      it sleeps through the first N breaks\n"
+    "  --wake-delay MS[-MS]  it answers a break this many milliseconds after it ends,\n"
+    "                        drawn anew at each break from a range\n"
+    "  --reply-delay MS      milliseconds it takes to answer anything (default 0)\n"
+    "  --break-ms MS         how long a break from the host is taken to last (default 300)\n"
+    "  --listen HOST:PORT    serve the lines over RFC 2217 instead (port 0: a free port for\n"
+    "                        each line; above 0: line N on PORT+N-1)\n"
+    "  --log FILE            append what the instrument sees to FILE ('-': standard error)\n";
 
-int main(int argc, char** argv) {
-    // Everything after "--" is the command to run; CLI11 sees only what comes before.
+// The command line, read: the lines, the simulator's options, the log and the command.
+struct SimCommandLine {
+    std::vector<SimulatedLine> lines;
+    SimulatorOptions options;
+    std::string logPath;
+    bool verbose = false;
     std::vector<std::string> command;
+};
+
+// "300" or "300-800": a delay or a range of them, in milliseconds.
+bool ParseDelayRange(const std::string& text, std::uint32_t& least, std::uint32_t& most) {
+    const std::size_t dash = text.find('-');
+    const auto number = [](const std::string& digits, std::uint32_t& value) {
+        if (digits.empty() || digits.size() > 5 ||
+            digits.find_first_not_of("0123456789") != std::string::npos) {
+            return false;
+        }
+        value = static_cast<std::uint32_t>(std::stoul(digits));
+        return value <= 60000;
+    };
+    if (!number(text.substr(0, dash), least)) {
+        return false;
+    }
+    most = least;
+    return dash == std::string::npos || (number(text.substr(dash + 1), most) && most >= least);
+}
+
+// Reads the command line into parsed; a status to exit with when there is nothing to run
+// (help, the version, or a usage error said).
+std::optional<int> ReadCommandLine(int argc, char** argv, SimCommandLine& parsed) {
+    // Everything after "--" is the command to run; the parser sees only what comes before.
     int ownArgs = argc;
     for (int i = 1; i < argc; ++i) {
         if (std::strcmp(argv[i], "--") == 0) {
             ownArgs = i;
-            command.assign(argv + i + 1, argv + argc);
+            parsed.command.assign(argv + i + 1, argv + argc);
             break;
         }
     }
-
-    CLI::App app{
-        "Plays a Brinevane ADCP on pseudo-terminals: one line per LINE, an instrument at that "
-        "rate, 'silent' for a line with nothing on it or 'noise' for one that carries random "
-        "bytes. The line behaves as a wire: at another rate each side decodes garbage. With "
-        "--listen the lines are network ports (rfc2217://), where a break and a rate change "
-        "arrive as protocol messages. Prints "
-        "BRINEVANE_PORTS=... and runs "
-        "until interrupted, or runs COMMAND with BRINEVANE_PORTS set and exits with its status.",
-        "brinevane-sim"};
-    app.footer("Usage: brinevane-sim [OPTIONS] LINE... [-- COMMAND [ARGS...]]");
-    app.set_version_flag("-V,--version", std::string("brinevane-sim ") + BRINEVANE_VERSION);
+    CLI::App app{"", "brinevane-sim"};
+    app.set_help_flag();
+    bool help = false;
+    bool version = false;
+    app.add_flag("-h,--help", help);
+    app.add_flag("-V,--version", version);
     std::vector<std::string> lineTexts;
-    std::string banner = SimulatorOptions().banner;
-    std::uint32_t replyDelayMs = 0;
-    std::uint32_t breakMs = SimulatorOptions().breakMs;
-    bool echo = false;
-    std::uint32_t streamMs = 0;
-    std::string logPath;
-    std::string listen;
-    app.add_option("lines", lineTexts, "A baud rate (19200), 'silent' or 'noise', one per line")
-        ->required();
-    app.add_option("--banner", banner,
-                   "Text sent after a break, before the prompt (\\r and \\n understood)");
-    app.add_flag("--echo", echo, "The instrument sends back every byte it decodes");
-    app.add_option("--stream", streamMs,
-                   "The instrument streams a binary record every so many milliseconds until a "
-                   "break wakes it")
-        ->check(CLI::Range(1, 60000));
-    app.add_option("--reply-delay", replyDelayMs, "Milliseconds the instrument takes to answer")
-        ->check(CLI::Range(0, 60000));
-    app.add_option("--break-ms", breakMs, "How long a host's break is taken to last")
-        ->check(CLI::Range(0, 60000));
-    app.add_option("--listen", listen,
-                   "Serve the lines over RFC 2217 at HOST:PORT instead of on ptys (127.0.0.1:0: a "
-                   "free loopback port for each line; a PORT above 0: line N on PORT+N-1)");
-    app.add_option("--log", logPath, "Write what the instrument sees to this file ('-': stderr)");
-    bool verbose = false;
-    app.add_flag("-v,--verbose", verbose, "Write what the instrument sees to stderr (as --log -)");
+    std::string wakeDelay = "0";
+    SimulatorOptions& options = parsed.options;
+    app.add_option("lines", lineTexts);
+    app.add_option("--banner", options.banner);
+    app.add_flag("--echo", options.echo);
+    app.add_option("--stream", options.streamMs)->check(CLI::Range(1, 60000));
+    app.add_flag("--glitch", options.glitch);
+    app.add_option("--sleep-breaks", options.breaksSlept)->check(CLI::Range(0, 1000));
+    app.add_option("--wake-delay", wakeDelay);
+    app.add_option("--reply-delay", options.replyDelayMs)->check(CLI::Range(0, 60000));
+    app.add_option("--break-ms", options.breakMs)->check(CLI::Range(0, 60000));
+    app.add_option("--listen", options.listen);
+    app.add_option("--log", parsed.logPath);
+    app.add_flag("-v,--verbose", parsed.verbose);
     try {
         app.parse(ownArgs, argv);
-    } catch (const CLI::CallForHelp& e) {
-        return app.exit(e);
-    } catch (const CLI::CallForVersion& e) {
-        return app.exit(e);
     } catch (const CLI::ParseError& e) {
         return UsageError(e.what());
     }
-    if (ownArgs != argc && command.empty()) {
+    if (help) {
+        std::fputs(kHelp, stdout);
+        return 0;
+    }
+    if (version) {
+        std::printf("brinevane-sim %s\n", BRINEVANE_VERSION);
+        return 0;
+    }
+    if (lineTexts.empty()) {
+        return UsageError("give at least one line: a baud rate, 'silent', 'noise' or 'gps:RATE'");
+    }
+    if (ownArgs != argc && parsed.command.empty()) {
         return UsageError("no command after '--'");
     }
-
-    std::vector<SimulatedLine> lines;
+    if (!ParseDelayRange(wakeDelay, options.wakeDelayMs, options.wakeDelayMaxMs)) {
+        return UsageError("'" + wakeDelay +
+                          "' is not a wake delay: give milliseconds (300) or a range (300-800), "
+                          "at most 60000");
+    }
     for (const std::string& text : lineTexts) {
         SimulatedLine line;
         if (!SimulatedLine::Parse(text, line)) {
             return UsageError("'" + text +
-                              "' is not a line: give a baud rate, 'silent' or 'noise'");
+                              "' is not a line: give a baud rate, 'silent', 'noise' or 'gps:RATE'");
         }
-        lines.push_back(line);
+        parsed.lines.push_back(line);
     }
-    if (lines.size() > 32) {
+    if (parsed.lines.size() > 32) {
         return UsageError("at most 32 lines (COM1 to COM32)");
     }
+    options.banner = Unescape(options.banner);
+    return std::nullopt;
+}
 
-    SimulatorOptions options;
-    options.banner = Unescape(banner);
-    options.replyDelayMs = replyDelayMs;
-    options.breakMs = breakMs;
-    options.echo = echo;
-    options.streamMs = streamMs;
-    options.listen = listen;
+// Serves the lines until a signal stops it, or for as long as the command runs.
+int Serve(SimCommandLine& parsed) {
     std::ofstream logFile;
-    if (logPath == "-" || (verbose && logPath.empty())) {
-        options.log = &std::cerr;
-    } else if (!logPath.empty()) {
-        logFile.open(logPath, std::ios::app);
+    if (parsed.logPath == "-" || (parsed.verbose && parsed.logPath.empty())) {
+        parsed.options.log = &std::cerr;
+    } else if (!parsed.logPath.empty()) {
+        logFile.open(parsed.logPath, std::ios::app);
         if (!logFile) {
-            std::fprintf(stderr, "brinevane-sim: cannot write the log %s: %s\n", logPath.c_str(),
-                         std::strerror(errno));
+            std::fprintf(stderr, "brinevane-sim: cannot write the log %s: %s\n",
+                         parsed.logPath.c_str(), std::strerror(errno));
             return 1;
         }
-        options.log = &logFile;
+        parsed.options.log = &logFile;
     }
 
     // Blocked before the simulator's thread exists, so that it inherits the mask and
@@ -215,16 +263,16 @@ int main(int argc, char** argv) {
     const sigset_t signals = HandledSignals();
     sigprocmask(SIG_BLOCK, &signals, nullptr);
 
-    InstrumentSimulator simulator(lines, options);
+    InstrumentSimulator simulator(parsed.lines, parsed.options);
     std::string error;
     if (!simulator.Start(&error)) {
         std::fprintf(stderr, "brinevane-sim: cannot make the lines: %s\n", error.c_str());
         return 1;
     }
     const std::string ports = simulator.PortsVariable();
-    if (!command.empty()) {
+    if (!parsed.command.empty()) {
         setenv("BRINEVANE_PORTS", ports.c_str(), 1);
-        const int status = RunCommand(command, signals);
+        const int status = RunCommand(parsed.command, signals);
         simulator.Stop();
         return status;
     }
@@ -238,4 +286,14 @@ int main(int argc, char** argv) {
     }
     simulator.Stop();
     return 0;
+}
+
+}  // namespace
+
+int main(int argc, char** argv) {
+    SimCommandLine parsed;
+    if (const std::optional<int> status = ReadCommandLine(argc, argv, parsed)) {
+        return *status;
+    }
+    return Serve(parsed);
 }

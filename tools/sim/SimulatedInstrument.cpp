@@ -1,5 +1,7 @@
 #include "tools/sim/SimulatedInstrument.h"
 
+#include <algorithm>
+
 namespace {
 constexpr char kPrompt = '>';
 constexpr char kReplyToLineEnd[] = "\r\n>";
@@ -13,9 +15,29 @@ const char* const SimulatedInstrument::kDefaultBanner =
 SimulatedInstrument::SimulatedInstrument(Behaviour behaviour, unsigned seed)
     : m_behaviour(std::move(behaviour)), m_streaming(m_behaviour.streaming), m_random(seed) {}
 
-std::string SimulatedInstrument::Break() {
+SimulatedInstrument::Wake SimulatedInstrument::Woken() {
+    Wake wake;
+    if (++m_breaks <= m_behaviour.breaksSlept) {
+        return wake;  // asleep: a stream goes on
+    }
     m_streaming = false;
-    return m_behaviour.banner + kPrompt;
+    if (m_behaviour.echo) {
+        wake.echo = std::string(1, '\0');
+    }
+    if (m_behaviour.glitch) {
+        wake.glitch = std::string(1, kGlitch);
+    }
+    wake.answer = m_behaviour.banner + kPrompt;
+    if (m_behaviour.pauseAfter > 0 && m_behaviour.pauseAfter < wake.answer.size()) {
+        wake.rest = wake.answer.substr(m_behaviour.pauseAfter);
+        wake.answer.resize(m_behaviour.pauseAfter);
+        wake.pause = m_behaviour.pause;
+    }
+    const auto least = m_behaviour.wakeDelay.count();
+    const auto most = std::max(least, m_behaviour.wakeDelayMax.count());
+    wake.delay = std::chrono::milliseconds(
+        least + static_cast<long long>(m_random() % static_cast<unsigned long>(most - least + 1)));
+    return wake;
 }
 
 std::string SimulatedInstrument::Hear(const std::string& decoded) {

@@ -29,3 +29,17 @@ std::optional<WireSchedule::Clock::time_point> WireSchedule::NextDue() const {
     }
     return m_bytes.front().first;
 }
+
+void WireSchedule::StopAfterFrameInFlight(Clock::time_point now, std::uint32_t sendRate) {
+    if (m_freeAt <= now) {
+        m_bytes.clear();
+        return;
+    }
+    // What the host decodes of that frame is due by its end, or a host frame after it.
+    const auto frame = std::chrono::nanoseconds(UartWire::SendingNs(1, sendRate));
+    const Clock::time_point frameEnd = now + frame;
+    while (!m_bytes.empty() && m_bytes.back().first > frameEnd + frame) {
+        m_bytes.pop_back();
+    }
+    m_freeAt = std::min(m_freeAt, frameEnd);
+}

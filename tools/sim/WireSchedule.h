@@ -21,6 +21,8 @@ class WireSchedule {
     std::string TakeDue(Clock::time_point now);
     // Cut off: the wire falls silent (when the instrument's last frame ends stays as it was).
     void Clear() { m_bytes.clear(); }
+    // The sender stops after the frame it is putting on the wire now, at its rate.
+    void StopAfterFrameInFlight(Clock::time_point now, std::uint32_t sendRate);
 
     // When the next byte is due; none while the wire is empty.
     std::optional<Clock::time_point> NextDue() const;
