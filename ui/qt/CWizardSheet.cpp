@@ -1,8 +1,11 @@
 #include "ui/qt/CWizardSheet.h"
 
 #include <QAbstractButton>
+#include <QAccessible>
 #include <QApplication>
+#include <QComboBox>
 #include <QEvent>
+#include <QLabel>
 #include <QLayout>
 #include <QMetaObject>
 #include <algorithm>
@@ -15,9 +18,31 @@
 #include "ui/wizard/WizardButtons.h"
 #include "ui/wizard/WizardTexts.h"
 
+namespace {
+
+// What a screen reader is told about the controls whose Qt descriptions fall short.
+QAccessibleInterface* AccessibleFactory(const QString& className, QObject* object) {
+    if (className == QLatin1String("QComboBox")) {
+        return new LabelledComboBoxAccessible(static_cast<QComboBox*>(object));
+    }
+    if (className == QLatin1String("QLabel")) {
+        auto* label = static_cast<QLabel*>(object);
+        if (label->textInteractionFlags().testFlag(Qt::TextSelectableByKeyboard)) {
+            return new SelectableLabelAccessible(label);
+        }
+    }
+    return nullptr;
+}
+
+}  // namespace
+
 CWizardSheet::CWizardSheet(QWidget* parent) : QWizard(parent) {
-    LabelledComboBoxAccessible::Install();
-    SelectableLabelAccessible::Install();
+    // Asked before Qt's own, as the factory installed last is; once for the program.
+    static const bool accessibleFactoryInstalled = [] {
+        QAccessible::installFactory(&AccessibleFactory);
+        return true;
+    }();
+    (void)accessibleFactoryInstalled;
     setWizardStyle(QWizard::ClassicStyle);
     setOption(QWizard::HaveHelpButton, false);
     setWindowTitle(QString::fromUtf8(wizard_text::kProgramName) + ProductVersionSuffix());

@@ -4,30 +4,8 @@
 #include <QComboBox>
 #include <QLineEdit>
 
-namespace {
-
-QAccessibleInterface* Factory(const QString& className, QObject* object) {
-    if (className == QLatin1String("QComboBox")) {
-        if (auto* comboBox = qobject_cast<QComboBox*>(object)) {
-            return new LabelledComboBoxAccessible(comboBox);
-        }
-    }
-    return nullptr;
-}
-
-}  // namespace
-
 LabelledComboBoxAccessible::LabelledComboBoxAccessible(QComboBox* comboBox)
     : QAccessibleWidget(comboBox, QAccessible::ComboBox) {}
-
-void LabelledComboBoxAccessible::Install() {
-    // Factories installed last are asked first, so this one comes before Qt's.
-    static const bool installed = [] {
-        QAccessible::installFactory(&Factory);
-        return true;
-    }();
-    (void)installed;
-}
 
 QComboBox* LabelledComboBoxAccessible::ComboBox() const {
     return static_cast<QComboBox*>(widget());

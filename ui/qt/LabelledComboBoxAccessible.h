@@ -11,10 +11,6 @@ class LabelledComboBoxAccessible : public QAccessibleWidget {
   public:
     explicit LabelledComboBoxAccessible(QComboBox* comboBox);
 
-    // Makes every combo box of the program described by this class; once, before any is
-    // shown.
-    static void Install();
-
     QString text(QAccessible::Text t) const override;
     int childCount() const override;
     QAccessibleInterface* child(int index) const override;

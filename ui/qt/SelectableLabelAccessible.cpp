@@ -2,32 +2,8 @@
 
 #include <QLabel>
 
-namespace {
-
-QAccessibleInterface* Factory(const QString& className, QObject* object) {
-    if (className == QLatin1String("QLabel")) {
-        auto* label = qobject_cast<QLabel*>(object);
-        if (label != nullptr &&
-            label->textInteractionFlags().testFlag(Qt::TextSelectableByKeyboard)) {
-            return new SelectableLabelAccessible(label);
-        }
-    }
-    return nullptr;
-}
-
-}  // namespace
-
 SelectableLabelAccessible::SelectableLabelAccessible(QLabel* label)
     : QAccessibleWidget(label, QAccessible::StaticText) {}
-
-void SelectableLabelAccessible::Install() {
-    // Factories installed last are asked first, so this one comes before Qt's.
-    static const bool installed = [] {
-        QAccessible::installFactory(&Factory);
-        return true;
-    }();
-    (void)installed;
-}
 
 QLabel* SelectableLabelAccessible::Label() const {
     return static_cast<QLabel*>(widget());

@@ -10,10 +10,6 @@ class SelectableLabelAccessible : public QAccessibleWidget, public QAccessibleTe
   public:
     explicit SelectableLabelAccessible(QLabel* label);
 
-    // Makes every label that can be selected from the keyboard described by this class;
-    // once, before any is shown.
-    static void Install();
-
     void* interface_cast(QAccessible::InterfaceType type) override;
     QString text(QAccessible::Text t) const override;
 
