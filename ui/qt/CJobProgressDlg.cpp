@@ -138,6 +138,8 @@ void CJobProgressDlg::OnProgramNotify(std::uintptr_t state, std::intptr_t code) 
 
 void CJobProgressDlg::SetCaption(const std::string& caption) {
     setWindowTitle(QString::fromStdString(caption));
+    // The bar is named after what it measures, the job the caption names.
+    ProgressBar()->setAccessibleName(windowTitle());
 }
 
 void CJobProgressDlg::ShowProbing() {

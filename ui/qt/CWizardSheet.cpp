@@ -1,8 +1,11 @@
 #include "ui/qt/CWizardSheet.h"
 
 #include <QAbstractButton>
+#include <QAccessible>
 #include <QApplication>
+#include <QComboBox>
 #include <QEvent>
+#include <QLabel>
 #include <QLayout>
 #include <QMetaObject>
 #include <algorithm>
@@ -10,10 +13,36 @@
 #include "ui/qt/CAboutDlg.h"
 #include "ui/qt/CWizardApp.h"
 #include "ui/qt/CWizardPage.h"
+#include "ui/qt/LabelledComboBoxAccessible.h"
+#include "ui/qt/SelectableLabelAccessible.h"
 #include "ui/wizard/WizardButtons.h"
 #include "ui/wizard/WizardTexts.h"
 
+namespace {
+
+// What a screen reader is told about the controls whose Qt descriptions fall short.
+QAccessibleInterface* AccessibleFactory(const QString& className, QObject* object) {
+    if (className == QLatin1String("QComboBox")) {
+        return new LabelledComboBoxAccessible(static_cast<QComboBox*>(object));
+    }
+    if (className == QLatin1String("QLabel")) {
+        auto* label = static_cast<QLabel*>(object);
+        if (label->textInteractionFlags().testFlag(Qt::TextSelectableByKeyboard)) {
+            return new SelectableLabelAccessible(label);
+        }
+    }
+    return nullptr;
+}
+
+}  // namespace
+
 CWizardSheet::CWizardSheet(QWidget* parent) : QWizard(parent) {
+    // Asked before Qt's own, as the factory installed last is; once for the program.
+    static const bool accessibleFactoryInstalled = [] {
+        QAccessible::installFactory(&AccessibleFactory);
+        return true;
+    }();
+    (void)accessibleFactoryInstalled;
     setWizardStyle(QWizard::ClassicStyle);
     setOption(QWizard::HaveHelpButton, false);
     setWindowTitle(QString::fromUtf8(wizard_text::kProgramName) + ProductVersionSuffix());
@@ -25,6 +54,11 @@ CWizardSheet::CWizardSheet(QWidget* parent) : QWizard(parent) {
     setButtonText(QWizard::CustomButton1, QString::fromUtf8(wizard_text::kAboutItem));
     setButtonLayout({QWizard::CustomButton1, QWizard::Stretch, QWizard::BackButton,
                      QWizard::NextButton, QWizard::FinishButton, QWizard::CancelButton});
+    // No page commits, yet QWizard makes a Commit button and keeps it hidden among the
+    // others, where a screen reader would still list it. A window of its own that is never
+    // shown keeps it out of the wizard's accessibility tree; the wizard still owns it.
+    auto* unusedButtons = new QWidget(this, Qt::Window);
+    button(QWizard::CommitButton)->setParent(unusedButtons);
     connect(this, &QWizard::customButtonClicked, this, [this](int which) {
         if (which == QWizard::CustomButton1) {
             ShowAbout();
@@ -49,6 +83,8 @@ bool CWizardSheet::eventFilter(QObject* watched, QEvent* e) {
 }
 
 void CWizardSheet::AddPage(CWizardPage* page) {
+    // A screen reader names the page after its title, which the wizard draws apart from it.
+    page->setAccessibleName(page->title());
     addPage(page);
     EvenOutPages();
     // Tab goes as the eye reads: the page's controls, then the buttons from the left, About
