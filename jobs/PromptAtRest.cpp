@@ -78,6 +78,9 @@ void PromptAtRest::Take(unsigned char byte, Clock::time_point now) {
     now = std::max(now, m_start);
     Keep(m_heard, byte);
     Weigh(byte, now);
+    if (!m_anyByte || now - m_lastAny >= probe_timing::kGarbageQuiet) {
+        ++m_hearing.bursts;
+    }
     m_anyByte = true;
     m_lastAny = now;
     if (!m_prompted && byte != kPrompt) {
@@ -123,6 +126,7 @@ PromptAtRest::Clock::time_point PromptAtRest::WakeAt() const {
 
 BreakHearing PromptAtRest::Hearing(Clock::time_point now) const {
     BreakHearing hearing = m_hearing;
+    hearing.lastByte = m_lastAny;
     if (m_quick && m_endOnGarbage && now < m_end && GarbageHere() && !m_onPrompt) {
         hearing.end = now >= m_lastAny + probe_timing::kGarbageQuiet
                           ? BreakHearing::End::GarbageStopped

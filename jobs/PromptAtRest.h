@@ -30,6 +30,10 @@ struct BreakHearing {
     // After the tail: text bytes, and bytes that are neither text nor 0x00.
     std::size_t text = 0;
     std::size_t garbage = 0;
+    // The bursts the bytes came in (a gap of the garbage quiet or more between two), and
+    // when the last byte came.
+    int bursts = 0;
+    std::chrono::steady_clock::time_point lastByte{};
     // The wait ended on proof that the line is not at this rate; a wait cut short while the
     // line kept talking proved nothing about the rate.
     bool Proved() const { return end == End::GarbageStopped; }

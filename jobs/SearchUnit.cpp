@@ -30,8 +30,6 @@ struct SearchUnit::Lane {
     Clock::time_point tryStart;   // of the try under way
     bool done = false;            // answered, finished without an answer, or let go
     std::uint32_t lineError = 0;  // of the first rate the line could not be set to
-    std::size_t heardSeen = 0;    // of what the try heard, at the last look
-    Clock::time_point lastHeard;  // when it last grew
 };
 
 namespace {
@@ -102,11 +100,8 @@ bool SearchUnit::Settle(Clock::time_point now) {
         if (!lane->started) {
             lane->started = true;
             StartNext(*lane, now);
-        } else if (!lane->done) {
-            Listen(*lane, now);
-            if (lane->probe.Done()) {
-                EndTry(*lane, now);
-            }
+        } else if (!lane->done && lane->probe.Done()) {
+            EndTry(*lane, now);
         }
     }
     bool probing = false;
@@ -145,21 +140,7 @@ void SearchUnit::NoteTry(const Lane& lane) {
     }
 }
 
-void SearchUnit::Listen(Lane& lane, Clock::time_point now) {
-    const std::size_t heard = lane.probe.Heard().size();
-    if (heard <= lane.heardSeen) {
-        return;
-    }
-    SearchRecord::Try& attempt = PortOf(lane).tries.back();
-    if (attempt.bursts == 0 || now - lane.lastHeard >= probe_timing::kGarbageQuiet) {
-        ++attempt.bursts;
-    }
-    lane.heardSeen = heard;
-    lane.lastHeard = now;
-}
-
 void SearchUnit::StartNext(Lane& lane, Clock::time_point now) {
-    lane.heardSeen = 0;
     while (lane.plan.Next(lane.current)) {
         lane.tryStart = now;
         NoteTry(lane);
@@ -204,9 +185,13 @@ void SearchUnit::TryEnded(Lane& lane, LineProbe::Result result, const std::strin
 }
 
 void SearchUnit::EndTry(Lane& lane, Clock::time_point now) {
-    PortOf(lane).tries.back().stillSending =
-        lane.heardSeen > 0 && now - lane.lastHeard < probe_timing::kGarbageQuiet;
-    TryEnded(lane, lane.probe.GetResult(), lane.probe.Heard(), lane.probe.Hearing());
+    // An answer to a break is one burst that ends; bytes still coming are the line's own.
+    const BreakHearing& hearing = lane.probe.Hearing();
+    SearchRecord::Try& attempt = PortOf(lane).tries.back();
+    attempt.bursts = hearing.bursts;
+    attempt.stillSending =
+        hearing.bursts > 0 && now - hearing.lastByte < probe_timing::kGarbageQuiet;
+    TryEnded(lane, lane.probe.GetResult(), lane.probe.Heard(), hearing);
     if (lane.probe.GetResult() != LineProbe::Result::Answered) {
         StartNext(lane, now);
         return;

@@ -85,8 +85,6 @@ class SearchUnit {
     // Lets a lane go that can no longer win.
     void LetGo(Lane& lane);
     void NoteTry(const Lane& lane);
-    // Notes when what the lane's probe heard after the break grew: the bursts it came in.
-    void Listen(Lane& lane, Clock::time_point now);
     // Brings the probes expected in all up to date with what the lane's plan now expects.
     void Reckon(Lane& lane);
     // The time the search expects to take yet, into the probing shown.
