@@ -14,59 +14,26 @@ using std::chrono::milliseconds;
 const char* const kSentence =
     "$GPGGA,123519,4807.038,N,01131.000,E,1,08,0.9,545.4,M,46.9,M,,*47\r\n";
 
-WireSearch::Port Silent(int number) {
-    WireSearch::Port port;
-    port.number = number;
-    return port;
-}
-
-WireSearch::Port Noise(int number, std::uint32_t instrumentRate = 0) {
-    WireSearch::Port port;
-    port.number = number;
-    port.device.noise = true;
-    port.device.seed = static_cast<unsigned>(number);
-    port.device.rate = instrumentRate;
-    port.device.instrument = instrumentRate != 0;
-    return port;
-}
-
-WireSearch::Port Instrument(int number, std::uint32_t rate) {
-    WireSearch::Port port;
-    port.number = number;
-    port.device.rate = rate;
-    return port;
-}
-
-// A device that talks whatever the host does: the same bytes at its rate, again and again.
-WireSearch::Port Talking(int number, std::uint32_t rate, const std::string& talk,
-                         milliseconds every) {
-    WireSearch::Port port;
-    port.number = number;
-    port.device.rate = rate;
-    port.device.instrument = false;
-    port.device.talk = talk;
-    port.device.every = every;
-    return port;
-}
+using Port = WireSearch::Port;
 
 // A GPS: its sentences at 4800 baud once a second.
 WireSearch::Port Gps(int number) {
-    return Talking(number, 4800, kSentence, milliseconds(1000));
+    return Port::Talking(number, 4800, kSentence, milliseconds(1000));
 }
 
 // A device that streams binary records at 9600 baud without pause.
 WireSearch::Port Streamer(int number) {
-    return Talking(number, 9600,
-                   std::string("\xA5\x5A\x10\x00\x83\xF1\x07\xC2\x19\x00\xFE\x42", 12),
-                   milliseconds(15));
+    return Port::Talking(number, 9600,
+                         std::string("\xA5\x5A\x10\x00\x83\xF1\x07\xC2\x19\x00\xFE\x42", 12),
+                         milliseconds(15));
 }
 
 // A technician's host: nothing on COM1, noise on COM2, the instrument set to 230400 on COM3,
 // a GPS on COM4 and a device streaming binary records on COM5. Every port gets the verdict
 // that says what is on it, in either search.
 TEST(PortVerdictTest, EachPortOfAHostWithoutTheInstrumentSaysWhatIsOnIt) {
-    const std::vector<WireSearch::Port> host{Silent(1), Noise(2), Instrument(3, 230400), Gps(4),
-                                             Streamer(5)};
+    const std::vector<WireSearch::Port> host{Port::Silent(1), Port::Noise(2, 2),
+                                             Port::Instrument(3, 230400), Gps(4), Streamer(5)};
     for (const Pace pace : {Pace::PortByPort, Pace::AllAtOnce}) {
         const WireSearch::Result search = WireSearch::Run(host, RatePlan::Order::Fixed, pace);
         ASSERT_EQ(search.port, 0);
@@ -93,7 +60,8 @@ TEST(PortVerdictTest, EachPortOfAHostWithoutTheInstrumentSaysWhatIsOnIt) {
 }
 
 TEST(PortVerdictTest, TheFastSearchTellsTheSameOfTheSameHost) {
-    const std::vector<WireSearch::Port> host{Silent(1), Noise(2), Instrument(3, 230400), Gps(4)};
+    const std::vector<WireSearch::Port> host{Port::Silent(1), Port::Noise(2, 2),
+                                             Port::Instrument(3, 230400), Gps(4)};
     for (const Pace pace : {Pace::PortByPort, Pace::AllAtOnce}) {
         const WireSearch::Result search = WireSearch::Run(host, RatePlan::Order::Likeliest, pace);
         const std::vector<PortVerdict> verdicts = PortVerdict::All(search.record);
@@ -109,8 +77,8 @@ TEST(PortVerdictTest, TheFastSearchTellsTheSameOfTheSameHost) {
 // Noise does not hide an instrument, and a port passed over below the find keeps its verdict.
 TEST(PortVerdictTest, AnInstrumentBehindNoiseIsFoundInEitherOrder) {
     for (const RatePlan::Order order : {RatePlan::Order::Fixed, RatePlan::Order::Likeliest}) {
-        const WireSearch::Result search =
-            WireSearch::Run({Silent(1), Noise(2, 19200), Silent(3)}, order, Pace::AllAtOnce);
+        const WireSearch::Result search = WireSearch::Run(
+            {Port::Silent(1), Port::Noise(2, 2, 19200), Port::Silent(3)}, order, Pace::AllAtOnce);
         EXPECT_EQ(search.port, 2);
         const std::vector<PortVerdict> verdicts = PortVerdict::All(search.record);
         ASSERT_EQ(verdicts.size(), 1U);

@@ -64,16 +64,6 @@ const std::vector<FieldCase>& FieldCases() {
     return cases;
 }
 
-WireSearch::Port Instrument(int number, std::uint32_t rate, const Behaviour& behaviour,
-                            unsigned seed) {
-    WireSearch::Port port;
-    port.number = number;
-    port.device.rate = rate;
-    port.device.behaviour = behaviour;
-    port.device.seed = seed;
-    return port;
-}
-
 TEST(RatePlanTest, TheQuickSearchFindsWhatTheFixedOrderFindsOnEveryPath) {
     int found = 0;
     for (const FieldCase& field : FieldCases()) {
@@ -82,10 +72,9 @@ TEST(RatePlanTest, TheQuickSearchFindsWhatTheFixedOrderFindsOnEveryPath) {
                 Behaviour behaviour;
                 field.make(behaviour);
                 // A silent port below, which the search all at once must wait for.
-                WireSearch::Port silent;
-                silent.number = 1;
-                const std::vector<WireSearch::Port> ports{silent,
-                                                          Instrument(2, rate, behaviour, seed)};
+                const std::vector<WireSearch::Port> ports{
+                    WireSearch::Port::Silent(1),
+                    WireSearch::Port::Instrument(2, rate, behaviour, seed)};
                 const WireSearch::Result fixed =
                     WireSearch::Run(ports, Order::Fixed, Pace::PortByPort);
                 found += fixed.port != 0 ? 1 : 0;
@@ -110,9 +99,8 @@ TEST(RatePlanTest, TheQuickSearchFindsWhatTheFixedOrderFindsOnEveryPath) {
 // A port is called silent after two full waits, the second at the fastest rate after a
 // longer break, within 5 s; noise costs the quick search no more than the fixed order.
 TEST(RatePlanTest, SilenceAndNoiseCostNoMoreThanTheFixedOrder) {
-    WireSearch::Port silent;
-    silent.number = 1;
-    const WireSearch::Result quiet = WireSearch::Run({silent}, Order::Likeliest, Pace::PortByPort);
+    const WireSearch::Result quiet =
+        WireSearch::Run({WireSearch::Port::Silent(1)}, Order::Likeliest, Pace::PortByPort);
     ASSERT_EQ(quiet.record.ports.size(), 1U);
     const auto& tries = quiet.record.ports[0].tries;
     ASSERT_EQ(tries.size(), 2U);
@@ -121,10 +109,7 @@ TEST(RatePlanTest, SilenceAndNoiseCostNoMoreThanTheFixedOrder) {
     EXPECT_LE(quiet.seconds, 5.0);
 
     for (unsigned seed = 1; seed <= 10; ++seed) {
-        WireSearch::Port noise;
-        noise.number = 1;
-        noise.device.noise = true;
-        noise.device.seed = seed;
+        const WireSearch::Port noise = WireSearch::Port::Noise(1, seed);
         const double fixed = WireSearch::Run({noise}, Order::Fixed, Pace::PortByPort).seconds;
         for (const Pace pace : {Pace::PortByPort, Pace::AllAtOnce}) {
             EXPECT_LE(WireSearch::Run({noise}, Order::Likeliest, pace).seconds, fixed) << seed;

@@ -80,3 +80,38 @@ std::string WireSearch::RandomBanner(std::mt19937& random) {
     }
     return banner;
 }
+
+WireSearch::Port WireSearch::Port::Silent(int number) {
+    Port port;
+    port.number = number;
+    return port;
+}
+
+WireSearch::Port WireSearch::Port::Instrument(int number, std::uint32_t rate,
+                                              const SimulatedInstrument::Behaviour& behaviour,
+                                              unsigned seed) {
+    Port port = Silent(number);
+    port.device.rate = rate;
+    port.device.behaviour = behaviour;
+    port.device.seed = seed;
+    return port;
+}
+
+WireSearch::Port WireSearch::Port::Noise(int number, unsigned seed, std::uint32_t instrumentRate) {
+    Port port = Silent(number);
+    port.device.noise = true;
+    port.device.seed = seed;
+    port.device.rate = instrumentRate;
+    port.device.instrument = instrumentRate != 0;
+    return port;
+}
+
+WireSearch::Port WireSearch::Port::Talking(int number, std::uint32_t rate, const std::string& talk,
+                                           std::chrono::milliseconds every) {
+    Port port = Silent(number);
+    port.device.rate = rate;
+    port.device.instrument = false;
+    port.device.talk = talk;
+    port.device.every = every;
+    return port;
+}

@@ -18,6 +18,18 @@ class WireSearch : private SearchUnit::Listener {
         int number = 0;
         WireLine::Device device;  // rate 0: a silent line
         bool inUse = false;       // held by another program: passed over without a probe
+
+        static Port Silent(int number);
+        // An instrument at its rate, as it behaves at a break.
+        static Port Instrument(int number, std::uint32_t rate,
+                               const SimulatedInstrument::Behaviour& behaviour = {},
+                               unsigned seed = 1);
+        // Random bytes whatever the line does, with an instrument behind them at its rate
+        // (0: none).
+        static Port Noise(int number, unsigned seed, std::uint32_t instrumentRate = 0);
+        // A device that talks whatever the host does: the same bytes at its rate, every period.
+        static Port Talking(int number, std::uint32_t rate, const std::string& talk,
+                            std::chrono::milliseconds every);
     };
 
     struct Result {
