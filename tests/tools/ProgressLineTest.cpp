@@ -2,6 +2,10 @@
 
 #include <gtest/gtest.h>
 
+#include <map>
+
+#include "platform/os/Translation.h"
+
 namespace {
 
 // Whatever the names, the line stays narrower than the terminal, never splits a character
@@ -28,6 +32,38 @@ TEST(ProgressLineTest, FitsAnyWidthWithWhatMattersFirst) {
                                 "abc",
                                 5),
               "\xe5\x8f\xb0...");
+}
+
+// Words in another order than the English ones: the line still drops the device, then the
+// count, as the terminal narrows, read from the texts as translated.
+const char* Reordered(const char*, const char* source) {
+    static const std::map<std::string, const char*> texts{
+        {"%1 (%2) at %3 baud", "%1 mit %3 Baud (%2)"},
+        {"%1 at %2 baud", "%1 mit %2 Baud"},
+        {"probe %1 of %2, about %3 s left", "Probe %1/%2: noch %3 s"},
+        {"about %1 s left", "noch %1 s"},
+        {"Searching %1 (%2)...", "Suche %1 [%2]..."},
+    };
+    const auto found = texts.find(source);
+    return found != texts.end() ? found->second : nullptr;
+}
+
+TEST(ProgressLineTest, ATranslatedLineNarrowsAsTheEnglishOneDoes) {
+    CThread::Probing probing;
+    probing.portName = "COM12";
+    probing.device = "/dev/ttyUSB0";
+    probing.baud = 115200;
+    probing.probe = 3;
+    probing.probes = 40;
+    platform::Translation::Use(Reordered);
+    const std::string whole =
+        "Suche COM12 mit 115200 Baud (/dev/ttyUSB0) [Probe 3/40: noch 87 s]...";
+    const std::string bare = "Suche COM12 mit 115200 Baud [Probe 3/40: noch 87 s]...";
+    const std::string least = "Suche COM12 mit 115200 Baud [noch 87 s]...";
+    for (const std::string& line : {whole, bare, least}) {
+        EXPECT_EQ(ProgressLine::Compose(probing, true, static_cast<int>(line.size()) + 1), line);
+    }
+    platform::Translation::Use(nullptr);
 }
 
 }  // namespace
