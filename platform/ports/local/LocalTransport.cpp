@@ -8,6 +8,7 @@
 #ifdef _WIN32
 #include "platform/ports/local/Win32CommDriver.h"
 #else
+#include "platform/os/Translation.h"
 #include "platform/ports/local/TermiosCommDriver.h"
 #endif
 
@@ -19,7 +20,7 @@ void AddLocalTransport(CommDriverRegistry& registry) {
 #else
     registry.Register(CommDriverRegistry::kSystemPrefix, std::make_shared<TermiosCommDriver>());
 #endif
-    ErrorCatalog::Add({{kOwnTerminal, "This program's own terminal"}});
+    ErrorCatalog::Add({{kOwnTerminal, BV_NOOP("ErrorCatalog", "This program's own terminal")}});
 }
 
 }  // namespace platform
