@@ -8,15 +8,22 @@
 
 namespace {
 
-// Whatever the names, the line stays narrower than the terminal, never splits a character
-// and carries no control character of a device's name to the terminal.
-TEST(ProgressLineTest, FitsAnyWidthWithWhatMattersFirst) {
+// The third probe of forty of COM12 at 115200 baud, on device.
+CThread::Probing ThirdOfForty(const std::string& device) {
     CThread::Probing probing;
     probing.portName = "COM12";
-    probing.device = "/dev/serial/by-id/usb-\xe5\x8f\xb0\xe6\xb9\xbe_\x1b[2J\x1b]0;owned\x07_if00";
+    probing.device = device;
     probing.baud = 115200;
     probing.probe = 3;
     probing.probes = 40;
+    return probing;
+}
+
+// Whatever the names, the line stays narrower than the terminal, never splits a character
+// and carries no control character of a device's name to the terminal.
+TEST(ProgressLineTest, FitsAnyWidthWithWhatMattersFirst) {
+    const CThread::Probing probing =
+        ThirdOfForty("/dev/serial/by-id/usb-\xe5\x8f\xb0\xe6\xb9\xbe_\x1b[2J\x1b]0;owned\x07_if00");
     const std::string whole = ProgressLine::Compose(probing, true, 0);
     EXPECT_EQ(whole.find('\x1b'), std::string::npos);
     EXPECT_EQ(whole.find('\x07'), std::string::npos);
@@ -49,12 +56,7 @@ const char* Reordered(const char*, const char* source) {
 }
 
 TEST(ProgressLineTest, ATranslatedLineNarrowsAsTheEnglishOneDoes) {
-    CThread::Probing probing;
-    probing.portName = "COM12";
-    probing.device = "/dev/ttyUSB0";
-    probing.baud = 115200;
-    probing.probe = 3;
-    probing.probes = 40;
+    const CThread::Probing probing = ThirdOfForty("/dev/ttyUSB0");
     platform::Translation::Use(Reordered);
     const std::string whole =
         "Suche COM12 mit 115200 Baud (/dev/ttyUSB0) [Probe 3/40: noch 87 s]...";

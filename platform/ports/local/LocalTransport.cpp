@@ -3,12 +3,12 @@
 #include <memory>
 
 #include "platform/os/ErrorCatalog.h"
+#include "platform/os/Translation.h"
 #include "platform/ports/CommDriverRegistry.h"
 #include "platform/ports/local/LocalErrors.h"
 #ifdef _WIN32
 #include "platform/ports/local/Win32CommDriver.h"
 #else
-#include "platform/os/Translation.h"
 #include "platform/ports/local/TermiosCommDriver.h"
 #endif
 
