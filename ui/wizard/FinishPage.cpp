@@ -40,8 +40,8 @@ std::string FinishPage::Text() const {
         text += "\n\nIt said: " + found.banner;
     }
     if (!m_run.ConnectionRateApplied()) {
-        text += "\n\nThe baud rate " +
-                JobTexts::RateNotApplied(settings.m_strPortName, settings.m_nBaudRate) + ".";
+        text +=
+            "\n\n" + JobTexts::RateNotAppliedSentence(settings.m_strPortName, settings.m_nBaudRate);
     }
     return text + "\n\nPress 'Finish' to close the wizard.";
 }
