@@ -5,6 +5,7 @@
 #include "platform/os/Alert.h"
 #include "platform/os/LastError.h"
 #include "platform/os/Trace.h"
+#include "platform/os/Translation.h"
 
 CThread::CThread() = default;
 
@@ -45,9 +46,10 @@ unsigned CThread::ThreadProc(void* param) {
     thread->Run();
     TRACE("Stopping thread '%s' and signaling main\n", name.c_str());
     if (!thread->SignalStopped()) {
-        const std::string text = "ThreadProc[" + name + "]::Can't signal Stop event!";
-        TRACE("%s\n", text.c_str());
-        platform::ShowAlert(text);
+        TRACE("ThreadProc[%s]::Can't signal Stop event!\n", name.c_str());
+        //: A message box. %1 is the job's thread name (search or program), which stays as is.
+        platform::ShowAlert(platform::FillText(
+            TrText("CThread", "ThreadProc[%1]::Can't signal Stop event!"), {name}));
     }
     if (thread->m_bAutoDelete) {
         TRACE("ThreadProc: Freeing CThread @%p\n", static_cast<void*>(thread));

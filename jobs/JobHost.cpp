@@ -7,7 +7,11 @@
 #include "jobs/CProgramThread.h"
 #include "jobs/CSearchThread.h"
 #include "jobs/JobMessages.h"
+#include "jobs/JobTexts.h"
+#include "platform/os/Translation.h"
 #include "serial/PortMap.h"
+
+using platform::FillText;
 
 struct JobHost::Kind {
     const char* name;  // of the thread
@@ -15,6 +19,7 @@ struct JobHost::Kind {
     std::intptr_t initState;
     std::intptr_t successState;
     std::intptr_t errorState;
+    // The texts in English, as the catalog knows them: each is looked up as it is used.
     const char* caption;
     const char* createFailure;
     const char* stopFailure;
@@ -30,10 +35,10 @@ const JobHost::Kind kSearch{"search",
                             SR_INIT,
                             SR_FOUND,
                             SR_ERROR,
-                            "Searching...",
-                            "Error creating search thread!",
-                            "Could not stop search thread!",
-                            "No Brinevane ADCPs were detected!",
+                            BV_NOOP("JobHost", "Searching..."),
+                            BV_NOOP("JobHost", "Error creating search thread!"),
+                            BV_NOOP("JobHost", "Could not stop search thread!"),
+                            BV_NOOP("JobHost", "No Brinevane ADCPs were detected!"),
                             [](CThread& job, JobHost::Outcome& outcome) {
                                 const auto& search = static_cast<const CSearchThread&>(job);
                                 std::int32_t port = 0;
@@ -55,10 +60,10 @@ const JobHost::Kind kConnection{"program",
                                 PR_INIT,
                                 PR_DONE,
                                 PR_ERROR,
-                                "Programming...",
-                                "Error creating program thread!",
-                                "Could not stop program thread!",
-                                "Error during programming!",
+                                BV_NOOP("JobHost", "Programming..."),
+                                BV_NOOP("JobHost", "Error creating program thread!"),
+                                BV_NOOP("JobHost", "Could not stop program thread!"),
+                                BV_NOOP("JobHost", "Error during programming!"),
                                 [](CThread& job, JobHost::Outcome& outcome) {
                                     const auto& program = static_cast<const CProgramThread&>(job);
                                     const CThread::Probing probing = program.GetProbing();
@@ -95,7 +100,7 @@ bool JobHost::Start(CThread* job, const Kind& kind) {
         delete job;  // no thread took it over: it is still ours
         m_ended = true;
         m_outcome.verdict = Verdict::Failure;
-        m_outcome.message = kind.createFailure;
+        m_outcome.message = TrText("JobHost", kind.createFailure);
         return false;
     }
     m_job = job;
@@ -125,11 +130,11 @@ JobHost::Reaction JobHost::Handle(std::uint32_t message, std::intptr_t state, st
     } else if (state != m_kind->errorState) {
         reaction.step = true;
         if (state == m_kind->initState && code == NOTIFY_BEGIN) {
-            reaction.caption = m_kind->caption;
+            reaction.caption = TrText("JobHost", m_kind->caption);
         }
         return reaction;
     } else {
-        m_outcome.message = m_kind->failureMessage;
+        m_outcome.message = TrText("JobHost", m_kind->failureMessage);
         m_kind->takeFailure(*m_job, m_outcome);
         reaction.verdict = Verdict::Failure;
     }
@@ -144,7 +149,7 @@ bool JobHost::Stop() {
     }
     m_stop->Set();
     if (m_stopped->Wait(kStopWaitMs) != platform::WaitResult::Signaled) {
-        m_outcome.stopFailure = m_kind->stopFailure;
+        m_outcome.stopFailure = TrText("JobHost", m_kind->stopFailure);
         return false;
     }
     m_stop->Reset();
@@ -164,12 +169,15 @@ std::string JobHost::Describe(const CThread::Probing& probing) {
     if (probing.portName.empty()) {
         return std::string();
     }
-    const bool named = !probing.device.empty() && probing.device != probing.portName;
-    return probing.portName + (named ? " (" + probing.device + ")" : "") + " at " +
-           std::to_string(probing.baud) + " baud";
+    if (probing.device.empty() || probing.device == probing.portName) {
+        return JobTexts::AtRate(probing.portName, probing.baud);
+    }
+    //: %1 is a port name (COM2), %2 its device (/dev/ttyUSB0), %3 a baud rate (19200).
+    return FillText(TrText("JobHost", "%1 (%2) at %3 baud"),
+                    {probing.portName, probing.device, std::to_string(probing.baud)});
 }
 
-std::string JobHost::Remaining(const CThread::Probing& probing) {
+std::string JobHost::Remaining(const CThread::Probing& probing, bool withCount) {
     if (probing.probe <= 0 || probing.probes < probing.probe) {
         return std::string();
     }
@@ -188,6 +196,13 @@ std::string JobHost::Remaining(const CThread::Probing& probing) {
         seconds =
             std::lround(rounds * std::chrono::duration<double>(probe_timing::kSilentProbe).count());
     }
-    return "probe " + std::to_string(probing.probe) + " of " + std::to_string(probing.probes) +
-           ", about " + std::to_string(seconds) + " s left";
+    if (!withCount) {
+        //: %1 is a number of seconds.
+        return FillText(TrText("JobHost", "about %1 s left"), {std::to_string(seconds)});
+    }
+    //: The search's progress: %1 is the probe under way, %2 how many there are in all, %3 a
+    //: number of seconds.
+    return FillText(
+        TrText("JobHost", "probe %1 of %2, about %3 s left"),
+        {std::to_string(probing.probe), std::to_string(probing.probes), std::to_string(seconds)});
 }

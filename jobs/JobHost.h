@@ -26,8 +26,8 @@ class JobHost {
 
     // What one notification means to the host.
     struct Reaction {
-        bool step = false;              // one step of the progress display
-        const char* caption = nullptr;  // a new title, "Searching..." or "Programming..."
+        bool step = false;    // one step of the progress display
+        std::string caption;  // a new title, "Searching..." or "Programming..."; empty: none
         Verdict verdict = Verdict::Running;
     };
 
@@ -73,8 +73,9 @@ class JobHost {
     CThread::Probing GetProbing() const;
     // "COM2 (/dev/ttyUSB0) at 19200 baud"; empty before the job has said.
     static std::string Describe(const CThread::Probing& probing);
-    // "probe 3 of 16, about 30 s left", from the floor of a silent probe.
-    static std::string Remaining(const CThread::Probing& probing);
+    // "probe 3 of 16, about 30 s left", from the floor of a silent probe; without the
+    // count, "about 30 s left".
+    static std::string Remaining(const CThread::Probing& probing, bool withCount = true);
 
     // What the host knows of one kind of job: its message, the states that end it, its texts,
     // and how its outcome is read from it before it is stopped (from then on it may be gone).

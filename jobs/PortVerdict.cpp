@@ -4,7 +4,10 @@
 
 #include "jobs/PromptAtRest.h"
 #include "jobs/RateRanking.h"
+#include "platform/os/Translation.h"
 #include "serial/BaudRates.h"
+
+using platform::FillText;
 
 namespace {
 
@@ -69,14 +72,20 @@ bool ExplainsAll(const std::vector<Try>& tries, std::int32_t rate) {
     });
 }
 
+// What the search found of something that answers the break at a rate it did not try.
+struct Beyond {
+    enum class Side { None, Slower, Faster } side = Side::None;
+    std::int32_t rate = 0;  // the search's slowest or fastest
+};
+
 // Where garbage heard only after breaks points when no rate of the search can be its
-// source: "faster than 115200", "slower than 1200"; empty when one still can.
-std::string Beyond(const std::vector<Try>& tries) {
+// source: slower than 1200, faster than 115200; none when one still can.
+Beyond RateBeyond(const std::vector<Try>& tries) {
     const bool evidence = std::any_of(tries.begin(), tries.end(), [](const Try& attempt) {
         return attempt.heard.find_first_not_of('\0') != std::string::npos;
     });
     if (!evidence) {
-        return std::string();  // zero bytes alone: a line held in break says nothing of a rate
+        return {};  // zero bytes alone: a line held in break says nothing of a rate
     }
     std::int32_t fastest = 0;
     std::int32_t slowest = 0;
@@ -88,32 +97,48 @@ std::string Beyond(const std::vector<Try>& tries) {
             return attempt.rate == rate && Listened(attempt);
         });
         if (!listened && ExplainsAll(tries, rate)) {
-            return std::string();  // a rate not tried may be the instrument's
+            return {};  // a rate not tried may be the instrument's
         }
     }
     // Every slower rate gives only runs of several of a faster host's bits; one bit's runs
     // at the fastest rate come from a faster instrument alone.
     if (ExplainsAll(tries, slowest / 2) || ExplainsAll(tries, slowest / 4)) {
-        return "slower than " + std::to_string(slowest);
+        return {Beyond::Side::Slower, slowest};
     }
     const auto atFastest = std::find_if(tries.begin(), tries.end(), [fastest](const Try& attempt) {
         return attempt.rate == fastest && Listened(attempt) && !attempt.heard.empty();
     });
     if (atFastest != tries.end() &&
         !RateRanking::CanExplain(fastest, fastest / 2, atFastest->heard)) {
-        return "faster than " + std::to_string(fastest);
+        return {Beyond::Side::Faster, fastest};
     }
-    return std::string();
+    return {};
 }
 
-std::string SearchRange() {
+// "something answers the break, faster than 115200: set the instrument to a rate from 1200
+// to 115200"
+std::string BeyondText(const Beyond& beyond) {
     std::uint32_t fastest = 0;
     std::uint32_t slowest = 0;
     for (const std::uint32_t rate : SearchRates()) {
         fastest = std::max(fastest, rate);
         slowest = slowest == 0 ? rate : std::min(slowest, rate);
     }
-    return std::to_string(slowest) + " to " + std::to_string(fastest);
+    const std::string rate = std::to_string(beyond.rate);
+    const std::string from = std::to_string(slowest);
+    const std::string to = std::to_string(fastest);
+    if (beyond.side == Beyond::Side::Slower) {
+        //: %1 is the slowest rate searched; %2 to %3 are the rates searched (1200 to 115200).
+        return FillText(TrText("PortVerdict",
+                               "something answers the break, slower than %1: "
+                               "set the instrument to a rate from %2 to %3"),
+                        {rate, from, to});
+    }
+    //: %1 is the fastest rate searched; %2 to %3 are the rates searched (1200 to 115200).
+    return FillText(TrText("PortVerdict",
+                           "something answers the break, faster than %1: set "
+                           "the instrument to a rate from %2 to %3"),
+                    {rate, from, to});
 }
 
 }  // namespace
@@ -142,32 +167,36 @@ PortVerdict PortVerdict::Of(const SearchRecord::Port& port) {
         }
     }
     if (!heard) {
-        verdict.detail =
+        verdict.detail = TrText(
+            "PortVerdict",
             "nothing came back at any rate: check that the instrument is on, that the cable is "
-            "a straight RS-232 one (not null-modem) and that it is in this port's socket";
+            "a straight RS-232 one (not null-modem) and that it is in this port's socket");
         return verdict;
     }
     if (text != nullptr) {
         verdict.code = "other-device";
         verdict.rate = text->rate;
         verdict.heard = Quote(text->heard);
-        verdict.detail = "another device answers at " + std::to_string(text->rate) +
-                         " baud and said \"" + verdict.heard +
-                         "\": the instrument is not on this port";
+        //: %1 is a baud rate, %2 the words the other device sent.
+        verdict.detail = FillText(TrText("PortVerdict",
+                                         "another device answers at %1 baud and "
+                                         "said \"%2\": the instrument is not on "
+                                         "this port"),
+                                  {std::to_string(text->rate), verdict.heard});
         return verdict;
     }
-    const std::string beyond = unprompted ? std::string() : Beyond(port.tries);
-    if (!beyond.empty()) {
+    const Beyond beyond = unprompted ? Beyond() : RateBeyond(port.tries);
+    if (beyond.side != Beyond::Side::None) {
         verdict.code = "rate-not-tried";
-        verdict.detail = "something answers the break, " + beyond +
-                         ": set the instrument to a rate from " + SearchRange();
+        verdict.detail = BeyondText(beyond);
         return verdict;
     }
     verdict.code = "noise";
     verdict.detail =
-        "bytes came whether or not a break was sent, never readable text: the line carries "
-        "noise or a device that streams binary data; check the cable's ground and what is "
-        "connected";
+        TrText("PortVerdict",
+               "bytes came whether or not a break was sent, never readable text: the line carries "
+               "noise or a device that streams binary data; check the cable's ground and what is "
+               "connected");
     return verdict;
 }
 

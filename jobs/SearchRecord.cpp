@@ -3,6 +3,8 @@
 #include <algorithm>
 #include <initializer_list>
 
+#include "platform/os/Translation.h"
+
 namespace {
 
 constexpr const char* kSilent = "silent";
@@ -46,7 +48,9 @@ SearchRecord::Port& SearchRecord::At(int number) {
 std::string SearchRecord::Explain() const {
     const std::vector<const Port*> unanswered = Unanswered(*this);
     if (unanswered.empty()) {
-        return "no serial port was found on this computer: connect the instrument and try again";
+        return TrText("SearchRecord",
+                      "no serial port was found on this computer: connect the instrument and "
+                      "try again");
     }
     if (const Port* port = FirstWithCode(unanswered, {"permission-denied", "in-use"})) {
         return port->text;
@@ -58,8 +62,12 @@ std::string SearchRecord::Explain() const {
         }
     }
     if (!silent.empty()) {
-        return "no prompt from " + silent +
-               " at any baud rate: check that the instrument is on and cabled";
+        //: %1 is a port name (COM1) or a list of them (COM1, COM3).
+        return platform::FillText(TrText("SearchRecord",
+                                         "no prompt from %1 at any baud rate: "
+                                         "check that the instrument is on and "
+                                         "cabled"),
+                                  {silent});
     }
     return unanswered.front()->text;
 }

@@ -2,9 +2,11 @@
 
 #include <map>
 
+#include "jobs/JobTexts.h"
 #include "jobs/ProbeTiming.h"
 #include "platform/os/LastError.h"
 #include "platform/os/Trace.h"
+#include "platform/os/Translation.h"
 #include "serial/PortDiagnosis.h"
 
 struct SearchUnit::Lane {
@@ -212,7 +214,9 @@ void SearchUnit::Finish(Lane& lane) {
         SetFailure(record, lane.lineError);
     } else {
         record.code = kSilent;
-        record.text = "no prompt from " + lane.name + " at any baud rate";
+        //: %1 is a port name (COM1).
+        record.text = platform::FillText(TrText("SearchUnit", "no prompt from %1 at any baud rate"),
+                                         {lane.name});
     }
     m_listener.PortLetGo(lane.port);
     m_race.Finished(lane.port);
@@ -292,8 +296,8 @@ void SearchUnit::ShowProbing() {
     }
     m_probing.summary.clear();
     for (const auto& [rate, names] : byRate) {
-        m_probing.summary += (m_probing.summary.empty() ? "" : "; ") + names + " at " +
-                             std::to_string(rate) + " baud";
+        m_probing.summary +=
+            (m_probing.summary.empty() ? "" : "; ") + JobTexts::AtRate(names, rate);
     }
     m_listener.ShowProbing(m_probing);
 }

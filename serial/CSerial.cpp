@@ -8,6 +8,7 @@
 #include "platform/os/ErrorCatalog.h"
 #include "platform/os/LastError.h"
 #include "platform/os/Trace.h"
+#include "platform/os/Translation.h"
 #include "platform/ports/CommDriverRegistry.h"
 #include "platform/ports/InputWaitSet.h"
 #include "serial/BaudRates.h"
@@ -31,12 +32,13 @@ std::unique_ptr<platform::Event> NewEvent() {
 void AddErrorTexts() {
     static const bool added = [] {
         platform::ErrorCatalog::Add({
-            {SERIAL_E_NOT_OPEN, "Port not open"},
-            {SERIAL_E_ZERO_READ, "Read of zero bytes requested"},
-            {SERIAL_E_ZERO_WRITE, "Write of zero bytes requested"},
-            {SERIAL_E_NO_ROOM, "Not enough room in the output queue"},
-            {SERIAL_E_SHORT_WRITE, "Write ended short"},
-            {SERIAL_E_DEVICE_CHANGED, "The port's name now stands for another device"},
+            {SERIAL_E_NOT_OPEN, BV_NOOP("ErrorCatalog", "Port not open")},
+            {SERIAL_E_ZERO_READ, BV_NOOP("ErrorCatalog", "Read of zero bytes requested")},
+            {SERIAL_E_ZERO_WRITE, BV_NOOP("ErrorCatalog", "Write of zero bytes requested")},
+            {SERIAL_E_NO_ROOM, BV_NOOP("ErrorCatalog", "Not enough room in the output queue")},
+            {SERIAL_E_SHORT_WRITE, BV_NOOP("ErrorCatalog", "Write ended short")},
+            {SERIAL_E_DEVICE_CHANGED,
+             BV_NOOP("ErrorCatalog", "The port's name now stands for another device")},
         });
         return true;
     }();

@@ -2,10 +2,13 @@
 
 #include "platform/devices/SerialDevices.h"
 #include "platform/os/LastError.h"
+#include "platform/os/Translation.h"
 #include "platform/ports/CommDriverRegistry.h"
 #include "platform/ports/local/LocalErrors.h"
 #include "serial/CSerial.h"
 #include "serial/PortMap.h"
+
+using platform::FillText;
 
 namespace {
 
@@ -91,58 +94,106 @@ std::string PortDiagnosis::ExplainOpenFailure(const std::string& portName, std::
     switch (words.code != nullptr ? OpenFailure::Other : Classify(portName, error)) {
         case OpenFailure::NoPortChosen:
             // The wizard's connection after a search that found nothing, with no port chosen.
-            return "No serial port was chosen: choose one from the list of ports";
+            return TrText("PortDiagnosis",
+                          "No serial port was chosen: choose one from the list of ports");
         case OpenFailure::NotAPort:
-            return portName + " is not a serial port on this computer";
+            //: %1 is what the user gave as a port (COM5, /dev/ttyS9).
+            return FillText(TrText("PortDiagnosis", "%1 is not a serial port on this computer"),
+                            {portName});
         case OpenFailure::NotThere:
-            return port + " is not there: is the adapter plugged in?";
-        case OpenFailure::PermissionDenied:
-            return "Permission denied on " + path +
-                   (path == portName ? "" : " (" + portName + ")") + ": " +
-                   platform::PermissionAdvice(path);
+            //: %1 is a port and its device: COM2 (/dev/ttyUSB0).
+            return FillText(TrText("PortDiagnosis", "%1 is not there: is the adapter plugged in?"),
+                            {port});
+        case OpenFailure::PermissionDenied: {
+            const std::string advice = platform::PermissionAdvice(path);
+            if (path == portName) {
+                //: %1 is a device (/dev/ttyUSB0), %2 what to do about it.
+                return FillText(TrText("PortDiagnosis", "Permission denied on %1: %2"),
+                                {path, advice});
+            }
+            //: %1 is a device (/dev/ttyUSB0), %2 its port name (COM2), %3 what to do about it.
+            return FillText(TrText("PortDiagnosis", "Permission denied on %1 (%2): %3"),
+                            {path, portName, advice});
+        }
         case OpenFailure::InUse: {
             const std::string holder = FindHolder(path);
             if (holder.empty()) {
-                return port + " is in use by another program: close it and try again";
+                //: %1 is a port and its device: COM2 (/dev/ttyUSB0).
+                return FillText(TrText("PortDiagnosis",
+                                       "%1 is in use by another program: close "
+                                       "it and try again"),
+                                {port});
             }
-            return port + " is in use by " + holder + ": close it and try again";
+            //: %1 is a port and its device: COM2 (/dev/ttyUSB0); %2 the program that holds it:
+            //: minicom (pid 4242).
+            return FillText(TrText("PortDiagnosis", "%1 is in use by %2: close it and try again"),
+                            {port, holder});
         }
         case OpenFailure::NotSerial:
-            return port + " is not a serial device";
+            //: %1 is a port and its device: COM2 (/dev/ttyUSB0).
+            return FillText(TrText("PortDiagnosis", "%1 is not a serial device"), {port});
         case OpenFailure::OwnTerminal:
-            return port +
-                   " is this program's own terminal: choose the port the instrument is on, "
-                   "or run the program from another terminal";
+            //: %1 is a port and its device: COM2 (/dev/pts/3).
+            return FillText(TrText("PortDiagnosis",
+                                   "%1 is this program's own terminal: choose the "
+                                   "port the instrument is on, or run the program "
+                                   "from another terminal"),
+                            {port});
         case OpenFailure::DeviceChanged: {
             std::string unused;
             const std::string change = PortMap::Current()->Confirm(portName, &unused);
-            return "the device under " + portName + " has changed since the ports were listed" +
-                   (change.empty() ? "" : ": " + change) +
-                   "; choose the port again from a new list of ports";
+            if (change.empty()) {
+                //: %1 is a port name (COM2).
+                return FillText(TrText("PortDiagnosis",
+                                       "the device under %1 has changed since the "
+                                       "ports were listed; choose the port again "
+                                       "from a new list of ports"),
+                                {portName});
+            }
+            //: %1 is a port name (COM2); %2 how its device changed: it was ..., it is now ...
+            return FillText(TrText("PortDiagnosis",
+                                   "the device under %1 has changed since the "
+                                   "ports were listed: %2; choose the port again "
+                                   "from a new list of ports"),
+                            {portName, change});
         }
         case OpenFailure::Gone:
-            return port + " has gone: check that the device is plugged in and switched on";
+            //: %1 is a port and its device: COM2 (/dev/ttyUSB0).
+            return FillText(TrText("PortDiagnosis",
+                                   "%1 has gone: check that the device is plugged "
+                                   "in and switched on"),
+                            {port});
         default:
             break;
     }
-    return port + " could not be opened: " + platform::LastErrorText(error);
+    //: %1 is a port and its device: COM2 (/dev/ttyUSB0); %2 the system's reason.
+    return FillText(TrText("PortDiagnosis", "%1 could not be opened: %2"),
+                    {port, platform::LastErrorText(error)});
 }
 
 std::string PortDiagnosis::ExplainNoPrompt(const std::string& portName, std::int32_t baud,
                                            bool heardData) {
-    const std::string rate = std::to_string(baud) + " baud on " + portName;
+    const std::string rate = std::to_string(baud);
     if (heardData) {
-        return "data but no prompt at " + rate +
-               ": the instrument may be set to another rate, or be streaming data (a search "
-               "wakes it with a break)";
+        //: %1 is a baud rate (9600), %2 a port name (COM2).
+        return FillText(TrText("PortDiagnosis",
+                               "data but no prompt at %1 baud on %2: the "
+                               "instrument may be set to another rate, or be "
+                               "streaming data (a search wakes it with a break)"),
+                        {rate, portName});
     }
-    return "no prompt at " + rate +
-           ": check that the instrument is on, cabled and set to that rate";
+    //: %1 is a baud rate (9600), %2 a port name (COM2).
+    return FillText(TrText("PortDiagnosis",
+                           "no prompt at %1 baud on %2: check that the "
+                           "instrument is on, cabled and set to that rate"),
+                    {rate, portName});
 }
 
 std::string PortDiagnosis::ExplainWriteFailure(const std::string& portName, std::uint32_t error) {
-    return "could not write to " + portName + ": " + platform::LastErrorText(error) +
-           ": check the cable and the adapter";
+    //: %1 is a port name (COM2), %2 the system's reason.
+    return FillText(
+        TrText("PortDiagnosis", "could not write to %1: %2: check the cable and the adapter"),
+        {portName, platform::LastErrorText(error)});
 }
 
 const char* PortDiagnosis::OpenFailureCode(const std::string& portName, std::uint32_t error) {

@@ -8,11 +8,13 @@
 #include <sstream>
 
 #include "platform/devices/SerialDevices.h"
+#include "platform/os/Translation.h"
 #include "platform/os/Trim.h"
 #include "platform/ports/CommDriverRegistry.h"
 
 namespace {
 
+using platform::FillText;
 using platform::Trim;
 
 // isdigit on a plain char is undefined for bytes above 0x7F, which any text may hold.
@@ -34,7 +36,9 @@ PortInfo FromDevice(const platform::SerialDevice& device) {
 // "FTDI FT232R USB UART (serial A12345) on /dev/ttyUSB0", or the device alone.
 std::string DeviceText(const PortInfo& info) {
     const std::string description = info.Description();
-    return description.empty() ? info.path : description + " on " + info.path;
+    //: %1 is what the system says a device is (FTDI FT232R USB UART), %2 its path.
+    return description.empty() ? info.path
+                               : FillText(TrText("PortMap", "%1 on %2"), {description, info.path});
 }
 
 // The scheme that a name begins with among those a driver is registered for, or empty.
@@ -58,12 +62,19 @@ std::string DeviceProblem(const std::string& device) {
         const auto driver = platform::CommDriverRegistry::Process().Find(device);
         return driver ? driver->NameProblem(device) : std::string();
     }
-    std::string problem = std::string("the device must be ") + platform::DevicePathRule();
     const std::vector<std::string> schemes = platform::CommDriverRegistry::Process().Schemes();
-    for (std::size_t i = 0; i < schemes.size(); ++i) {
-        problem += (i == 0 ? " or a name under " : ", ") + schemes[i];
+    if (schemes.empty()) {
+        //: %1 is what a device path must be (an absolute path).
+        return FillText(TrText("PortMap", "the device must be %1"), {platform::DevicePathRule()});
     }
-    return problem;
+    std::string names;
+    for (const std::string& scheme : schemes) {
+        names += (names.empty() ? "" : ", ") + scheme;
+    }
+    //: %1 is what a device path must be (an absolute path), %2 the network ports' schemes
+    //: (rfc2217://, socket://).
+    return FillText(TrText("PortMap", "the device must be %1 or a name under %2"),
+                    {platform::DevicePathRule(), names});
 }
 
 std::mutex g_currentMutex;
@@ -78,7 +89,9 @@ std::string PortInfo::Description() const {
         text += (text.empty() ? "" : " ") + product;
     }
     if (!serialNumber.empty()) {
-        text += (text.empty() ? "" : " ") + std::string("(serial ") + serialNumber + ")";
+        //: After a device's maker and product: %1 is its serial number.
+        text +=
+            (text.empty() ? "" : " ") + FillText(TrText("PortMap", "(serial %1)"), {serialNumber});
     }
     return text;
 }
@@ -116,18 +129,24 @@ PortMap PortMap::Parse(const std::string& text, std::vector<std::string>* proble
         }
         const auto equals = entry.find('=');
         if (equals == std::string::npos) {
-            complain("'" + entry + "': expected COMn=/dev/path");
+            //: %1 is an entry of BRINEVANE_PORTS as the user wrote it.
+            complain(FillText(TrText("PortMap", "'%1': expected COMn=/dev/path"), {entry}));
             continue;
         }
         const std::string name = Trim(entry.substr(0, equals));
         const std::string path = Trim(entry.substr(equals + 1));
         const int number = PortNumber(name);
         if (number == 0) {
-            complain("'" + entry + "': the port name must be COM1 to COM32");
+            //: %1 is an entry of BRINEVANE_PORTS as the user wrote it.
+            complain(
+                FillText(TrText("PortMap", "'%1': the port name must be COM1 to COM32"), {entry}));
         } else if (const std::string problem = DeviceProblem(path); !problem.empty()) {
-            complain("'" + entry + "': " + problem);
+            //: %1 is an entry of BRINEVANE_PORTS as the user wrote it, %2 what is wrong with it.
+            complain(FillText(TrText("PortMap", "'%1': %2"), {entry, problem}));
         } else if (map.m_slots[number - 1]) {
-            complain("'" + entry + "': " + name + " is given twice; the first one is kept");
+            //: %1 is an entry of BRINEVANE_PORTS as the user wrote it, %2 its port name (COM1).
+            complain(FillText(TrText("PortMap", "'%1': %2 is given twice; the first one is kept"),
+                              {entry, name}));
         } else {
             PortInfo info;
             info.number = number;
@@ -210,8 +229,11 @@ std::shared_ptr<const PortMap> PortMap::Refresh() {
         std::lock_guard<std::mutex> lock(g_currentMutex);
         for (const std::string& problem : problems) {
             if (reported.insert(problem).second) {
-                std::fprintf(stderr, "%s: skipping entry %s\n", kEnvironmentVariable,
-                             problem.c_str());
+                //: %1 is BRINEVANE_PORTS, %2 what is wrong with one of its entries.
+                std::fprintf(stderr, "%s\n",
+                             FillText(TrText("PortMap", "%1: skipping entry %2"),
+                                      {kEnvironmentVariable, problem})
+                                 .c_str());
             }
         }
     } else {
@@ -239,16 +261,27 @@ std::shared_ptr<const PortMap> PortMap::Refresh() {
 std::string PortMap::AddNetworkPort(const std::string& device, std::string* problem) {
     if (device.empty() || device[0] == '/' || SchemeOf(device).empty() ||
         !platform::CommDriverRegistry::Process().Exists(device)) {
-        *problem = "'" + device + "' is not the address of a network port: ";
         const std::vector<std::string> forms = platform::CommDriverRegistry::Process().NameForms();
         if (forms.empty()) {
-            *problem +=
-                "this build of the program has no network ports: connect the instrument to "
-                "a serial port of this computer";
+            //: %1 is what the user typed.
+            *problem = FillText(TrText("PortMap",
+                                       "'%1' is not the address of a network port: this "
+                                       "build of the program has no network ports: "
+                                       "connect the instrument to a serial port of this "
+                                       "computer"),
+                                {device});
+            return {};
         }
-        for (std::size_t i = 0; i < forms.size(); ++i) {
-            *problem += (i == 0 ? "give " : " or ") + forms[i];
+        std::string either;
+        for (const std::string& form : forms) {
+            //: Two forms a network port's address may take (rfc2217://HOST:PORT).
+            either =
+                either.empty() ? form : FillText(TrText("PortMap", "%1 or %2"), {either, form});
         }
+        //: %1 is what the user typed, %2 the forms of a network port's address
+        //: (rfc2217://HOST:PORT or socket://HOST:PORT).
+        *problem = FillText(TrText("PortMap", "'%1' is not the address of a network port: give %2"),
+                            {device, either});
         return {};
     }
     const auto map = Current();
@@ -269,7 +302,8 @@ std::string PortMap::AddNetworkPort(const std::string& device, std::string* prob
             return info.name;
         }
     }
-    *problem = "every name from COM1 to COM32 is taken: the network port cannot be added";
+    *problem = TrText("PortMap",
+                      "every name from COM1 to COM32 is taken: the network port cannot be added");
     return {};
 }
 
@@ -334,6 +368,14 @@ std::string PortMap::Confirm(const std::string& name, std::string* path) const {
             return {};
         }
     }
-    return "it was " + DeviceText(*seen) + ", " +
-           (now.identity.empty() ? "which is no longer there" : "it is now " + DeviceText(now));
+    if (now.identity.empty()) {
+        //: How a port's device changed: %1 is the device it was (FTDI FT232R USB UART on
+        //: /dev/ttyUSB0).
+        return FillText(TrText("PortMap", "it was %1, which is no longer there"),
+                        {DeviceText(*seen)});
+    }
+    //: How a port's device changed: %1 is the device it was, %2 the one it is now (FTDI FT232R
+    //: USB UART on /dev/ttyUSB0).
+    return FillText(TrText("PortMap", "it was %1, it is now %2"),
+                    {DeviceText(*seen), DeviceText(now)});
 }

@@ -10,6 +10,7 @@
 #include <sstream>
 
 #include "platform/devices/DeviceHolders.h"
+#include "platform/os/Translation.h"
 
 namespace platform {
 namespace {
@@ -126,7 +127,8 @@ std::string HolderName(long pid) {
     if (name.empty()) {
         return {};  // gone meanwhile, or another namespace's pid
     }
-    return name + " (pid " + std::to_string(pid) + ")";
+    //: A program that holds a device: %1 is its name (minicom), %2 its process number.
+    return FillText(TrText("DeviceHolders", "%1 (pid %2)"), {name, std::to_string(pid)});
 }
 
 }  // namespace platform

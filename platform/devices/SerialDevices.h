@@ -37,7 +37,7 @@ bool IsUserDevicePath(const std::string& name);
 // How such a path looks, for messages: "/dev/ttyUSB0".
 const char* DevicePathExample();
 // What a device path must be, for messages: "an absolute path".
-const char* DevicePathRule();
+std::string DevicePathRule();
 
 // Whether something of that name is there at all, serial device or not.
 bool DeviceNodeExists(const std::string& path);

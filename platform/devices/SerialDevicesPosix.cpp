@@ -13,6 +13,7 @@
 
 #include "platform/devices/DeviceHolders.h"
 #include "platform/devices/SerialDevices.h"
+#include "platform/os/Translation.h"
 #include "platform/os/Trim.h"
 
 namespace platform {
@@ -204,8 +205,9 @@ const char* DevicePathExample() {
     return "/dev/ttyUSB0";
 }
 
-const char* DevicePathRule() {
-    return "an absolute path";
+std::string DevicePathRule() {
+    //: What a device path must be: the device must be an absolute path.
+    return TrText("SerialDevices", "an absolute path");
 }
 
 bool DeviceNodeExists(const std::string& path) {
@@ -237,11 +239,13 @@ std::string PermissionAdvice(const std::string& path) {
     struct stat info {};
     if (stat(path.c_str(), &info) == 0 && info.st_gid != 0) {
         if (const group* owner = getgrgid(info.st_gid)) {
-            return "add your user to the '" + std::string(owner->gr_name) +
-                   "' group, then log in again";
+            //: What to do when a device may not be opened; %1 is the device's group (dialout).
+            return FillText(
+                TrText("SerialDevices", "add your user to the '%1' group, then log in again"),
+                {owner->gr_name});
         }
     }
-    return "ask an administrator for read and write access to it";
+    return TrText("SerialDevices", "ask an administrator for read and write access to it");
 }
 
 }  // namespace platform

@@ -8,6 +8,7 @@
 #include <map>
 
 #include "platform/devices/SerialDevices.h"
+#include "platform/os/Translation.h"
 #include "platform/ports/CommDriverRegistry.h"
 
 namespace platform {
@@ -109,8 +110,9 @@ const char* DevicePathExample() {
     return "\\\\.\\COM3";
 }
 
-const char* DevicePathRule() {
-    return "a device name such as \\\\.\\COM3";
+std::string DevicePathRule() {
+    //: What a device path must be: the device must be a device name such as \\.\COM3.
+    return TrText("SerialDevices", "a device name such as \\\\.\\COM3");
 }
 
 bool DeviceNodeExists(const std::string& path) {
@@ -122,7 +124,8 @@ std::string FindDeviceHolder(const std::string& /*path*/) {
 }
 
 std::string PermissionAdvice(const std::string& /*path*/) {
-    return "ask an administrator for access to it";
+    //: What to do when a device may not be opened.
+    return TrText("SerialDevices", "ask an administrator for access to it");
 }
 
 }  // namespace platform

@@ -14,7 +14,9 @@ class ErrorCatalog {
   public:
     struct Entry {
         std::uint32_t code;
-        const char* text;  // a short phrase that goes inside a sentence, without a full stop
+        // A short phrase that goes inside a sentence, without a full stop; in English, marked
+        // BV_NOOP("ErrorCatalog", ...): LastErrorText looks it up in the user's language.
+        const char* text;
         ErrorKind kind = ErrorKind::Other;
     };
 

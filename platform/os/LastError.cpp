@@ -3,6 +3,7 @@
 #include <cstdio>
 
 #include "platform/os/ErrorCatalog.h"
+#include "platform/os/Translation.h"
 
 namespace platform {
 namespace {
@@ -11,10 +12,10 @@ constexpr std::uint32_t kProgramCode = 0x20000000;
 
 std::string LastErrorText(std::uint32_t code) {
     if (code == 0) {
-        return "No error";
+        return TrText("LastError", "No error");
     }
     if (const ErrorCatalog::Entry* entry = ErrorCatalog::Find(code)) {
-        return entry->text;
+        return TrText("ErrorCatalog", entry->text);
     }
     if ((code & kProgramCode) == 0) {
         std::string system = SystemErrorText(code);
@@ -22,9 +23,10 @@ std::string LastErrorText(std::uint32_t code) {
             return system;
         }
     }
-    char text[32];
-    std::snprintf(text, sizeof text, "Error 0x%08X", static_cast<unsigned>(code));
-    return text;
+    char number[16];
+    std::snprintf(number, sizeof number, "0x%08X", static_cast<unsigned>(code));
+    //: An error the program has no words for; %1 is its code (0x20000007).
+    return FillText(TrText("LastError", "Error %1"), {number});
 }
 
 ErrorKind KindOfError(std::uint32_t code) {

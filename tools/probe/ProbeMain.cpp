@@ -16,6 +16,7 @@
 #include "platform/os/ConsoleSignals.h"
 #include "platform/os/Event.h"
 #include "platform/os/Trace.h"
+#include "platform/os/Translation.h"
 #include "platform/os/UserLanguage.h"
 #include "platform/ports/CommDriverRegistry.h"
 #include "serial/BaudRates.h"
@@ -32,6 +33,8 @@
 #define BRINEVANE_VERSION "0.0.0"
 #endif
 
+using platform::FillText;
+
 namespace {
 
 constexpr int kExitSuccess = 0;
@@ -41,15 +44,33 @@ constexpr int kExitFailure = 1;
 // network ports only where their drivers are there.
 std::string PortChoices(bool example = false) {
     const std::vector<std::string> schemes = platform::CommDriverRegistry::Process().Schemes();
-    std::string text = std::string("COM1 to COM32") + (schemes.empty() ? ", or" : ",") +
-                       " a device path such as " + platform::DevicePathExample();
-    if (example && !schemes.empty()) {
-        return text + ", or a network port such as " + schemes.front() + "host:4001";
+    const std::string device = platform::DevicePathExample();
+    if (schemes.empty()) {
+        //: %1 is a device path (/dev/ttyUSB0).
+        return FillText(TrText("ProbeMain", "COM1 to COM32, or a device path such as %1"),
+                        {device});
     }
-    for (std::size_t i = 0; i < schemes.size(); ++i) {
-        text += (i == 0 ? ", or a network port: " : " or ") + schemes[i] + "HOST:PORT";
+    if (example) {
+        //: %1 is a device path (/dev/ttyUSB0), %2 a network port's address
+        //: (rfc2217://host:4001).
+        return FillText(TrText("ProbeMain",
+                               "COM1 to COM32, a device path such as %1, or a "
+                               "network port such as %2"),
+                        {device, schemes.front() + "host:4001"});
     }
-    return text;
+    std::string forms;
+    for (const std::string& scheme : schemes) {
+        //: Two forms a network port's address may take (rfc2217://HOST:PORT).
+        forms = forms.empty()
+                    ? scheme + "HOST:PORT"
+                    : FillText(TrText("ProbeMain", "%1 or %2"), {forms, scheme + "HOST:PORT"});
+    }
+    //: %1 is a device path (/dev/ttyUSB0), %2 the forms of a network port's address
+    //: (rfc2217://HOST:PORT or socket://HOST:PORT).
+    return FillText(TrText("ProbeMain",
+                           "COM1 to COM32, a device path such as %1, or a network "
+                           "port: %2"),
+                    {device, forms});
 }
 
 // Why the result could not be written, for the message at the end (0: it could).
@@ -79,7 +100,7 @@ int ListPorts(bool json) {
         PrintLine(PortLine(port));
     }
     if (ports.empty()) {
-        std::fprintf(stderr, "No serial ports were found.\n");
+        std::fprintf(stderr, "%s\n", TrText("ProbeMain", "No serial ports were found.").c_str());
     }
     return kExitSuccess;
 }
@@ -97,7 +118,9 @@ int WatchPorts(bool json) {
         for (const PortInfo& port : watcher.Ports()) {
             PrintLine(PortLine(port));
         }
-        std::fprintf(stderr, "Watching for serial ports coming and going; Ctrl-C ends.\n");
+        std::fprintf(stderr, "%s\n",
+                     TrText("ProbeMain", "Watching for serial ports coming and going; Ctrl-C ends.")
+                         .c_str());
     }
     std::fflush(stdout);
     watcher.Watch(stop, [json, &stop](const PortWatcher::Change& change) {
@@ -114,11 +137,18 @@ int WatchPorts(bool json) {
 void DescribeFound(const ConsoleJobHost::Outcome& outcome, const PortInfo* info) {
     if (info != nullptr && info->path != outcome.portName) {
         const std::string description = info->Description();
-        std::fprintf(stderr, "device: %s%s\n", info->path.c_str(),
-                     description.empty() ? "" : (", " + description).c_str());
+        //: %1 is a device path (/dev/ttyUSB0).
+        const std::string line =
+            description.empty()
+                ? FillText(TrText("ProbeMain", "device: %1"), {info->path})
+                //: %1 is a device path (/dev/ttyUSB0), %2 what the system says the device is.
+                : FillText(TrText("ProbeMain", "device: %1, %2"), {info->path, description});
+        std::fprintf(stderr, "%s\n", line.c_str());
     }
     if (!outcome.banner.empty()) {
-        std::fprintf(stderr, "instrument: %s\n", outcome.banner.c_str());
+        //: %1 is what the instrument said before its prompt.
+        std::fprintf(stderr, "%s\n",
+                     FillText(TrText("ProbeMain", "instrument: %1"), {outcome.banner}).c_str());
     }
 }
 
@@ -138,7 +168,12 @@ std::string VerdictLine(const PortVerdict& verdict) {
             where += (where.empty() ? "" : ", ") + description;
         }
     }
-    return verdict.portName + (where.empty() ? "" : " (" + where + ")") + ": " + verdict.detail;
+    if (where.empty()) {
+        //: A port's verdict: %1 is a port name (COM3), %2 what its line did.
+        return FillText(TrText("ProbeMain", "%1: %2"), {verdict.portName, verdict.detail});
+    }
+    //: A port's verdict: %1 is a port name (COM3), %2 its device, %3 what its line did.
+    return FillText(TrText("ProbeMain", "%1 (%2): %3"), {verdict.portName, where, verdict.detail});
 }
 
 int Report(const ConsoleJobHost::Outcome& outcome, int signal, bool json, bool verbose,
@@ -156,8 +191,8 @@ int Report(const ConsoleJobHost::Outcome& outcome, int signal, bool json, bool v
             PrintLine(outcome.portName + " " + std::to_string(outcome.baud));
         }
         if (!outcome.rateApplied) {
-            std::fprintf(stderr, "the rate %s\n",
-                         JobTexts::RateNotApplied(outcome.portName, outcome.baud).c_str());
+            std::fprintf(stderr, "%s\n",
+                         JobTexts::RateNotAppliedLine(outcome.portName, outcome.baud).c_str());
         }
         // Which instrument answered, and where; the result line stays the same for scripts.
         if (verbose || platform::ConsoleSignals::ErrorStreamShowsEscapes()) {
@@ -166,7 +201,7 @@ int Report(const ConsoleJobHost::Outcome& outcome, int signal, bool json, bool v
         return kExitSuccess;
     }
     if (outcome.status == Status::Interrupted) {
-        std::fprintf(stderr, "Interrupted.\n");
+        std::fprintf(stderr, "%s\n", TrText("ProbeMain", "Interrupted.").c_str());
         if (json) {
             PrintLine(ProbeOutput::OutcomeJson(outcome, std::string()));
         }
@@ -203,7 +238,9 @@ std::optional<int> Parse(CLI::App& app, const ProbeUsage& usage, int argc, char*
         return app.exit(e);
     } catch (const CLI::RequiredError& e) {
         // No command at all: the commands there are.
-        return usage.Error(app.get_subcommands().empty() ? "a command is required" : e.what(),
+        return usage.Error(app.get_subcommands().empty()
+                               ? TrText("ProbeMain", "a command is required")
+                               : std::string(e.what()),
                            app.get_subcommands().empty());
     } catch (const CLI::ParseError& e) {
         return usage.Error(e.what());
@@ -217,14 +254,19 @@ std::optional<int> CheckConnection(const ProbeUsage& usage, std::string& portNam
                                    const std::string& baudText, std::int32_t& baud) {
     if (PortMap::PortNumber(portName) == 0 && !platform::IsUserDevicePath(portName) &&
         !platform::CommDriverRegistry::Process().Exists(portName)) {
-        return usage.Error("'" + portName + "' is not a port name: use " + PortChoices(true));
+        //: %1 is what the user typed, %2 the forms a port may take.
+        return usage.Error(FillText(TrText("ProbeMain", "'%1' is not a port name: use %2"),
+                                    {portName, PortChoices(true)}));
     }
     if (const int number = PortMap::PortNumber(portName)) {
         portName = PortMap::PortName(number);
     }
     if (baudText.empty() || baudText.size() > 9 ||
         !std::all_of(baudText.begin(), baudText.end(), ::isdigit)) {
-        return usage.Error("'" + baudText + "' is not a baud rate: give a number, such as 9600");
+        //: %1 is what the user typed.
+        return usage.Error(
+            FillText(TrText("ProbeMain", "'%1' is not a baud rate: give a number, such as 9600"),
+                     {baudText}));
     }
     baud = std::stoi(baudText);
     if (!IsAcceptedRate(static_cast<std::uint32_t>(baud))) {
@@ -232,8 +274,11 @@ std::optional<int> CheckConnection(const ProbeUsage& usage, std::string& portNam
         for (const BaudRate& entry : kBaudRates) {
             rates += (rates.empty() ? "" : ", ") + std::to_string(entry.rate);
         }
-        return usage.Error(baudText + " baud is not a rate the serial port supports; use one of " +
-                           rates);
+        //: %1 is the rate the user gave, %2 the list of rates (1200, 2400, ...).
+        return usage.Error(FillText(TrText("ProbeMain",
+                                           "%1 baud is not a rate the serial port "
+                                           "supports; use one of %2"),
+                                    {baudText, rates}));
     }
     return std::nullopt;
 }
@@ -290,29 +335,42 @@ int RunJob(const JobRequest& request) {
 }  // namespace
 
 int Run(int argc, char** argv) {
-    CLI::App app{"Finds a Brinevane ADCP on a serial port and checks that it answers.",
-                 "brinevane-probe"};
-    app.set_version_flag("-V,--version", std::string("brinevane-probe ") + BRINEVANE_VERSION);
+    CLI::App app{
+        TrText("ProbeMain", "Finds a Brinevane ADCP on a serial port and checks that it answers."),
+        "brinevane-probe"};
+    app.set_help_flag("-h,--help", TrText("ProbeMain", "Print this help message and exit"));
+    app.set_version_flag("-V,--version", std::string("brinevane-probe ") + BRINEVANE_VERSION,
+                         TrText("ProbeMain", "Display program version information and exit"));
     app.require_subcommand(1);
     app.fallthrough();
     JobRequest request;
     app.add_flag("-v,--verbose", request.verbose,
-                 "Write each job notification (and the trace) to stderr");
-    app.add_flag("--json", request.json, "Write the result as one JSON object on stdout");
+                 TrText("ProbeMain", "Write each job notification (and the trace) to stderr"));
+    app.add_flag("--json", request.json,
+                 TrText("ProbeMain", "Write the result as one JSON object on stdout"));
 
-    CLI::App* ports =
-        app.add_subcommand("ports", "List the serial ports and the devices behind them");
+    CLI::App* ports = app.add_subcommand(
+        "ports", TrText("ProbeMain", "List the serial ports and the devices behind them"));
     bool watch = false;
-    ports->add_flag("--watch", watch, "Then print each port as it comes and goes, until stopped");
-    CLI::App* search = app.add_subcommand("search", "Try every port at every rate for the prompt");
-    search->add_flag("--parallel", request.parallel, "Search all ports at the same time");
+    ports->add_flag(
+        "--watch", watch,
+        TrText("ProbeMain", "Then print each port as it comes and goes, until stopped"));
+    CLI::App* search = app.add_subcommand(
+        "search", TrText("ProbeMain", "Try every port at every rate for the prompt"));
+    search->add_flag("--parallel", request.parallel,
+                     TrText("ProbeMain", "Search all ports at the same time"));
     search->add_flag("--fast", request.fast,
-                     "Try each port's likeliest rate first, read from what the rates tried heard");
-    CLI::App* connect =
-        app.add_subcommand("connect", "Check that the instrument answers on a port");
+                     TrText("ProbeMain",
+                            "Try each port's likeliest rate first, read from what "
+                            "the rates tried heard"));
+    CLI::App* connect = app.add_subcommand(
+        "connect", TrText("ProbeMain", "Check that the instrument answers on a port"));
     std::string baudText;
     connect->add_option("port", request.portName, PortChoices())->required();
-    connect->add_option("baud", baudText, "Baud rate, for example 9600")->required();
+    connect->add_option("baud", baudText, TrText("ProbeMain", "Baud rate, for example 9600"))
+        ->required();
+
+    ProbeUsage::NameGroups(app);
 
     // A word that is no command or option gets the nearest one; "help" is --help.
     const ProbeUsage usage(app, argc, argv);
@@ -354,15 +412,19 @@ int main(int argc, char** argv) {
     } catch (const std::exception& e) {
         std::fprintf(stderr, "brinevane-probe: %s\n", e.what());
     } catch (...) {
-        std::fprintf(stderr, "brinevane-probe: an unexpected error\n");
+        std::fprintf(stderr, "brinevane-probe: %s\n",
+                     TrText("ProbeMain", "an unexpected error").c_str());
     }
     // The result counts only once it has been written out.
     if (std::fflush(stdout) != 0 && g_writeError == 0) {
         g_writeError = errno;
     }
     if (g_writeError != 0 || std::ferror(stdout) != 0) {
-        std::fprintf(stderr, "brinevane-probe: cannot write the result: %s\n",
-                     std::strerror(g_writeError != 0 ? g_writeError : EIO));
+        //: %1 is the system's reason (Broken pipe).
+        std::fprintf(stderr, "brinevane-probe: %s\n",
+                     FillText(TrText("ProbeMain", "cannot write the result: %1"),
+                              {std::strerror(g_writeError != 0 ? g_writeError : EIO)})
+                         .c_str());
         return status == kExitSuccess ? kExitFailure : status;
     }
     return status;

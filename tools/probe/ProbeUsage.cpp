@@ -5,6 +5,10 @@
 #include <cstdio>
 #include <nlohmann/json.hpp>
 
+#include "platform/os/Translation.h"
+
+using platform::FillText;
+
 namespace {
 
 constexpr int kExitSuccess = 0;
@@ -45,7 +49,10 @@ bool IsOption(const std::string& arg) {
 }
 
 // After the program's own help: how it is used, and what the environment changes.
-constexpr char kHelpEnd[] =
+//: The end of brinevane-probe --help. Keep the commands, the options, BRINEVANE_PORTS and its
+//: value as they are, and the explanations starting at the 38th column.
+constexpr char kHelpEnd[] = BV_NOOP(
+    "ProbeUsage",
     "\nExamples:\n"
     "  brinevane-probe search             Find the instrument; prints the port and rate: "
     "COM2 19200\n"
@@ -59,14 +66,14 @@ constexpr char kHelpEnd[] =
     "\nEnvironment:\n"
     "  BRINEVANE_PORTS                    The ports to use instead of the computer's own:\n"
     "                                     COM1=/dev/ttyUSB0,COM2=rfc2217://HOST:PORT (set and\n"
-    "                                     empty: no ports at all)\n";
+    "                                     empty: no ports at all)\n");
 
 void PrintHelp(const CLI::App& app, const CLI::App& command) {
     // A command's usage names the program too, as it is typed.
     const bool whole = &command == &app;
     std::fputs(command.help(whole ? std::string() : app.get_name()).c_str(), stdout);
     if (whole) {
-        std::fputs(kHelpEnd, stdout);
+        std::fputs(TrText("ProbeUsage", kHelpEnd).c_str(), stdout);
     }
 }
 
@@ -90,7 +97,37 @@ ProbeUsage::ProbeUsage(const CLI::App& app, int argc, const char* const* argv)
     const auto end = std::find(m_args.begin(), m_args.end(), "--");
     m_json = std::find(m_args.begin(), end, "--json") != end;
     // The usage line says COMMAND, as the errors and the man page do.
-    app.get_formatter()->label("SUBCOMMAND", "COMMAND");
+    const auto formatter = app.get_formatter();
+    //: The word for a command in the usage line: Usage: brinevane-probe [OPTIONS] COMMAND
+    formatter->label("SUBCOMMAND", TrText("ProbeUsage", "COMMAND"));
+    // The rest of the parser's own words.
+    //: The usage line: Usage: brinevane-probe [OPTIONS] COMMAND
+    formatter->label("Usage", TrText("ProbeUsage", "Usage"));
+    //: The usage line: Usage: brinevane-probe [OPTIONS] COMMAND
+    formatter->label("OPTIONS", TrText("ProbeUsage", "OPTIONS"));
+    //: The heading of a command's arguments (connect's port and baud).
+    formatter->label("Positionals", TrText("ProbeUsage", "Positionals"));
+    //: Said of an argument that must be given: port TEXT REQUIRED
+    formatter->label("REQUIRED", TrText("ProbeUsage", "REQUIRED"));
+    //: The kind of value an argument takes: port TEXT REQUIRED
+    formatter->label("TEXT", TrText("ProbeUsage", "TEXT"));
+}
+
+void ProbeUsage::NameGroups(CLI::App& app) {
+    //: The heading of the options in --help.
+    const std::string options = TrText("ProbeUsage", "Options");
+    //: The heading of the commands in --help.
+    const std::string commands = TrText("ProbeUsage", "Subcommands");
+    std::vector<CLI::App*> scopes{&app};
+    for (CLI::App* command : app.get_subcommands({})) {
+        command->group(commands);
+        scopes.push_back(command);
+    }
+    for (CLI::App* scope : scopes) {
+        for (CLI::Option* option : scope->get_options()) {
+            option->group(options);
+        }
+    }
 }
 
 std::optional<int> ProbeUsage::Answer(const CLI::App& app) const {
@@ -105,7 +142,7 @@ std::optional<int> ProbeUsage::Answer(const CLI::App& app) const {
             // No option here takes its value as a word of its own: each word is judged.
             const std::string name = arg.substr(0, arg.find('='));
             if (std::find(m_options.begin(), m_options.end(), name) == m_options.end()) {
-                return Error(NotA("an option", name, m_options));
+                return Error(NotA(Word::Option, name, m_options));
             }
             continue;
         }
@@ -120,29 +157,42 @@ std::optional<int> ProbeUsage::Answer(const CLI::App& app) const {
                 command = named->get_name() == topic ? named : command;
             }
             if (command == nullptr) {
-                return Error(NotA("a command", topic, m_commandNames), true);
+                return Error(NotA(Word::Command, topic, m_commandNames), true);
             }
             PrintHelp(app, *command);
             return kExitSuccess;
         }
         if (std::find(m_commandNames.begin(), m_commandNames.end(), arg) == m_commandNames.end()) {
-            return Error(NotA("a command", arg, m_commandNames), true);
+            return Error(NotA(Word::Command, arg, m_commandNames), true);
         }
     }
     return std::nullopt;
 }
 
-std::string ProbeUsage::NotA(const std::string& what, const std::string& word,
+std::string ProbeUsage::NotA(Word what, const std::string& word,
                              const std::vector<std::string>& choices) const {
     const std::string near = Nearest(word, choices);
-    return "'" + word + "' is not " + what +
-           (near.empty() ? std::string() : "; did you mean " + near + "?");
+    if (what == Word::Option) {
+        //: %1 is what the user typed.
+        return near.empty() ? FillText(TrText("ProbeUsage", "'%1' is not an option"), {word})
+                            //: %1 is what the user typed, %2 the option it is nearest to.
+                            : FillText(TrText("ProbeUsage",
+                                              "'%1' is not an option; did you "
+                                              "mean %2?"),
+                                       {word, near});
+    }
+    //: %1 is what the user typed.
+    return near.empty() ? FillText(TrText("ProbeUsage", "'%1' is not a command"), {word})
+                        //: %1 is what the user typed, %2 the command it is nearest to.
+                        : FillText(TrText("ProbeUsage", "'%1' is not a command; did you mean %2?"),
+                                   {word, near});
 }
 
 int ProbeUsage::Error(const std::string& problem, bool withCommands) const {
     std::string usage = "brinevane-probe: " + problem + "\n";
     if (withCommands) {
-        usage += "Usage: brinevane-probe [OPTIONS] COMMAND\n";
+        //: Keep it as the usage line of --help reads: Usage: brinevane-probe [OPTIONS] COMMAND
+        usage += TrText("ProbeUsage", "Usage: brinevane-probe [OPTIONS] COMMAND") + "\n";
         std::size_t width = 0;
         for (const auto& command : m_commands) {
             width = std::max(width, command.first.size());
@@ -152,7 +202,7 @@ int ProbeUsage::Error(const std::string& problem, bool withCommands) const {
                      command.second + "\n";
         }
     }
-    usage += "Run 'brinevane-probe --help' for usage.\n";
+    usage += TrText("ProbeUsage", "Run 'brinevane-probe --help' for usage.") + "\n";
     std::fputs(usage.c_str(), stderr);
     if (m_json) {
         const nlohmann::json object = {{"ok", false},

@@ -30,9 +30,14 @@ class ProbeUsage {
     // out, added, changed or two swapped, or the start of just one choice); else empty.
     static std::string Nearest(const std::string& word, const std::vector<std::string>& choices);
 
+    // The parser names the groups of its help itself ("Options", "Subcommands"): these
+    // headings read in the user's language too. After every option and command is added.
+    static void NameGroups(CLI::App& app);
+
   private:
+    enum class Word { Option, Command };
     // "'conect' is not a command; did you mean connect?"
-    std::string NotA(const std::string& what, const std::string& word,
+    std::string NotA(Word what, const std::string& word,
                      const std::vector<std::string>& choices) const;
 
     std::vector<std::string> m_args;

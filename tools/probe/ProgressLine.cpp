@@ -4,7 +4,11 @@
 #include <vector>
 
 #include "jobs/JobHost.h"
+#include "jobs/JobTexts.h"
 #include "platform/os/TerminalWidth.h"
+#include "platform/os/Translation.h"
+
+using platform::FillText;
 
 namespace {
 
@@ -91,19 +95,27 @@ std::string ProgressLine::Compose(const CThread::Probing& probing, bool search, 
     if (what.empty()) {
         return std::string();
     }
-    const std::string verb = search ? "Searching " : "Connecting to ";
     const std::string remaining = search ? JobHost::Remaining(probing) : std::string();
-    const auto line = [&verb](const std::string& target, const std::string& left) {
-        return verb + target + (left.empty() ? "" : " (" + left + ")") + "...";
+    const auto line = [search](const std::string& target, const std::string& left) {
+        if (!search) {
+            //: %1 is the port and rate (COM2 at 19200 baud).
+            return FillText(TrText("ProgressLine", "Connecting to %1..."), {target});
+        }
+        if (left.empty()) {
+            //: %1 is what is probed (COM2 at 19200 baud).
+            return FillText(TrText("ProgressLine", "Searching %1..."), {target});
+        }
+        //: %1 is what is probed (COM2 at 19200 baud), %2 how far the search is (probe 3 of
+        //: 16, about 30 s left).
+        return FillText(TrText("ProgressLine", "Searching %1 (%2)..."), {target, left});
     };
     // From the whole line to the least that still says what is probed and how long is left.
     std::vector<std::string> candidates{line(what, remaining)};
-    if (probing.summary.empty() && what.find(" (") != std::string::npos) {
-        const std::string bare = probing.portName + " at " + std::to_string(probing.baud) + " baud";
+    const std::string bare = JobTexts::AtRate(probing.portName, probing.baud);
+    if (probing.summary.empty() && bare != what) {
         candidates.push_back(line(bare, remaining));
-        const std::size_t comma = remaining.find(", ");
-        if (comma != std::string::npos) {
-            candidates.push_back(line(bare, remaining.substr(comma + 2)));
+        if (!remaining.empty()) {
+            candidates.push_back(line(bare, JobHost::Remaining(probing, false)));
         }
     }
     if (columns <= 0) {

@@ -46,12 +46,8 @@ std::string FinishPage::Text() const {
         text += "\n\n" + platform::FillText(TrText("FinishPage", "It said: %1"), {found.banner});
     }
     if (!m_run.ConnectionRateApplied()) {
-        //: %1 says why, "19200 was not applied: COM5 passes raw bytes, and its device server
-        //: sets the line's rate".
         text +=
-            "\n\n" + platform::FillText(
-                         TrText("FinishPage", "The baud rate %1."),
-                         {JobTexts::RateNotApplied(settings.m_strPortName, settings.m_nBaudRate)});
+            "\n\n" + JobTexts::RateNotAppliedSentence(settings.m_strPortName, settings.m_nBaudRate);
     }
     //: 'Finish' is the wizard's button "&Finish": quote it as the button reads in your
     //: language, without its "&".

@@ -30,7 +30,7 @@ void JobProgress::OnSuccess(int mode, const JobHost::Outcome& outcome) {
 
 void JobProgress::Apply(int mode, JobHost& host, const JobHost::Reaction& reaction,
                         JobProgressView& view) {
-    if (reaction.caption != nullptr) {
+    if (!reaction.caption.empty()) {
         view.SetCaption(reaction.caption);
     }
     if (reaction.step) {

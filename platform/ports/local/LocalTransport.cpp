@@ -3,6 +3,7 @@
 #include <memory>
 
 #include "platform/os/ErrorCatalog.h"
+#include "platform/os/Translation.h"
 #include "platform/ports/CommDriverRegistry.h"
 #include "platform/ports/local/LocalErrors.h"
 #ifdef _WIN32
@@ -19,7 +20,7 @@ void AddLocalTransport(CommDriverRegistry& registry) {
 #else
     registry.Register(CommDriverRegistry::kSystemPrefix, std::make_shared<TermiosCommDriver>());
 #endif
-    ErrorCatalog::Add({{kOwnTerminal, "This program's own terminal"}});
+    ErrorCatalog::Add({{kOwnTerminal, BV_NOOP("ErrorCatalog", "This program's own terminal")}});
 }
 
 }  // namespace platform
