@@ -78,12 +78,17 @@ chosen, and says plainly what it found or why it failed.
 .
 The package holds the wizard brinevane-setup (Qt 6); brinevane-probe, the
 same jobs for a terminal and for scripts; and brinevane-sim, an instrument
-simulated on pseudo-terminals for demonstrations without hardware.")
+simulated on pseudo-terminals for demonstrations without hardware. The wizard
+and brinevane-probe speak English, German, French, Spanish, Brazilian
+Portuguese, Simplified Chinese and Japanese, as the user's locale asks.")
 set(CPACK_DEBIAN_FILE_NAME DEB-DEFAULT)
 set(CPACK_DEBIAN_PACKAGE_MAINTAINER "${BRINEVANE_MAINTAINER}")
 set(CPACK_DEBIAN_PACKAGE_SECTION science)
 set(CPACK_DEBIAN_PACKAGE_PRIORITY optional)
 set(CPACK_DEBIAN_PACKAGE_HOMEPAGE "${BRINEVANE_HOMEPAGE}")
 set(CPACK_DEBIAN_PACKAGE_SHLIBDEPS ON)
+# The programs carry their own catalogs; Qt's texts (the buttons of its boxes, the menus of
+# text fields) come in the user's language from Qt's.
+set(CPACK_DEBIAN_PACKAGE_RECOMMENDS qt6-translations-l10n)
 set(CPACK_DEBIAN_PACKAGE_CONTROL_STRICT_PERMISSION ON)
 include(CPack)

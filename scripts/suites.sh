@@ -40,7 +40,8 @@ suite_test() {  # suite [ctest arguments...]: the whole suite, two tests per cor
     shift
     dir=$(suite_dir "$suite")
     # The trace of debug builds would drown the output; tests that read it switch it on.
-    QT_QPA_PLATFORM=offscreen BRINEVANE_TRACE=0 \
+    # The tests read the programs' English texts, whatever the user's language.
+    QT_QPA_PLATFORM=offscreen BRINEVANE_TRACE=0 LC_ALL= LC_MESSAGES=C LANGUAGE= \
         ASAN_OPTIONS=detect_leaks=1:abort_on_error=1 UBSAN_OPTIONS=print_stacktrace=1 \
         LSAN_OPTIONS="suppressions=$PWD/tests/lsan.supp" \
         TSAN_OPTIONS="halt_on_error=1 second_deadlock_stack=1" \

@@ -17,6 +17,7 @@
 #include "platform/os/Event.h"
 #include "platform/os/Trace.h"
 #include "platform/os/Translation.h"
+#include "platform/os/UserLanguage.h"
 #include "platform/ports/CommDriverRegistry.h"
 #include "serial/BaudRates.h"
 #include "serial/CSerial.h"
@@ -26,6 +27,7 @@
 #include "tools/probe/ProbeOutput.h"
 #include "tools/probe/ProbeUsage.h"
 #include "tools/probe/ProgressLine.h"
+#include "translations/Catalog.h"
 
 #ifndef BRINEVANE_VERSION
 #define BRINEVANE_VERSION "0.0.0"
@@ -396,6 +398,14 @@ int Run(int argc, char** argv) {
 int main(int argc, char** argv) {
     // A failed write is reported as any other; a user signal must not end a search half done.
     platform::ConsoleSignals::IgnoreStraySignals();
+    // People read the messages in their language; with --json a program reads them, and they
+    // stay English whatever the locale, as the fields and codes beside them are.
+    const auto named = [](const char* name) {
+        return [name](const char* arg) { return std::strcmp(arg, name) == 0; };
+    };
+    char** const options = std::find_if(argv + 1, argv + argc, named("--"));
+    const bool json = std::find_if(argv + 1, options, named("--json")) != options;
+    Catalog::Use(json ? std::string() : UserLanguage::Current());
     int status = kExitFailure;
     try {
         status = Run(argc, argv);

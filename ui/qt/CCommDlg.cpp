@@ -16,13 +16,14 @@
 #include "ui/qt/CWizardSheet.h"
 #include "ui/qt/MessageSink.h"
 #include "ui/qt/PortEntryDelegate.h"
+#include "ui/qt/QtCatalog.h"
 #include "ui/wizard/WizardTexts.h"
 #include "ui_CCommDlg.h"
 
 namespace {
 
 QString Text(const char* text) {
-    return QString::fromUtf8(text);
+    return QtCatalog::Wizard(text);
 }
 
 QStringList Texts(const std::vector<std::string>& texts) {

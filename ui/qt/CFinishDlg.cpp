@@ -4,13 +4,14 @@
 
 #include "ui/qt/CWizardApp.h"
 #include "ui/qt/CWizardSheet.h"
+#include "ui/qt/QtCatalog.h"
 #include "ui/wizard/FinishPage.h"
 #include "ui/wizard/WizardTexts.h"
 #include "ui_CFinishDlg.h"
 
 CFinishDlg::CFinishDlg(QWidget* parent) : CWizardPage(parent), m_ui(new Ui::CFinishDlg) {
     m_ui->setupUi(this);
-    setTitle(QString::fromUtf8(wizard_text::kFinishTitle));
+    setTitle(QtCatalog::Wizard(wizard_text::kFinishTitle));
     // Reached with Tab, so that the port and rate can be selected and copied from the
     // keyboard; a selectable label otherwise takes the focus only from a click. Enter still
     // goes to Finish, which the label leaves alone.

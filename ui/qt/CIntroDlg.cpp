@@ -3,19 +3,20 @@
 #include "ui/qt/CJobProgressDlg.h"
 #include "ui/qt/CWizardApp.h"
 #include "ui/qt/CWizardSheet.h"
+#include "ui/qt/QtCatalog.h"
 #include "ui/wizard/IntroPage.h"
 #include "ui/wizard/WizardTexts.h"
 #include "ui_CIntroDlg.h"
 
 CIntroDlg::CIntroDlg(QWidget* parent) : CWizardPage(parent), m_ui(new Ui::CIntroDlg) {
     m_ui->setupUi(this);
-    setTitle(QString::fromUtf8(wizard_text::kIntroTitle));
-    m_ui->IDC_INTRO_TEXT->setText(QString::fromUtf8(wizard_text::kIntroText));
+    setTitle(QtCatalog::Wizard(wizard_text::kIntroTitle));
+    m_ui->IDC_INTRO_TEXT->setText(QtCatalog::Wizard(wizard_text::kIntroText));
     m_ui->IDC_DEMO_TEXT->setText(QStringLiteral("<b>%1</b> %2")
-                                     .arg(QString::fromUtf8(wizard_text::kDemoLead),
-                                          QString::fromUtf8(wizard_text::kDemoText)));
-    m_ui->IDC_1003->setText(QString::fromUtf8(wizard_text::kSpecifyPort));
-    m_ui->IDC_QUICK_SEARCH->setText(QString::fromUtf8(wizard_text::kQuickSearch));
+                                     .arg(QtCatalog::Wizard(wizard_text::kDemoLead),
+                                          QtCatalog::Wizard(wizard_text::kDemoText)));
+    m_ui->IDC_1003->setText(QtCatalog::Wizard(wizard_text::kSpecifyPort));
+    m_ui->IDC_QUICK_SEARCH->setText(QtCatalog::Wizard(wizard_text::kQuickSearch));
     m_ui->IDC_DEMO_TEXT->setVisible(CWizardApp::Instance().Demo());
     connect(m_ui->IDC_1003, &QCheckBox::toggled, m_ui->IDC_QUICK_SEARCH, [this](bool specifyPort) {
         m_ui->IDC_QUICK_SEARCH->setEnabled(IntroPage::QuickSearchEnabled(specifyPort));

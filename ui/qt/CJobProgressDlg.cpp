@@ -10,6 +10,7 @@
 #include "ui/qt/CWizardApp.h"
 #include "ui/qt/CWizardSheet.h"
 #include "ui/qt/MessageSink.h"
+#include "ui/qt/QtCatalog.h"
 #include "ui/wizard/WizardTexts.h"
 #include "ui_CJobProgressDlg.h"
 
@@ -40,7 +41,7 @@ CJobProgressDlg::CJobProgressDlg(QWidget* parent)
       m_rules(CWizardApp::Instance().Run()),
       m_ui(new Ui::CJobProgressDlg) {
     m_ui->setupUi(this);
-    m_ui->IDCANCEL->setText(QString::fromUtf8(wizard_text::kCancel));
+    m_ui->IDCANCEL->setText(QtCatalog::Wizard(wizard_text::kCancel));
     // A title bar without a close box: the job, not the user, ends a connection.
     setWindowFlags(Qt::Dialog | Qt::CustomizeWindowHint | Qt::WindowTitleHint);
     setModal(true);

@@ -10,6 +10,7 @@
 
 #include "platform/os/Alert.h"
 #include "platform/os/Trace.h"
+#include "platform/os/Translation.h"
 #include "res/version.h"
 #include "ui/qt/CCommDlg.h"
 #include "ui/qt/CFinishDlg.h"
@@ -43,6 +44,10 @@ constexpr const char* kQtValueOptions[] = {"platform",    "platformpluginpath", 
                                            "geometry"};
 constexpr const char* kQtFlagOptions[] = {"reverse", "widgetcount", "nograb", "dograb", "sync"};
 
+QString Text(const std::string& text) {
+    return QString::fromStdString(text);
+}
+
 // Reads Qt's own options, hidden from --help, so that they are not refused as unknown.
 void AddQtOptions(QCommandLineParser& parser) {
     for (const char* name : kQtValueOptions) {
@@ -70,7 +75,8 @@ void PrintHelp(const QCommandLineParser& parser, bool withQtOptions) {
     for (const char* name : kQtFlagOptions) {
         qtOptions << QStringLiteral("-%1").arg(QString::fromLatin1(name));
     }
-    std::printf("\nQt's options (see the Qt documentation):\n  %s\n",
+    std::printf("\n%s\n  %s\n",
+                TrText("CWizardApp", "Qt's options (see the Qt documentation):").c_str(),
                 qPrintable(qtOptions.join(QStringLiteral(", "))));
 }
 
@@ -95,28 +101,31 @@ std::optional<int> CWizardApp::ParseCommandLine(const QStringList& arguments) {
     QCoreApplication::setApplicationVersion(QStringLiteral(BRINEVANE_VERSION_TEXT));
 
     QCommandLineParser parser;
-    parser.setApplicationDescription(
-        QStringLiteral("Finds a Brinevane ADCP on a serial port and checks that it answers."));
+    parser.setApplicationDescription(Text(TrText(
+        "CWizardApp", "Finds a Brinevane ADCP on a serial port and checks that it answers.")));
     // Qt's own options are written with one dash: -platform offscreen.
     parser.setSingleDashWordOptionMode(QCommandLineParser::ParseAsLongOptions);
     const QCommandLineOption help = parser.addHelpOption();
     // -V and -v as in brinevane-probe and brinevane-sim, rather than Qt's own -v.
     const QCommandLineOption version({QStringLiteral("V"), QStringLiteral("version")},
-                                     QStringLiteral("Displays version information."));
+                                     Text(TrText("CWizardApp", "Displays version information.")));
     parser.addOption(version);
     const QCommandLineOption verbose(
         {QStringLiteral("v"), QStringLiteral("verbose")},
-        QStringLiteral("Write each job notification (and the trace) to stderr."));
+        Text(TrText("CWizardApp", "Write each job notification (and the trace) to stderr.")));
     parser.addOption(verbose);
     const QCommandLineOption demo(
         QStringLiteral("demo"),
-        QStringLiteral("Say on the first page that the instrument is simulated (brinevane-sim)."));
+        Text(TrText("CWizardApp",
+                    "Say on the first page that the instrument is simulated (brinevane-sim).")));
     parser.addOption(demo);
     AddQtOptions(parser);
 
     const auto usageError = [&program](const QString& text) {
-        std::fprintf(stderr, "%s: %s\nRun '%s --help' for usage.\n", qPrintable(program),
-                     qPrintable(text), qPrintable(program));
+        std::fprintf(stderr, "%s: %s\n%s\n", qPrintable(program), qPrintable(text),
+                     platform::FillText(TrText("CWizardApp", "Run '%1 --help' for usage."),
+                                        {qPrintable(program)})
+                         .c_str());
         return kExitUsage;
     };
     if (!parser.parse(arguments)) {
@@ -131,16 +140,18 @@ std::optional<int> CWizardApp::ParseCommandLine(const QStringList& arguments) {
         return 0;
     }
     if (!parser.positionalArguments().isEmpty()) {
-        return usageError(QStringLiteral("unexpected argument '%1'")
+        return usageError(Text(TrText("CWizardApp", "unexpected argument '%1'"))
                               .arg(parser.positionalArguments().constFirst()));
     }
     // Without a display QApplication would abort; say why instead.
     if (!HasDisplay(parser)) {
-        std::fprintf(stderr,
-                     "%s: there is no display (neither DISPLAY nor WAYLAND_DISPLAY is set), so "
-                     "the wizard cannot open a window. Run it from a desktop session, or use "
-                     "brinevane-probe on a terminal.\n",
-                     qPrintable(program));
+        std::fprintf(
+            stderr, "%s: %s\n", qPrintable(program),
+            TrText("CWizardApp",
+                   "there is no display (neither DISPLAY nor WAYLAND_DISPLAY is set), so the "
+                   "wizard cannot open a window. Run it from a desktop session, or use "
+                   "brinevane-probe on a terminal.")
+                .c_str());
         return kExitUsage;
     }
     m_run.SetDemo(parser.isSet(demo));

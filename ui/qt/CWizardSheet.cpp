@@ -14,6 +14,7 @@
 #include "ui/qt/CWizardApp.h"
 #include "ui/qt/CWizardPage.h"
 #include "ui/qt/LabelledComboBoxAccessible.h"
+#include "ui/qt/QtCatalog.h"
 #include "ui/qt/SelectableLabelAccessible.h"
 #include "ui/wizard/WizardButtons.h"
 #include "ui/wizard/WizardTexts.h"
@@ -50,8 +51,14 @@ CWizardSheet::CWizardSheet(QWidget* parent) : QWizard(parent) {
 
     // No window manager here has a per-window system menu to carry the About item: it
     // takes the left end of the button row, where the eye starts reading it.
+    // The buttons the pages quote ("Press 'Next'") are named from the wizard's own catalog,
+    // so that a page and its button always agree, whether or not Qt's catalog is there.
+    setButtonText(QWizard::BackButton, QtCatalog::Wizard(wizard_text::kBack));
+    setButtonText(QWizard::NextButton, QtCatalog::Wizard(wizard_text::kNext));
+    setButtonText(QWizard::FinishButton, QtCatalog::Wizard(wizard_text::kFinish));
+    setButtonText(QWizard::CancelButton, QtCatalog::Wizard(wizard_text::kCancel));
     setOption(QWizard::HaveCustomButton1, true);
-    setButtonText(QWizard::CustomButton1, QString::fromUtf8(wizard_text::kAboutItem));
+    setButtonText(QWizard::CustomButton1, QtCatalog::Wizard(wizard_text::kAboutItem));
     setButtonLayout({QWizard::CustomButton1, QWizard::Stretch, QWizard::BackButton,
                      QWizard::NextButton, QWizard::FinishButton, QWizard::CancelButton});
     // No page commits, yet QWizard makes a Commit button and keeps it hidden among the

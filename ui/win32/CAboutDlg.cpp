@@ -16,6 +16,7 @@ INT_PTR CALLBACK CAboutDlg::DialogProc(HWND window, UINT message, WPARAM wParam,
     switch (message) {
         case WM_INITDIALOG:
             WinPlacement::CentreOnOwner(window);
+            TranslateTexts(window);
             SetItemText(
                 window, IDC_ABOUT_NAME,
                 std::string(wizard_text::kProgramName) + wizard_text::ProductVersionSuffix());

@@ -10,7 +10,8 @@
 #include "ui/win32/WinText.h"
 #include "ui/wizard/WizardTexts.h"
 
-CCommDlg::CCommDlg() : CWizardPage(IDD_COMM), m_page(CWizardApp::Instance().Run()) {}
+CCommDlg::CCommDlg()
+    : CWizardPage(IDD_COMM, wizard_text::kCommTitle), m_page(CWizardApp::Instance().Run()) {}
 
 namespace {
 constexpr UINT_PTR kFollowTimer = 1;

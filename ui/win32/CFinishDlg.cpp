@@ -6,8 +6,9 @@
 #include "ui/win32/CWizardApp.h"
 #include "ui/win32/WinText.h"
 #include "ui/wizard/FinishPage.h"
+#include "ui/wizard/WizardTexts.h"
 
-CFinishDlg::CFinishDlg() : CWizardPage(IDD_FINISH) {}
+CFinishDlg::CFinishDlg() : CWizardPage(IDD_FINISH, wizard_text::kFinishTitle) {}
 
 void CFinishDlg::OnInitDialog() {
     SetWindowSubclass(Item(IDC_FINISH_TEXT), &CFinishDlg::TextProc, 0, 0);

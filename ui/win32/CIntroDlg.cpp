@@ -4,8 +4,9 @@
 #include "ui/win32/CJobProgressDlg.h"
 #include "ui/win32/CWizardApp.h"
 #include "ui/wizard/IntroPage.h"
+#include "ui/wizard/WizardTexts.h"
 
-CIntroDlg::CIntroDlg() : CWizardPage(IDD_INTRO) {}
+CIntroDlg::CIntroDlg() : CWizardPage(IDD_INTRO, wizard_text::kIntroTitle) {}
 
 bool CIntroDlg::OnSetActive() {
     ShowWindow(GetDlgItem(Sheet(), IDHELP), SW_HIDE);

@@ -41,6 +41,7 @@ INT_PTR CALLBACK CJobProgressDlg::DialogProc(HWND window, UINT message, WPARAM w
         SetWindowLongPtrW(window, DWLP_USER, lParam);
         self->m_hWnd = window;
         WinPlacement::CentreOnOwner(window);
+        TranslateTexts(window);
         self->OnInitDialog();
         return TRUE;
     }

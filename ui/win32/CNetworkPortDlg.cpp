@@ -17,6 +17,7 @@ INT_PTR CALLBACK CNetworkPortDlg::DialogProc(HWND window, UINT message, WPARAM w
     if (message == WM_INITDIALOG) {
         SetWindowLongPtrW(window, DWLP_USER, lParam);
         WinPlacement::CentreOnOwner(window);
+        TranslateTexts(window);
         SetItemText(window, IDC_ADDRESS, reinterpret_cast<CNetworkPortDlg*>(lParam)->m_offered);
         HWND edit = GetDlgItem(window, IDC_ADDRESS);
         SetFocus(edit);

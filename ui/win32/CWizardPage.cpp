@@ -2,12 +2,19 @@
 
 #include "ui/win32/CWizardApp.h"
 #include "ui/win32/CWizardSheet.h"
+#include "ui/win32/WinText.h"
+#include "ui/wizard/WizardTexts.h"
+
+CWizardPage::CWizardPage(int templateId, const char* title)
+    : m_nTemplate(templateId), m_title(Widen(wizard_text::Tr(title))) {}
 
 PROPSHEETPAGEW CWizardPage::Describe() {
     PROPSHEETPAGEW page{};
     page.dwSize = sizeof page;
     page.hInstance = CWizardApp::Instance().Module();
     page.pszTemplate = MAKEINTRESOURCEW(m_nTemplate);
+    page.dwFlags = PSP_USETITLE;
+    page.pszTitle = m_title.c_str();
     page.pfnDlgProc = &CWizardPage::DialogProc;
     page.lParam = reinterpret_cast<LPARAM>(this);
     return page;
@@ -23,6 +30,7 @@ INT_PTR CALLBACK CWizardPage::DialogProc(HWND window, UINT message, WPARAM wPara
         auto* self = reinterpret_cast<CWizardPage*>(page->lParam);
         SetWindowLongPtrW(window, DWLP_USER, reinterpret_cast<LONG_PTR>(self));
         self->m_hWnd = window;
+        TranslateTexts(window);
         if (CWizardSheet* sheet = CWizardApp::Instance().Sheet()) {
             sheet->Attach(GetParent(window));
         }

@@ -3,11 +3,14 @@
 
 #include <commctrl.h>
 
+#include <string>
+
 // A page of the wizard on its own dialog template, with the hooks the property sheet's
 // notifications call: on every showing, when the page is left, and on Next.
 class CWizardPage {
   public:
-    explicit CWizardPage(int templateId) : m_nTemplate(templateId) {}
+    // title: the page's caption, one of the wizard's texts, shown in the user's language.
+    CWizardPage(int templateId, const char* title);
     virtual ~CWizardPage() = default;
     CWizardPage(const CWizardPage&) = delete;
     CWizardPage& operator=(const CWizardPage&) = delete;
@@ -49,5 +52,6 @@ class CWizardPage {
     INT_PTR OnNotify(const NMHDR& header);
 
     int m_nTemplate;
+    std::wstring m_title;
     HWND m_hWnd = nullptr;
 };

@@ -1,5 +1,7 @@
 #include "ui/win32/CWizardSheet.h"
 
+#include <utility>
+
 #include "res/resource.h"
 #include "ui/win32/CAboutDlg.h"
 #include "ui/win32/CWizardApp.h"
@@ -10,6 +12,10 @@
 namespace {
 
 constexpr UINT_PTR kSubclassId = 1;
+// The property sheet's own buttons.
+constexpr int kBackButton = 0x3023;
+constexpr int kNextButton = 0x3024;
+constexpr int kFinishButton = 0x3025;
 // Sets the title again once the page change under way is complete.
 constexpr UINT WM_REFRESH_TITLE = WM_APP + 1;
 
@@ -74,7 +80,20 @@ void CWizardSheet::OnInitDialog() {
         wchar_t about[128] = L"";
         if (LoadStringW(CWizardApp::Instance().Module(), IDS_ABOUTBOX, about, 128) > 0) {
             AppendMenuW(menu, MF_SEPARATOR, 0, nullptr);
-            AppendMenuW(menu, MF_STRING, ID_SYS_ABOUT, about);
+            AppendMenuW(menu, MF_STRING, ID_SYS_ABOUT,
+                        Widen(wizard_text::Tr(Narrow(about).c_str())).c_str());
+        }
+    }
+    // Where the wizard speaks a language, the buttons its pages quote ("Press 'Next'") are
+    // named from its catalog, so that the two agree; otherwise they stay the system's own.
+    const std::pair<int, const char*> buttons[] = {{kBackButton, wizard_text::kBack},
+                                                   {kNextButton, wizard_text::kNext},
+                                                   {kFinishButton, wizard_text::kFinish},
+                                                   {IDCANCEL, wizard_text::kCancel}};
+    for (const auto& [id, text] : buttons) {
+        const std::string translated = wizard_text::Tr(text);
+        if (translated != text) {
+            SetDlgItemTextW(m_hWnd, id, Widen(translated).c_str());
         }
     }
     SendMessageW(m_hWnd, WM_SETICON, ICON_BIG, reinterpret_cast<LPARAM>(m_hIcon));

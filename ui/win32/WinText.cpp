@@ -4,6 +4,7 @@
 
 #include "ui/win32/CWizardApp.h"
 #include "ui/win32/WinPlacement.h"
+#include "ui/wizard/WizardTexts.h"
 
 std::wstring Widen(const std::string& text) {
     if (text.empty()) {
@@ -40,6 +41,24 @@ std::string WindowText(HWND window) {
 
 void SetItemText(HWND dialog, int id, const std::string& text) {
     SetDlgItemTextW(dialog, id, Widen(text).c_str());
+}
+
+void TranslateTexts(HWND dialog) {
+    const auto translate = [](HWND window) {
+        const std::string text = WindowText(window);
+        if (text.empty()) {
+            return;
+        }
+        const std::string translated = wizard_text::Tr(text.c_str());
+        if (translated != text) {
+            SetWindowTextW(window, Widen(translated).c_str());
+        }
+    };
+    translate(dialog);
+    for (HWND child = GetWindow(dialog, GW_CHILD); child != nullptr;
+         child = GetWindow(child, GW_HWNDNEXT)) {
+        translate(child);
+    }
 }
 
 void Warn(HWND owner, const std::string& text, const std::string& detail) {

@@ -4,6 +4,7 @@
 #include <cctype>
 
 #include "jobs/PortVerdict.h"
+#include "platform/os/Translation.h"
 #include "serial/BaudRates.h"
 #include "serial/BaudText.h"
 #include "serial/CSerial.h"
@@ -14,6 +15,33 @@
 namespace {
 
 constexpr char kNetworkScheme[] = WZ_ADD_NETWORK_PORT_START;
+
+// Why a search passed a port over, in the words of the port list: its verdict's code, read
+// out. A code not here is shown as it is, its dashes as spaces.
+struct CodeWords {
+    const char* code;
+    const char* words;
+};
+constexpr CodeWords kVerdictWords[] = {
+    {"noise", BV_NOOP("CommPage", "noise")},
+    {"in-use", BV_NOOP("CommPage", "in use")},
+    {"permission-denied", BV_NOOP("CommPage", "permission denied")},
+    {"gone", BV_NOOP("CommPage", "gone")},
+    {"not-there", BV_NOOP("CommPage", "not there")},
+    {"not-serial", BV_NOOP("CommPage", "not serial")},
+    {"not-a-port", BV_NOOP("CommPage", "not a port")},
+    {"own-terminal", BV_NOOP("CommPage", "own terminal")},
+    {"device-changed", BV_NOOP("CommPage", "device changed")},
+    {"open-failed", BV_NOOP("CommPage", "open failed")},
+    {"refused", BV_NOOP("CommPage", "refused")},
+    {"not-resolved", BV_NOOP("CommPage", "not resolved")},
+    {"lookup-failed", BV_NOOP("CommPage", "lookup failed")},
+    {"no-answer", BV_NOOP("CommPage", "no answer")},
+    {"not-rfc2217", BV_NOOP("CommPage", "not rfc2217")},
+    {"setting-refused", BV_NOOP("CommPage", "setting refused")},
+    {"raw-tcp", BV_NOOP("CommPage", "raw tcp")},
+    {"flood", BV_NOOP("CommPage", "flood")},
+};
 
 bool LessIgnoringCase(const std::string& a, const std::string& b) {
     return std::lexicographical_compare(
@@ -121,16 +149,25 @@ std::vector<CommPage::PortEntry> CommPage::PortEntries() const {
 std::string CommPage::VerdictNote(const PortVerdict& verdict) {
     std::string what;
     if (verdict.code == "silent") {
-        what = "nothing came back";
+        what = TrText("CommPage", "nothing came back");
     } else if (verdict.code == "other-device") {
-        what = "another device at " + std::to_string(verdict.rate) + " baud";
+        what = platform::FillText(TrText("CommPage", "another device at %1 baud"),
+                                  {std::to_string(verdict.rate)});
     } else if (verdict.code == "rate-not-tried") {
-        what = "answers at a rate not searched";
+        what = TrText("CommPage", "answers at a rate not searched");
     } else {
-        what = verdict.code;  // "noise", "in-use", "permission-denied", "gone", ...
-        std::replace(what.begin(), what.end(), '-', ' ');
+        const auto* known =
+            std::find_if(std::begin(kVerdictWords), std::end(kVerdictWords),
+                         [&verdict](const CodeWords& each) { return verdict.code == each.code; });
+        if (known != std::end(kVerdictWords)) {
+            what = TrText("CommPage", known->words);
+        } else {
+            what = verdict.code;
+            std::replace(what.begin(), what.end(), '-', ' ');
+        }
     }
-    return "(search: " + what + ")";
+    //: What the last search made of a port, beside it in the port list.
+    return platform::FillText(TrText("CommPage", "(search: %1)"), {what});
 }
 
 void CommPage::OnShown() {
@@ -163,7 +200,10 @@ std::string CommPage::PortNote() const {
         return PortDevice(name);
     }
     return m_chosenListed && !name.empty()
-               ? name + " has gone: plug its adapter in again, or choose another port."
+               ? platform::FillText(
+                     TrText("CommPage",
+                            "%1 has gone: plug its adapter in again, or choose another port."),
+                     {name})
                : std::string();
 }
 
@@ -197,7 +237,7 @@ std::string CommPage::AskNetworkPort(const AskAddress& ask, const WarnUser& warn
         if (!name.empty()) {
             return name;
         }
-        warn(wizard_text::kNetworkPortNotAdded, problem);
+        warn(wizard_text::Tr(wizard_text::kNetworkPortNotAdded), problem);
         offered = *typed;
     }
 }

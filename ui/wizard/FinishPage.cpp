@@ -1,6 +1,7 @@
 #include "ui/wizard/FinishPage.h"
 
 #include "jobs/JobTexts.h"
+#include "platform/os/Translation.h"
 #include "serial/PortMap.h"
 #include "ui/wizard/WizardRun.h"
 
@@ -21,7 +22,8 @@ std::string PortAndDevice(const std::string& name) {
         what += ", " + product;
     }
     if (!info->serialNumber.empty()) {
-        what += ", serial " + info->serialNumber;
+        //: After the adapter's maker and product: its serial number.
+        what += platform::FillText(TrText("FinishPage", ", serial %1"), {info->serialNumber});
     }
     return name + " (" + what + ")";
 }
@@ -32,16 +34,22 @@ std::string FinishPage::Text() const {
     const RunSettings& settings = m_run.Settings();
     const WizardRun::FoundInstrument& found = m_run.Found();
     // The same words whether the search found the port or the user chose it.
-    std::string text = "Your Brinevane ADCP answered on " + PortAndDevice(settings.m_strPortName) +
-                       " at " + std::to_string(settings.m_nBaudRate) + " baud.";
+    //: %1 is the port with its device, "COM2 (/dev/ttyUSB0, FTDI FT232R USB UART)"; %2 the
+    //: rate, "19200".
+    std::string text = platform::FillText(
+        TrText("FinishPage", "Your Brinevane ADCP answered on %1 at %2 baud."),
+        {PortAndDevice(settings.m_strPortName), std::to_string(settings.m_nBaudRate)});
     const bool named = !found.banner.empty() && found.portName == settings.m_strPortName &&
                        found.baud == settings.m_nBaudRate;
     if (named) {
-        text += "\n\nIt said: " + found.banner;
+        //: %1 is what the instrument wrote before its prompt, as it wrote it.
+        text += "\n\n" + platform::FillText(TrText("FinishPage", "It said: %1"), {found.banner});
     }
     if (!m_run.ConnectionRateApplied()) {
         text +=
             "\n\n" + JobTexts::RateNotAppliedSentence(settings.m_strPortName, settings.m_nBaudRate);
     }
-    return text + "\n\nPress 'Finish' to close the wizard.";
+    //: 'Finish' is the wizard's button "&Finish": quote it as the button reads in your
+    //: language, without its "&".
+    return text + "\n\n" + TrText("FinishPage", "Press 'Finish' to close the wizard.");
 }

@@ -83,8 +83,11 @@ std::string JobProgress::FailureDetail(const JobHost::Outcome& outcome) {
     // A line for each port, which says what its line did and what to do.
     std::string lines;
     for (const PortVerdict& port : outcome.ports) {
-        lines += (lines.empty() ? "" : "\n") + (port.probed ? port.portName + ": " + port.detail
-                                                            : wizard_text::Sentence(port.detail));
+        //: A port's name, then what its line did and what to do.
+        lines += (lines.empty() ? "" : "\n") +
+                 (port.probed ? platform::FillText(TrText("JobProgress", "%1: %2"),
+                                                   {port.portName, port.detail})
+                              : wizard_text::Sentence(port.detail));
     }
     return lines;
 }

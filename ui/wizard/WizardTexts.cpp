@@ -7,6 +7,10 @@
 
 namespace wizard_text {
 
+std::string Tr(const char* text) {
+    return TrText(kContext, text);
+}
+
 std::string VersionSuffix(unsigned major, unsigned minor, unsigned patch, unsigned build) {
     (void)build;
     char text[64];

@@ -1,12 +1,19 @@
 #pragma once
 #include <string>
 
+#include "platform/os/Translation.h"
 #include "ui/wizard/WizardStrings.h"
 
 // Every text the wizard shows, once for both of its views: titles, labels, the page texts
 // and the messages of its own boxes. The jobs' messages ("No Brinevane ADCPs were
-// detected!", ...) belong to the jobs, which the command line shares.
+// detected!", ...) belong to the jobs, which the command line shares. Each constant is the
+// English text; Tr gives it in the user's language.
 namespace wizard_text {
+
+// The catalogs' context of every constant here.
+inline constexpr char kContext[] = "WizardStrings";
+// A constant of this file in the language in use.
+std::string Tr(const char* text);
 
 inline constexpr char kProgramName[] = WZ_PROGRAM_NAME;
 // The About item of the system menu, or of the button row where there is no such menu.
@@ -19,6 +26,12 @@ inline constexpr char kAboutLicence[] = WZ_ABOUT_LICENCE;
 const char* HomePage();
 inline constexpr char kOk[] = WZ_OK;
 inline constexpr char kCancel[] = WZ_CANCEL;
+// The wizard's own buttons, named from the same catalog as the pages that quote them ("Press
+// 'Next'"), so that the two always agree.
+inline constexpr char kBack[] = BV_NOOP("WizardStrings", "< &Back");
+inline constexpr char kNext[] = BV_NOOP("WizardStrings", "&Next >");
+//: 'Finish' in "Press 'Finish' to close the wizard." quotes this button.
+inline constexpr char kFinish[] = BV_NOOP("WizardStrings", "&Finish");
 
 inline constexpr char kIntroTitle[] = WZ_INTRO_TITLE;
 inline constexpr char kIntroText[] = WZ_INTRO_TEXT;

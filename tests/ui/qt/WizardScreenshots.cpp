@@ -5,6 +5,10 @@
 //   ui_screenshots DIR                       the way through: pages, progress, About
 //   ui_screenshots DIR --connection-failure  the message after a failed connection
 //   ui_screenshots DIR --search-failure      the message after a search that found nothing
+//   ui_screenshots DIR --minimum-size        the first and the last page at the wizard's
+//                                            minimum size, where a long text would be cut
+//
+// The wizard speaks the user's language (LANG and the rest), as brinevane-setup does.
 #include <QAbstractButton>
 #include <QApplication>
 #include <QCheckBox>
@@ -20,6 +24,7 @@
 #include <functional>
 #include <set>
 
+#include "platform/os/UserLanguage.h"
 #include "ui/qt/CAboutDlg.h"
 #include "ui/qt/CCommDlg.h"
 #include "ui/qt/CFinishDlg.h"
@@ -27,6 +32,7 @@
 #include "ui/qt/CJobProgressDlg.h"
 #include "ui/qt/CWizardApp.h"
 #include "ui/qt/CWizardSheet.h"
+#include "ui/qt/QtCatalog.h"
 
 namespace {
 
@@ -35,11 +41,13 @@ constexpr int kGiveUpMs = 60000;
 
 class Photographer {
   public:
-    explicit Photographer(QString directory) : m_directory(std::move(directory)) {}
+    // Pictures only of the names in only, when it is not empty.
+    Photographer(QString directory, std::set<QString> only)
+        : m_directory(std::move(directory)), m_only(std::move(only)) {}
 
     // Saves the part of the screen that shows the wizard and the window over it.
     void Take(const QString& name, QWidget* over = nullptr) {
-        if (!m_taken.insert(name).second) {
+        if (!m_taken.insert(name).second || (!m_only.empty() && m_only.count(name) == 0)) {
             return;
         }
         QRect area = CWizardApp::Instance().Sheet()->frameGeometry();
@@ -68,6 +76,7 @@ class Photographer {
 
   private:
     QString m_directory;
+    std::set<QString> m_only;
     std::set<QString> m_taken;
 };
 
@@ -90,9 +99,11 @@ void Press(QWizard::WizardButton which) {
     Later([which] { CWizardApp::Instance().Sheet()->button(which)->click(); });
 }
 
-CJobProgressDlg* ProgressShowing(const QString& title, int minimum) {
+// The job's progress dialog once its bar has come this far (the search's, then the
+// connection's: one at a time, in that order).
+CJobProgressDlg* ProgressShowing(int minimum) {
     auto* dlg = qobject_cast<CJobProgressDlg*>(QApplication::activeModalWidget());
-    if (dlg == nullptr || dlg->windowTitle() != title) {
+    if (dlg == nullptr || dlg->windowTitle().isEmpty()) {
         return nullptr;
     }
     const auto* bar = dlg->findChild<QProgressBar*>("IDC_1005");
@@ -110,14 +121,14 @@ std::vector<Step> Tour(Photographer& camera) {
              camera.Take("01-intro");
              Press(QWizard::NextButton);
          }},
-        {[] { return ProgressShowing("Searching...", 15) != nullptr; },
+        {[] { return ProgressShowing(15) != nullptr; },
          [&camera] { camera.Take("02-search-progress", QApplication::activeModalWidget()); }},
         {[] { return qobject_cast<CCommDlg*>(CurrentPage()) != nullptr; },
          [&camera] {
              camera.Take("03-settings");
              Press(QWizard::NextButton);
          }},
-        {[] { return ProgressShowing("Programming...", 10) != nullptr; },
+        {[] { return ProgressShowing(10) != nullptr; },
          [&camera] { camera.Take("04-connection-progress", QApplication::activeModalWidget()); }},
         {[] { return qobject_cast<CFinishDlg*>(CurrentPage()) != nullptr; },
          [&camera] {
@@ -172,13 +183,18 @@ std::vector<Step> SearchFailure(Photographer& camera) {
 
 int main(int argc, char* argv[]) {
     QApplication app(argc, argv);
+    QtCatalog::Use(QString::fromStdString(UserLanguage::Current()));
     if (argc < 2) {
-        std::fprintf(stderr, "usage: ui_screenshots DIR [--connection-failure|--search-failure]\n");
+        std::fprintf(
+            stderr,
+            "usage: ui_screenshots DIR [--connection-failure|--search-failure|--minimum-size]\n");
         return 2;
     }
     QDir().mkpath(argv[1]);
-    Photographer camera(argv[1]);
     const QString mode = argc > 2 ? argv[2] : "";
+    const bool minimumSize = mode == "--minimum-size";
+    Photographer camera(
+        argv[1], minimumSize ? std::set<QString>{"01-intro", "05-finish"} : std::set<QString>{});
     std::vector<Step> steps = mode == "--connection-failure" ? ConnectionFailure(camera)
                               : mode == "--search-failure"   ? SearchFailure(camera)
                                                              : Tour(camera);
@@ -210,7 +226,13 @@ int main(int argc, char* argv[]) {
         }
     });
     watcher.start(50);
-    QTimer::singleShot(0, [] { CWizardApp::Instance().Sheet()->move(24, 24); });
+    QTimer::singleShot(0, [minimumSize] {
+        CWizardSheet* sheet = CWizardApp::Instance().Sheet();
+        sheet->move(24, 24);
+        if (minimumSize) {
+            sheet->resize(sheet->minimumSizeHint());
+        }
+    });
 
     CWizardApp::Instance().InitInstance();
     if (CWizardApp::Instance().ExitCode() != 0) {

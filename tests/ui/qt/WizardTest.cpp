@@ -15,6 +15,7 @@
 #include <cstdio>
 #include <cstring>
 
+#include "platform/os/UserLanguage.h"
 #include "serial/BaudRates.h"
 #include "tests/ui/qt/MessageRecorder.h"
 #include "tools/sim/InstrumentSimulator.h"
@@ -23,6 +24,7 @@
 #include "ui/qt/CWizardApp.h"
 #include "ui/qt/CWizardSheet.h"
 #include "ui/qt/PortEntryDelegate.h"
+#include "ui/qt/QtCatalog.h"
 
 namespace {
 
@@ -125,6 +127,55 @@ bool StartSimulator(InstrumentSimulator& sim) {
         return false;
     }
     return true;
+}
+
+void ExpectTextsWhole(QWidget* window) {
+    for (QLabel* label : window->findChildren<QLabel*>()) {
+        if (!label->isVisible() || label->text().isEmpty()) {
+            continue;
+        }
+        const bool whole = label->wordWrap()
+                               ? label->heightForWidth(label->width()) <= label->height()
+                               : label->sizeHint().width() <= label->width();
+        QVERIFY2(whole, qPrintable("cut: " + label->objectName() + " " + label->text()));
+    }
+    for (QAbstractButton* button : window->findChildren<QAbstractButton*>()) {
+        if (button->isVisible()) {
+            QVERIFY2(button->sizeHint().width() <= button->width(),
+                     qPrintable("clipped: " + button->text()));
+        }
+    }
+}
+
+// The wizard at its minimum size: every text whole on each page and in the About box
+// (labels wrapped to their height, one-line labels and buttons to their width), and the
+// window as wide on each page.
+void ExpectLayoutAtMinimumSize() {
+    InstrumentSimulator sim({SimulatedLine::AtRate(9600)});
+    QVERIFY(StartSimulator(sim));
+    MapPorts(sim, {"COM1"});
+    Wizard wizard;
+    wizard.sheet.resize(wizard.sheet.minimumSizeHint());
+    QList<int> widths;
+    for (int page = 0; page < 3; ++page) {
+        Wizard::Settle();
+        widths << wizard.sheet.width();
+        ExpectTextsWhole(&wizard.sheet);
+        if (QTest::currentTestFailed()) {
+            return;
+        }
+        if (page == 0) {
+            wizard.SpecifyPort()->setChecked(true);
+        }
+        if (page < 2) {
+            wizard.Press(QWizard::NextButton);
+        }
+    }
+    QCOMPARE(widths, QList<int>(3, widths.front()));
+    CAboutDlg about(&wizard.sheet);
+    about.show();
+    Wizard::Settle();
+    ExpectTextsWhole(&about);
 }
 
 // The child process of failedConnectionEndsProcess: the program as main runs it, taken
@@ -266,36 +317,20 @@ class WizardTest : public QObject {
 
     // From the window's own minimum size up, every page shows all of its texts and labels,
     // and the window keeps its width from page to page (run at 2x scaling too).
-    void pagesLayOutFromTheMinimumSize() {
-        InstrumentSimulator sim({SimulatedLine::AtRate(9600)});
-        QVERIFY(StartSimulator(sim));
-        MapPorts(sim, {"COM1"});
-        Wizard wizard;
-        wizard.sheet.resize(wizard.sheet.minimumSizeHint());
-        QList<int> widths;
-        for (int page = 0; page < 3; ++page) {
-            Wizard::Settle();
-            widths << wizard.sheet.width();
-            for (QLabel* label : wizard.sheet.currentPage()->findChildren<QLabel*>()) {
-                if (label->isVisible() && label->wordWrap() && !label->text().isEmpty()) {
-                    QVERIFY2(label->heightForWidth(label->width()) <= label->height(),
-                             qPrintable("cut: " + label->objectName()));
-                }
-            }
-            for (QAbstractButton* button : wizard.sheet.findChildren<QAbstractButton*>()) {
-                if (button->isVisible()) {
-                    QVERIFY2(button->sizeHint().width() <= button->width(),
-                             qPrintable("clipped: " + button->text()));
-                }
-            }
-            if (page == 0) {
-                wizard.SpecifyPort()->setChecked(true);
-            }
-            if (page < 2) {
-                wizard.Press(QWizard::NextButton);
+    void pagesLayOutFromTheMinimumSize() { ExpectLayoutAtMinimumSize(); }
+
+    // The same in every language: German and French run long, Chinese and Japanese need
+    // their own glyphs (a CJK font), and no text may be cut for it.
+    void pagesLayOutInEveryLanguage() {
+        for (const char* language : UserLanguage::kCatalogs) {
+            QVERIFY(QtCatalog::Use(QString::fromLatin1(language)));
+            ExpectLayoutAtMinimumSize();
+            QtCatalog::Use(QString());
+            if (QTest::currentTestFailed()) {
+                qWarning("in %s", language);
+                return;
             }
         }
-        QCOMPARE(widths, QList<int>(3, widths.front()));
     }
 
     void checkBoxPath() {
