@@ -38,7 +38,6 @@
 #include <nlohmann/json.hpp>
 
 #include "bench/BenchHost.h"
-#include "bench/FieldCases.h"
 #include "bench/SearchVerdicts.h"
 #include "jobs/CSearchThread.h"
 #include "jobs/JobFactory.h"
@@ -50,6 +49,7 @@
 #include "platform/os/WorkerThread.h"
 #include "serial/CSerial.h"
 #include "serial/PortMap.h"
+#include "tests/support/FieldCases.h"
 #include "tests/support/WireSearch.h"
 #include "tools/sim/SimulatedInstrument.h"
 

@@ -18,9 +18,12 @@ constexpr milliseconds kSilentProbe = kBreak + kPromptPasses * kPass;
 
 // The search that tries the likeliest rate first. After a try that heard nothing at all, a
 // longer break (an instrument may miss one while it boots or is busy, an adapter may lose
-// one sent just after a rate change), with the full passes after it: the very instruments
-// that miss a break are the ones slow to answer. Two silent tries stay within 5 s.
-constexpr milliseconds kLongBreak{600};
+// one sent just after a rate change), with a wait a little longer than the fixed order's
+// after it: the very instruments that miss a break are the ones slow to answer, and an
+// answer that leaves as the fixed order's wait ends still comes after the instrument's
+// turnaround and an adapter's latency timer. Two silent tries stay within 5 s.
+constexpr milliseconds kLongBreak{500};
+constexpr unsigned kLongBreakPasses = kPromptPasses + 100;
 // Garbage that has stopped for this long has said what it had to say.
 constexpr milliseconds kGarbageQuiet{200};
 // On a line that keeps talking (noise, a device that streams), garbage is heard this long

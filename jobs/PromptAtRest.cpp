@@ -42,7 +42,7 @@ bool IsTextByte(unsigned char byte) {
 void PromptAtRest::QuickTry(std::uint32_t baud, bool endOnGarbage) {
     m_quick = true;
     m_endOnGarbage = endOnGarbage;
-    m_longest = m_start + CharactersTime(probe_timing::kLongestAnswerChars, baud);
+    m_longest = CharactersTime(probe_timing::kLongestAnswerChars, baud);
     m_tailGap = std::max(m_tailGap, CharactersTime(kBurstGapCharacters, baud));
 }
 
@@ -59,8 +59,14 @@ void PromptAtRest::Weigh(unsigned char byte, Clock::time_point now) {
     m_lastText = IsTextByte(byte);
     if (m_lastText) {
         ++m_hearing.text;
-    } else if (byte != 0) {  // a framing error, or a break echoed: no sign of a rate
+        if (!m_textSeen) {
+            m_textSeen = true;
+            m_textFrom = now;
+        }
+    } else if (byte != 0) {
         ++m_hearing.garbage;
+    } else {  // a framing error, or a break echoed: no sign of a rate
+        ++m_hearing.nulls;
     }
     if (!m_garbageSeen && GarbageHere()) {
         m_garbageSeen = true;
@@ -110,8 +116,9 @@ PromptAtRest::Clock::time_point PromptAtRest::OverAt() const {
     Clock::time_point over = m_end;
     const bool garbage = GarbageHere();
     if (m_lastText && !garbage) {
-        // Text still coming holds the wait open past the passes, up to the longest answer.
-        over = std::max(over, std::min(m_lastAny + kGarbageQuiet, m_longest));
+        // Text still coming holds the wait open past the passes, up to the longest answer:
+        // an instrument slow to wake may begin its banner in the last moments of the passes.
+        over = std::max(over, std::min(m_lastAny + kGarbageQuiet, m_textFrom + m_longest));
     }
     if (garbage && !m_onPrompt && m_endOnGarbage) {
         over = std::min(over, std::min(m_lastAny + kGarbageQuiet,
@@ -126,6 +133,7 @@ PromptAtRest::Clock::time_point PromptAtRest::WakeAt() const {
 
 BreakHearing PromptAtRest::Hearing(Clock::time_point now) const {
     BreakHearing hearing = m_hearing;
+    hearing.listened = true;
     hearing.lastByte = m_lastAny;
     if (m_quick && m_endOnGarbage && now < m_end && GarbageHere() && !m_onPrompt) {
         hearing.end = now >= m_lastAny + probe_timing::kGarbageQuiet

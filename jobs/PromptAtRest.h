@@ -27,17 +27,26 @@ struct BreakHearing {
     // The record under way when the break came: it had begun before the listening did and
     // went on back to back. At the instrument's own rate it is binary, not an answer.
     std::size_t tail = 0;
-    // After the tail: text bytes, and bytes that are neither text nor 0x00.
+    // After the tail: text bytes, bytes that are neither text nor 0x00, and 0x00s (a slow
+    // instrument's answer at a fast rate can be nothing else).
     std::size_t text = 0;
     std::size_t garbage = 0;
+    std::size_t nulls = 0;
     // The bursts the bytes came in (a gap of the garbage quiet or more between two), and
     // when the last byte came.
     int bursts = 0;
     std::chrono::steady_clock::time_point lastByte{};
+    // Made by a wait that listened after a break (not a try whose line could not be set).
+    bool listened = false;
     // The wait ended on proof that the line is not at this rate; a wait cut short while the
     // line kept talking proved nothing about the rate.
     bool Proved() const { return end == End::GarbageStopped; }
     bool CutShort() const { return end == End::LineKeptTalking; }
+    // The wait listened to the end and nothing came after the tail: an instrument that
+    // answers late would have been missed.
+    bool NothingAfterTail() const {
+        return listened && end == End::Full && text + garbage + nulls == 0;
+    }
 };
 
 // The rule by which a prompt counts, fed the bytes as they come and asked as time passes,
@@ -63,7 +72,8 @@ class PromptAtRest {
     // few of them (a lone glitch is not enough) and a good share of what came (a banner's
     // "°C" is not enough), once they have stopped or, on a line that keeps talking, a little
     // after. While readable text keeps coming it listens past the passes, up to the time of
-    // the longest answer at the rate, so that a long banner at 1200 baud ends in its prompt.
+    // the longest answer at the rate from the text's first byte, so that a long banner at
+    // 1200 baud, or one that began late in the passes, ends in its prompt.
     void QuickTry(std::uint32_t baud, bool endOnGarbage = true);
 
     void Take(unsigned char byte, Clock::time_point now);
@@ -85,7 +95,8 @@ class PromptAtRest {
     std::string* m_heard;
     Clock::time_point m_lastByte;
     // The quick try's reading of the line.
-    Clock::time_point m_longest;            // the longest answer's end
+    std::chrono::milliseconds m_longest{};  // the longest answer's time at the rate
+    Clock::time_point m_textFrom;           // the first text byte after the tail
     std::chrono::milliseconds m_tailGap{};  // the widest gap within one burst
     Clock::time_point m_lastAny;
     BreakHearing m_hearing;
@@ -97,5 +108,6 @@ class PromptAtRest {
     bool m_anyByte = false;
     bool m_inTail = true;
     bool m_lastText = false;
+    bool m_textSeen = false;
     bool m_garbageSeen = false;
 };

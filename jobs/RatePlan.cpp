@@ -110,6 +110,7 @@ bool RatePlan::NextLikeliest(Try& chosen) {
         }
         Choose(fastest, chosen);
         chosen.how.length = probe_timing::kLongBreak;
+        chosen.how.passes = probe_timing::kLongBreakPasses;
         chosen.reason = "nothing heard at " + std::to_string(m_current.rate) +
                         ": a longer break, at " + std::to_string(fastest) +
                         ", where any answer is heard";
@@ -127,11 +128,21 @@ bool RatePlan::NextLikeliest(Try& chosen) {
     }
     for (std::size_t i = 0; i < m_status.size(); ++i) {
         const std::int32_t rate = SearchOrder()[i];
-        if (m_status[i] == Status::CutShort && !m_ranking.RuledOut(rate)) {
+        const Status status = m_status[i];
+        if ((status == Status::CutShort || status == Status::HeardNothing) &&
+            !m_ranking.RuledOut(rate)) {
             Choose(rate, chosen);
             chosen.how.endOnGarbage = false;
-            chosen.reason = "the try at " + std::to_string(rate) +
-                            " was cut short while the line kept talking: again, with the full wait";
+            const bool cutShort = status == Status::CutShort;
+            if (!cutShort) {
+                chosen.how.passes = probe_timing::kLongBreakPasses;
+            }
+            chosen.reason =
+                cutShort
+                    ? "the try at " + std::to_string(rate) +
+                          " was cut short while the line kept talking: again, with the full wait"
+                    : "nothing came after the break at " + std::to_string(rate) +
+                          ", where other breaks were answered: again, with a longer wait";
             return true;
         }
     }
@@ -147,10 +158,14 @@ bool RatePlan::NextLikeliest(Try& chosen) {
 
 void RatePlan::Heard(const std::string& bytes, const BreakHearing& hearing) {
     m_ranking.Heard(m_current.rate, bytes);
+    // A rate is tried again at most once.
     Status& status = m_status[static_cast<std::size_t>(m_current.rateIndex)];
+    const bool first = status == Status::Untried;
     if (hearing.CutShort()) {
         m_talking = true;
-        status = status == Status::Settled ? Status::Settled : Status::CutShort;
+        status = first ? Status::CutShort : Status::Settled;
+    } else if (hearing.NothingAfterTail()) {
+        status = first ? Status::HeardNothing : Status::Settled;
     } else {
         status = Status::Settled;
     }

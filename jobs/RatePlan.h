@@ -19,6 +19,8 @@
 // - a try cut short while the line kept talking proved nothing, so the rate is tried again
 //   with the full wait before the port is given up, unless the garbage rules it out; and
 //   on such a line every later try gets the full wait;
+// - so is a try that heard nothing after its break on a line that has answered other
+//   breaks: a slow instrument may answer just after the wait;
 // - a port is silent only after two full waits that heard nothing, the second after a
 //   longer break at the fastest rate, where any instrument's answer is heard (a fast one's
 //   bare prompt is shorter than half a bit at a slow rate, and its UART drops it);
@@ -53,7 +55,8 @@ class RatePlan {
     const std::string& Done() const { return m_done; }
 
   private:
-    enum class Status { Untried, Settled, CutShort };
+    // A rate cut short, or that heard nothing after its break, is tried once more.
+    enum class Status { Untried, Settled, CutShort, HeardNothing };
     bool NextLikeliest(Try& chosen);
     void Choose(std::int32_t rate, Try& chosen) const;
     template <typename Each>

@@ -20,6 +20,9 @@ constexpr double kStray = 0.02;
 constexpr int kImpossibleBytes = 3;
 constexpr int kImpossibleShareOneIn = 10;
 
+// A bare prompt is heard at any rate as a byte or two: one for each of its low runs.
+constexpr int kShortAnswer = 3;
+
 int FirstLowRun(unsigned char byte) {
     int run = 1;  // the start bit
     while ((byte & 1U) == 0) {
@@ -53,6 +56,7 @@ RateRanking::RateRanking(std::vector<std::int32_t> rates) : m_rates(std::move(ra
 void RateRanking::Heard(std::int32_t hostRate, const std::string& bytes) {
     Try heard;
     heard.rate = hostRate;
+    heard.bytes = static_cast<int>(bytes.size());
     for (const char c : bytes) {
         const auto byte = static_cast<unsigned char>(c);
         if (byte != 0) {
@@ -115,13 +119,19 @@ std::vector<std::int32_t> RateRanking::Ranked() const {
     }
     const bool anyEvidence = std::any_of(m_tries.begin(), m_tries.end(),
                                          [](const Try& heard) { return heard.evidence > 0; });
-    std::stable_sort(scored.begin(), scored.end(), [anyEvidence](const auto& a, const auto& b) {
+    const bool longAnswer = std::any_of(m_tries.begin(), m_tries.end(), [](const Try& heard) {
+        return heard.bytes >= kShortAnswer;
+    });
+    const bool fasterFirst = anyEvidence && longAnswer;
+    std::stable_sort(scored.begin(), scored.end(), [fasterFirst](const auto& a, const auto& b) {
         if (std::fabs(a.second - b.second) > 1e-9) {
             return a.second > b.second;
         }
         // Equally likely: with garbage heard, the faster first (its garbage names every
-        // slower rate); with nothing heard, the search's own order.
-        return anyEvidence && a.first > b.first;
+        // slower rate); with nothing heard, or an answer of a byte or two (a bare prompt),
+        // the search's own order: a fast rate hears a slower instrument's short answer as
+        // 0x00s that name nothing, and every try that ends without proof waits its passes.
+        return fasterFirst && a.first > b.first;
     });
     std::vector<std::int32_t> ranked;
     ranked.reserve(scored.size());

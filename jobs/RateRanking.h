@@ -28,7 +28,8 @@ class RateRanking {
 
     // The rates not tried yet, the likeliest first. Rates the garbage says nothing about
     // keep their order; where it says only "faster than every try", the fastest comes first,
-    // since garbage heard there names every slower rate.
+    // since garbage heard there names every slower rate, unless a byte or two was all there
+    // was to hear (a bare prompt), which a fast rate hears as 0x00s.
     std::vector<std::int32_t> Ranked() const;
 
     // Whether the garbage heard holds bytes no instrument at this rate can give (a first
@@ -54,6 +55,7 @@ class RateRanking {
         std::int32_t rate = 0;
         int runs[10] = {};  // how many bytes had a first low run of that many host bits
         int evidence = 0;   // the non-zero bytes
+        int bytes = 0;      // every byte heard
     };
     // How well an instrument at rate would explain everything heard, as a log-likelihood.
     double Score(std::int32_t rate) const;

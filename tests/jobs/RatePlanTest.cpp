@@ -6,94 +6,46 @@
 #include <gtest/gtest.h>
 
 #include <cstdlib>
-#include <functional>
 
 #include "serial/BaudRates.h"
-#include "tests/support/WireSearch.h"
+#include "tests/support/FieldCases.h"
 
 namespace {
 
-using std::chrono::milliseconds;
-using Behaviour = SimulatedInstrument::Behaviour;
 using Order = RatePlan::Order;
 using Pace = SearchUnit::Pace;
 
-struct FieldCase {
-    const char* name;
-    std::function<void(Behaviour&)> make;
-};
+// An instrument's wake delay is drawn anew at every break, so each seed walks another path
+// through the tries: enough of them that a delay landing at the end of a wait, on the true
+// rate or on the try that must hear the instrument, comes up at every rate.
+constexpr int kSeeds = 50;
 
-const std::vector<FieldCase>& FieldCases() {
-    static const std::vector<FieldCase> cases{
-        {"streaming, the record under way finished, then an answer after 0.3-0.8 s",
-         [](Behaviour& b) {
-             b.streaming = true;
-             b.wakeDelay = milliseconds(300);
-             b.wakeDelayMax = milliseconds(800);
-         }},
-        {"a glitch at wake, then an answer after 0.3-0.8 s",
-         [](Behaviour& b) {
-             b.glitch = true;
-             b.wakeDelay = milliseconds(300);
-             b.wakeDelayMax = milliseconds(800);
-         }},
-        {"the break echoed, then an answer after 0.3-0.8 s",
-         [](Behaviour& b) {
-             b.echo = true;
-             b.wakeDelay = milliseconds(300);
-             b.wakeDelayMax = milliseconds(800);
-         }},
-        {"a banner that pauses 0.4 s after a temperature in degrees",
-         [](Behaviour& b) {
-             b.banner =
-                 "\r\nBrinevane ADCP 24.1\xc2\xb0"
-                 "C\r\nFirmware 51.40\r\n";
-             b.pauseAfter = 22;
-             b.pause = milliseconds(400);
-         }},
-        {"the first break slept through, the next answered after 1.3-2.0 s",
-         [](Behaviour& b) {
-             b.breaksSlept = 1;
-             b.wakeDelay = milliseconds(1300);
-             b.wakeDelayMax = milliseconds(1950);
-         }},
-        {"a bare prompt", [](Behaviour& b) { b.banner.clear(); }},
-        {"a long banner, still coming when a try ends",
-         [](Behaviour& b) { b.banner = "\r\n" + std::string(200, 'A') + "\r\n"; }},
-    };
-    return cases;
+std::string Listed(const std::vector<std::pair<std::uint32_t, int>>& runs) {
+    std::string listed;
+    for (const auto& [rate, seed] : runs) {
+        listed += " " + std::to_string(rate) + " seed " + std::to_string(seed) + ";";
+    }
+    return listed;
 }
 
+// Behind a silent port, which the search all at once must wait for.
 TEST(RatePlanTest, TheQuickSearchFindsWhatTheFixedOrderFindsOnEveryPath) {
-    int found = 0;
-    for (const FieldCase& field : FieldCases()) {
-        for (const std::uint32_t rate : SearchRates()) {
-            for (unsigned seed = 1; seed <= 3; ++seed) {
-                Behaviour behaviour;
-                field.make(behaviour);
-                // A silent port below, which the search all at once must wait for.
-                const std::vector<WireSearch::Port> ports{
-                    WireSearch::Port::Silent(1),
-                    WireSearch::Port::Instrument(2, rate, behaviour, seed)};
-                const WireSearch::Result fixed =
-                    WireSearch::Run(ports, Order::Fixed, Pace::PortByPort);
-                found += fixed.port != 0 ? 1 : 0;
-                for (const Pace pace : {Pace::PortByPort, Pace::AllAtOnce}) {
-                    const WireSearch::Result quick = WireSearch::Run(ports, Order::Likeliest, pace);
-                    const std::string where =
-                        std::string(field.name) + " at " + std::to_string(rate) + ", seed " +
-                        std::to_string(seed) + (pace == Pace::AllAtOnce ? ", all at once" : "");
-                    if (fixed.port != 0) {
-                        ASSERT_EQ(quick.port, fixed.port) << where;
-                        ASSERT_EQ(quick.rateIndex, fixed.rateIndex) << where;
-                    }
-                }
-            }
+    int instrumentRuns = 0;
+    int fixedFound = 0;
+    for (const FieldCases::Case& field : FieldCases::All()) {
+        const FieldCases::Outcome outcome = FieldCases::Run(field, kSeeds, true);
+        EXPECT_TRUE(outcome.quickMissedAt.empty())
+            << field.name << ":" << Listed(outcome.quickMissedAt);
+        EXPECT_EQ(outcome.fixed.wrong + outcome.quick.wrong + outcome.quickAtOnce.wrong, 0)
+            << field.name;
+        if (field.atEverySearchRate) {
+            instrumentRuns += outcome.fixed.runs;
+            fixedFound += outcome.fixed.found;
         }
     }
     // The fixed order itself misses only an instrument at 9600 that slept through its one
-    // break there, and now and then one that answers too late for the wait.
-    EXPECT_GT(found, static_cast<int>(FieldCases().size() * kSearchRateCount * 3) * 9 / 10);
+    // break there, and one whose answer came too late for the wait.
+    EXPECT_GT(fixedFound, instrumentRuns * 9 / 10);
 }
 
 // A port is called silent after two full waits, the second at the fastest rate after a
@@ -105,7 +57,7 @@ TEST(RatePlanTest, SilenceAndNoiseCostNoMoreThanTheFixedOrder) {
     const auto& tries = quiet.record.ports[0].tries;
     ASSERT_EQ(tries.size(), 2U);
     EXPECT_EQ(tries[1].rate, 115200);
-    EXPECT_EQ(tries[1].how.passes, tries[0].how.passes);
+    EXPECT_GE(tries[1].how.passes, tries[0].how.passes);
     EXPECT_LE(quiet.seconds, 5.0);
 
     for (unsigned seed = 1; seed <= 10; ++seed) {
@@ -129,8 +81,8 @@ TEST(RatePlanTest, TheTriesLeftGoDownUnlessSomethingIsLearned) {
 
     RatePlan plan(Order::Likeliest);
     EXPECT_EQ(plan.Left(), 2);
-    EXPECT_EQ(plan.TimeLeft(),
-              2 * probe_timing::kSilentProbe + probe_timing::kLongBreak - probe_timing::kBreak);
+    EXPECT_EQ(plan.TimeLeft(), probe_timing::kSilentProbe + probe_timing::kLongBreak +
+                                   probe_timing::kLongBreakPasses * probe_timing::kPass);
     ASSERT_TRUE(plan.Next(next));
     plan.Heard("");
     EXPECT_EQ(plan.Left(), 1);

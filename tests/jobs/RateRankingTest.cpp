@@ -103,6 +103,19 @@ TEST(RateRankingTest, TheLikeliestRateIsReachedWithinAFewTriesFromAnyRate) {
     }
 }
 
+// A bare prompt is a byte or two of garbage at a wrong rate, too little to end a try early:
+// every try costs its full wait, and a look at the fastest rate, where a slower instrument's
+// prompt decodes as 0x00s, only adds one.
+TEST(RateRankingTest, ABarePromptIsReachedNoLaterThanInTheSearchOrder) {
+    for (const bool errorsAsZero : {false, true}) {
+        for (std::size_t order = 0; order < kRates.size(); ++order) {
+            EXPECT_LE(TriesToFind(">", kRates[order], Wire{1.0, 1.0, errorsAsZero}),
+                      static_cast<int>(order) + 1)
+                << kRates[order] << " baud" << (errorsAsZero ? ", framing errors as 0x00" : "");
+        }
+    }
+}
+
 TEST(RateRankingTest, WithoutGarbageTheSearchOrderStandsAndNoRateIsLost) {
     RateRanking ranking(kRates);
     EXPECT_EQ(ranking.Ranked(), kRates);

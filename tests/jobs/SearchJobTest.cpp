@@ -199,13 +199,28 @@ TEST_F(SearchJobTest, FastSearchHearsABarePromptAtAFastRate) {
     EXPECT_EQ(simulator->BreaksSeen(0), 2);  // 9600 hears nothing; the fast rate is tried
 }
 
+// A booting or busy instrument sleeps through the first break and answers the next only as
+// the fixed order's wait would end: the wait after the longer break still hears it.
+TEST_F(SearchJobTest, FastSearchHearsAnInstrumentThatSleptThroughABreakAndAnswersLate) {
+    SimulatorOptions options;
+    options.breaksSlept = 1;
+    options.breakMs = static_cast<std::uint32_t>(probe_timing::kLongBreak.count());
+    options.replyDelayMs = 20;
+    options.wakeDelayMs = probe_timing::kPromptPasses;
+    options.wakeDelayMaxMs = options.wakeDelayMs;
+    StartSimulator({SimulatedLine::AtRate(115200)}, options);
+    StartSearch(RatePlan::Order::Likeliest);
+    EXPECT_EQ(FoundResult(3 * kProbeLimit), std::make_pair(1, 115200));
+    EXPECT_EQ(simulator->BreaksSeen(0), 2);
+}
+
 TEST_F(SearchJobTest, FastSearchPassesOverAPortSilentAfterTwoBreaks) {
     StartSimulator({SimulatedLine::Silent()});
     const auto start = std::chrono::steady_clock::now();
     StartSearch(RatePlan::Order::Likeliest);
     ASSERT_TRUE(host.WaitFor(SR_ERROR, NOTIFY_FAIL, 2 * kProbeLimit));
     const auto spent = std::chrono::steady_clock::now() - start;
-    // Two silent probes' worth (the second break longer, its wait shorter), not eight.
+    // Two silent probes' worth (the second's break and wait a little longer), not eight.
     EXPECT_GE(spent, 2 * probe_timing::kSilentProbe - milliseconds(50));
     EXPECT_LT(spent, 2 * kProbeLimit);
     EXPECT_EQ(job->GetRecord().Code(), "no-prompt");
@@ -224,8 +239,8 @@ TEST_F(SearchJobTest, StopDuringAFastSearchsLongBreakEndsItWithoutAResult) {
     StartSimulator({SimulatedLine::Silent()});
     StartSearch(RatePlan::Order::Likeliest);
     ASSERT_TRUE(host.WaitFor(SR_SEARCH, NOTIFY_BEGIN, seconds(2)));
-    // Inside the second probe's 1 s break, after the first probe's 2.3 s.
-    std::this_thread::sleep_for(probe_timing::kSilentProbe + milliseconds(400));
+    // In the middle of the second probe's longer break, after the first probe's 2.3 s.
+    std::this_thread::sleep_for(probe_timing::kSilentProbe + probe_timing::kLongBreak / 2);
     const auto start = std::chrono::steady_clock::now();
     EXPECT_TRUE(host.Stop());
     EXPECT_LT(std::chrono::steady_clock::now() - start, milliseconds(500));

@@ -1,4 +1,4 @@
-#include "bench/FieldCases.h"
+#include "tests/support/FieldCases.h"
 
 #include <algorithm>
 #include <chrono>
@@ -92,12 +92,12 @@ std::vector<FieldCases::Case> FieldCases::All() {
     return cases;
 }
 
-bool FieldCases::Tally::Add(const WireSearch::Result& search, std::uint32_t instrumentRate,
-                            bool fixedFound) {
+bool FieldCases::Tally::Add(const WireSearch::Result& search, int instrumentPort,
+                            std::uint32_t instrumentRate, bool fixedFound) {
     ++runs;
     const std::uint32_t reported =
         search.port != 0 ? static_cast<std::uint32_t>(CSearchThread::kRates[search.rateIndex]) : 0;
-    const bool right = reported != 0 && reported == instrumentRate;
+    const bool right = reported != 0 && search.port == instrumentPort && reported == instrumentRate;
     found += right ? 1 : 0;
     wrong += reported != 0 && !right ? 1 : 0;
     missed += fixedFound && !right ? 1 : 0;
@@ -106,7 +106,7 @@ bool FieldCases::Tally::Add(const WireSearch::Result& search, std::uint32_t inst
     return right;
 }
 
-FieldCases::Outcome FieldCases::Run(const Case& fieldCase, int seeds) {
+FieldCases::Outcome FieldCases::Run(const Case& fieldCase, int seeds, bool silentPortBelow) {
     constexpr auto kSearched = SearchRates();
     std::vector<std::uint32_t> rates{0};
     if (fieldCase.atEverySearchRate) {
@@ -115,25 +115,31 @@ FieldCases::Outcome FieldCases::Run(const Case& fieldCase, int seeds) {
     Outcome outcome;
     for (const std::uint32_t rate : rates) {
         for (int seed = 1; seed <= seeds; ++seed) {
+            std::vector<WireSearch::Port> ports;
+            if (silentPortBelow) {
+                ports.push_back(WireSearch::Port::Silent(1));
+            }
             WireSearch::Port port;
-            port.number = 1;
+            port.number = static_cast<int>(ports.size()) + 1;
             port.device = fieldCase.device;
             port.device.seed = static_cast<unsigned>(seed);
             if (fieldCase.atEverySearchRate) {
                 port.device.rate = rate;
             }
+            ports.push_back(port);
             // Where no instrument is at a searched rate, any rate reported is wrong.
             const std::uint32_t instrumentRate = fieldCase.atEverySearchRate ? rate : 0;
             using Order = RatePlan::Order;
             using Pace = SearchUnit::Pace;
-            const bool fixedFound = outcome.fixed.Add(
-                WireSearch::Run({port}, Order::Fixed, Pace::PortByPort), instrumentRate);
+            const bool fixedFound =
+                outcome.fixed.Add(WireSearch::Run(ports, Order::Fixed, Pace::PortByPort),
+                                  port.number, instrumentRate);
             const bool quickFound =
-                outcome.quick.Add(WireSearch::Run({port}, Order::Likeliest, Pace::PortByPort),
-                                  instrumentRate, fixedFound);
+                outcome.quick.Add(WireSearch::Run(ports, Order::Likeliest, Pace::PortByPort),
+                                  port.number, instrumentRate, fixedFound);
             const bool atOnceFound =
-                outcome.quickAtOnce.Add(WireSearch::Run({port}, Order::Likeliest, Pace::AllAtOnce),
-                                        instrumentRate, fixedFound);
+                outcome.quickAtOnce.Add(WireSearch::Run(ports, Order::Likeliest, Pace::AllAtOnce),
+                                        port.number, instrumentRate, fixedFound);
             if (fixedFound && !(quickFound && atOnceFound)) {
                 outcome.quickMissedAt.emplace_back(rate, seed);
             }
