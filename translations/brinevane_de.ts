@@ -128,7 +128,7 @@
     </message>
     <message>
         <source>answers at a rate not searched</source>
-        <translation>antwortet mit nicht durchsuchter Baudrate</translation>
+        <translation>antwortet mit Baudrate außerhalb der Suche</translation>
     </message>
     <message>
         <source>(search: %1)</source>
