@@ -705,6 +705,20 @@
         <extracomment>%1 is the system&apos;s reason (Broken pipe).</extracomment>
         <translation>das Ergebnis kann nicht geschrieben werden: %1</translation>
     </message>
+    <message>
+        <source>%1 is required</source>
+        <extracomment>%1 is the name of the argument, as the help shows it: port, baud.</extracomment>
+        <translation>%1 muss angegeben werden</translation>
+    </message>
+    <message>
+        <source>The following arguments were not expected: %1</source>
+        <extracomment>%1 is what the user typed that no command or option takes (one word, or several).</extracomment>
+        <translation>Unerwartete Argumente: %1</translation>
+    </message>
+    <message>
+        <source>The following argument was not expected: %1</source>
+        <translation>Unerwartetes Argument: %1</translation>
+    </message>
 </context>
 <context>
     <name>ProbeUsage</name>

@@ -15,6 +15,7 @@
 #include "serial/PortMap.h"
 #include "tests/support/FakeHost.h"
 #include "tests/tools/ChildProcess.h"
+#include "tools/probe/ProgressLine.h"
 #include "tools/sim/InstrumentSimulator.h"
 
 namespace {
@@ -23,6 +24,7 @@ using std::chrono::milliseconds;
 using std::chrono::seconds;
 using ::testing::HasSubstr;
 using ::testing::MatchesRegex;
+using ::testing::Not;
 using ::testing::StartsWith;
 
 class ProbeCliTest : public ::testing::Test {
@@ -162,6 +164,37 @@ TEST_F(ProbeCliTest, SearchWithoutPortsFindsNothing) {
     EXPECT_EQ(err,
               "No Brinevane ADCPs were detected!\n"
               "no serial port was found on this computer: connect the instrument and try again\n");
+}
+
+TEST_F(ProbeCliTest, SpeaksTheUsersLanguageButJsonStaysEnglish) {
+    struct EnglishAgain {
+        ~EnglishAgain() { setenv("LC_MESSAGES", "C", 1); }
+    } englishAgain;
+    setenv("LC_MESSAGES", "ja_JP.UTF-8", 1);
+    EXPECT_EQ(Probe({"help", "connect"}), 0);
+    // Each explanation starts at one column, though a Japanese label takes 3 bytes for 2.
+    std::istringstream lines(out);
+    std::vector<int> columns;
+    for (std::string line; std::getline(lines, line);) {
+        const std::size_t gap = line.rfind("  ");
+        if (line.rfind("  ", 0) == 0 && gap != std::string::npos && gap > 2) {
+            columns.push_back(ProgressLine::Columns(line.substr(0, gap + 2)));
+        }
+    }
+    ASSERT_EQ(columns.size(), 3U) << out;  // port, baud, --help
+    EXPECT_THAT(columns, ::testing::Each(columns.front())) << out;
+
+    setenv("LC_MESSAGES", "de_DE.UTF-8", 1);
+    EXPECT_EQ(Probe({"connect"}), 2);  // the parser's own complaints too
+    EXPECT_THAT(err, HasSubstr("port muss angegeben werden"));
+    EXPECT_EQ(Probe({"ports", "a", "b"}), 2);
+    EXPECT_THAT(err, HasSubstr("Unerwartete Argumente: a b"));
+    setenv(PortMap::kEnvironmentVariable, "", 1);
+    EXPECT_EQ(Probe({"search"}), 1);
+    EXPECT_THAT(err, Not(HasSubstr("No Brinevane ADCPs were detected!")));
+    EXPECT_EQ(Probe({"--json", "search"}), 1);
+    EXPECT_EQ(nlohmann::json::parse(out)["reason"],
+              "no serial port was found on this computer: connect the instrument and try again");
 }
 
 TEST_F(ProbeCliTest, SearchSaysWhichPortItHadToPassOver) {

@@ -24,6 +24,7 @@
 #include "serial/PortMap.h"
 #include "serial/PortWatcher.h"
 #include "tools/probe/ConsoleJobHost.h"
+#include "tools/probe/HelpFormatter.h"
 #include "tools/probe/ProbeOutput.h"
 #include "tools/probe/ProbeUsage.h"
 #include "tools/probe/ProgressLine.h"
@@ -225,6 +226,36 @@ int Report(const ConsoleJobHost::Outcome& outcome, int signal, bool json, bool v
     return kExitFailure;
 }
 
+// The parser's own complaints, in the user's language: the first argument a command
+// requires that is missing, and the words no command or option takes.
+std::optional<std::string> MissingArgument(const CLI::App& app) {
+    for (const CLI::App* command : app.get_subcommands()) {
+        for (const CLI::Option* option : command->get_options()) {
+            if (option->get_required() && option->count() == 0) {
+                //: %1 is the name of the argument, as the help shows it: port, baud.
+                return FillText(TrText("ProbeMain", "%1 is required"), {option->get_name()});
+            }
+        }
+    }
+    return std::nullopt;
+}
+
+std::optional<std::string> UnexpectedArguments(const CLI::App& app) {
+    // In the order typed (the parser's own message lists them backwards).
+    const std::vector<std::string> words = app.remaining(true);
+    if (words.empty())
+        return std::nullopt;
+    std::string list;
+    for (const std::string& word : words) {
+        list += (list.empty() ? "" : " ") + word;
+    }
+    //: %1 is what the user typed that no command or option takes (one word, or several).
+    return FillText(words.size() > 1
+                        ? TrText("ProbeMain", "The following arguments were not expected: %1")
+                        : TrText("ProbeMain", "The following argument was not expected: %1"),
+                    {list});
+}
+
 // The parse of a command line that the usage has let through: the exit status when the
 // parser answered (help, version) or refused it, else nothing.
 std::optional<int> Parse(CLI::App& app, const ProbeUsage& usage, int argc, char** argv) {
@@ -238,10 +269,12 @@ std::optional<int> Parse(CLI::App& app, const ProbeUsage& usage, int argc, char*
         return app.exit(e);
     } catch (const CLI::RequiredError& e) {
         // No command at all: the commands there are.
-        return usage.Error(app.get_subcommands().empty()
-                               ? TrText("ProbeMain", "a command is required")
-                               : std::string(e.what()),
-                           app.get_subcommands().empty());
+        if (app.get_subcommands().empty()) {
+            return usage.Error(TrText("ProbeMain", "a command is required"), true);
+        }
+        return usage.Error(MissingArgument(app).value_or(e.what()));
+    } catch (const CLI::ExtrasError& e) {
+        return usage.Error(UnexpectedArguments(app).value_or(e.what()));
     } catch (const CLI::ParseError& e) {
         return usage.Error(e.what());
     }
@@ -338,6 +371,7 @@ int Run(int argc, char** argv) {
     CLI::App app{
         TrText("ProbeMain", "Finds a Brinevane ADCP on a serial port and checks that it answers."),
         "brinevane-probe"};
+    app.formatter(std::make_shared<HelpFormatter>());
     app.set_help_flag("-h,--help", TrText("ProbeMain", "Print this help message and exit"));
     app.set_version_flag("-V,--version", std::string("brinevane-probe ") + BRINEVANE_VERSION,
                          TrText("ProbeMain", "Display program version information and exit"));
