@@ -22,6 +22,11 @@
 #include <string>
 #include <vector>
 
+#include "platform/os/Translation.h"
+#include "platform/os/UserLanguage.h"
+#include "translations/Catalog.h"
+#include "ui/wizard/WizardStrings.h"
+
 namespace {
 
 PROCESS_INFORMATION g_process{};
@@ -366,9 +371,9 @@ HWND Current() {
     return reinterpret_cast<HWND>(SendMessageW(Sheet(), PSM_GETCURRENTPAGEHWND, 0, 0));
 }
 
-std::string ExpectBox(const char* text, const char* shot) {
+std::string ExpectBox(const std::string& text, const char* shot) {
     std::string message;
-    HWND box = WaitFor(text, [&message] { return MessageBoxWindow(&message); });
+    HWND box = WaitFor(text.c_str(), [&message] { return MessageBoxWindow(&message); });
     if (message.rfind(text, 0) != 0) {
         Fail("the box says \"" + message + "\", not \"" + text + "\"");
     }
@@ -394,8 +399,8 @@ void CheckAbout() {
     PostMessageW(Sheet(), WM_SYSCOMMAND, 16, 0);
     HWND about = WaitFor("About box", [] { return DialogWith(1017); });
     const std::string copyright = Text(GetDlgItem(about, 1022));
-    if (copyright.find("Copyright") == std::string::npos ||
-        copyright.find("MIT licence") == std::string::npos ||
+    if (copyright.find(TrText("WizardStrings", WZ_ABOUT_COPYRIGHT)) == std::string::npos ||
+        copyright.find(TrText("WizardStrings", WZ_ABOUT_LICENCE)) == std::string::npos ||
         Text(GetDlgItem(about, 1023)).rfind("http", 0) != 0) {
         Fail("the About box says: " + copyright + " / " + Text(GetDlgItem(about, 1023)));
     }
@@ -422,7 +427,7 @@ void CheckNetworkPortRetry() {
     ExpectNoCutText(dialog, "the network port dialog");
     SendMessageW(field, WM_SETTEXT, 0, reinterpret_cast<LPARAM>(L"portserver"));
     PressEnter();
-    ExpectBox("The network port was not added.", nullptr);
+    ExpectBox(TrText("WizardStrings", WZ_NETWORK_PORT_NOT_ADDED), nullptr);
     dialog = WaitFor("network port dialog again", [] { return DialogWith(1019); });
     if (Text(GetDlgItem(dialog, 1019)) != "portserver") {
         Fail("the network port dialog offers \"" + Text(GetDlgItem(dialog, 1019)) +
@@ -453,6 +458,8 @@ int main(int argc, char** argv) {
     // The wizard is DPI-aware: so is its driver, or the system would scale every position
     // and picture the driver takes of it.
     SetProcessDPIAware();
+    // The wizard speaks the user's language: what it is expected to say is read in it too.
+    Catalog::Use(UserLanguage::Current());
     const std::string scenario = argv[2];
     g_shots = argv[3];
     bool quick = false, connectionShot = false;
@@ -487,7 +494,7 @@ int main(int argc, char** argv) {
         }
         PressEnter();
         HWND progress = WaitFor("search progress", [] { return Progress(); });
-        if (Text(progress) != "Searching...") {
+        if (Text(progress) != TrText("JobHost", "Searching...")) {
             Fail("the search's title is \"" + Text(progress) + "\"");
         }
         ExpectOverWizard(progress, "the search's progress");
@@ -575,7 +582,7 @@ int main(int argc, char** argv) {
     } else if (scenario == "nothing") {
         PressEnter();
         // What each port did, under the fixed first line, and beside the port in the list.
-        const std::string said = ExpectBox("No Brinevane ADCPs were detected!", "06-search-failed");
+        const std::string said = ExpectBox(TrText("JobHost", "No Brinevane ADCPs were detected!"), "06-search-failed");
         if (said.find("\nCOM1: nothing came back") == std::string::npos) {
             Fail("the failed search's box does not say what COM1 did: " + said);
         }
@@ -591,7 +598,7 @@ int main(int argc, char** argv) {
         ExpectWizardActive("the failed search's box");
         CheckNetworkPortRetry();
         PressEnter();
-        ExpectBox("Error during programming!", "07-connection-failed");
+        ExpectBox(TrText("JobHost", "Error during programming!"), "07-connection-failed");
         const DWORD code = WaitForExit();
         if (code != 1) {
             Fail("a failed connection ended the wizard with " + std::to_string(code));
