@@ -582,7 +582,8 @@ int main(int argc, char** argv) {
     } else if (scenario == "nothing") {
         PressEnter();
         // What each port did, under the fixed first line, and beside the port in the list.
-        const std::string said = ExpectBox(TrText("JobHost", "No Brinevane ADCPs were detected!"), "06-search-failed");
+        const std::string said =
+            ExpectBox(TrText("JobHost", "No Brinevane ADCPs were detected!"), "06-search-failed");
         if (said.find("\nCOM1: nothing came back") == std::string::npos) {
             Fail("the failed search's box does not say what COM1 did: " + said);
         }
