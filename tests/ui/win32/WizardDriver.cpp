@@ -344,7 +344,8 @@ void ExpectNoCutText(HWND dialog, const std::string& where) {
             }
             const bool box = type == BS_CHECKBOX || type == BS_AUTOCHECKBOX;
             room -= MulDiv(box ? 16 : 6, dpi, 96);  // the box and its gap; a button's edges
-            format |= DT_SINGLELINE;
+            wraps = (style & BS_MULTILINE) != 0;
+            format |= wraps ? DT_WORDBREAK : DT_SINGLELINE;
         } else if (kind == "Edit") {
             format |= DT_WORDBREAK | DT_EDITCONTROL | DT_NOPREFIX;
             wraps = true;
@@ -538,8 +539,13 @@ int main(int argc, char** argv) {
             Fail("Cancel is enabled on the finish page");
         }
         HWND text = GetDlgItem(finish, 1014);
-        if (Text(text).find("answered on COM2 (") == std::string::npos ||
-            Text(text).find(") at 19200 baud") == std::string::npos) {
+        // "... answered on COM2 (DEVICE) at 19200 baud.", in the language in use.
+        const std::string answered = platform::FillText(
+            TrText("FinishPage", "Your Brinevane ADCP answered on %1 at %2 baud."),
+            {"COM2 (", "19200"});
+        const std::size_t device = answered.find("COM2 (") + 6;
+        if (Text(text).find(answered.substr(0, device)) == std::string::npos ||
+            Text(text).find(")" + answered.substr(device)) == std::string::npos) {
             Fail("the finish page says: " + Text(text));
         }
         ExpectWizardActive("the connection");
