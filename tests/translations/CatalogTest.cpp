@@ -46,7 +46,8 @@ void ExpectTableMatchesQt(std::size_t* compared, std::size_t* translated) {
         for (const auto& [context, source] :
              Messages(QStringLiteral(BRINEVANE_TS_DIR "/brinevane_%1.ts").arg(language))) {
             const QString fromQt = qt.translate(context.c_str(), source.c_str());
-            const char* fromTable = Catalog::Lookup(tables[i].language, context.c_str(), source.c_str());
+            const char* fromTable =
+                Catalog::Lookup(tables[i].language, context.c_str(), source.c_str());
             EXPECT_EQ(fromQt.toStdString(), fromTable != nullptr ? fromTable : "")
                 << tables[i].language << " " << context << ": " << source;
             ++*compared;
@@ -97,9 +98,8 @@ TEST(CatalogTest, EveryLanguageChosenHasItsCatalog) {
     for (std::size_t i = 0; i < count; ++i) {
         catalogs.emplace_back(tables[i].language);
     }
-    EXPECT_EQ(catalogs,
-              std::vector<std::string>(std::begin(UserLanguage::kCatalogs),
-                                       std::end(UserLanguage::kCatalogs)));
+    EXPECT_EQ(catalogs, std::vector<std::string>(std::begin(UserLanguage::kCatalogs),
+                                                 std::end(UserLanguage::kCatalogs)));
 }
 
 #endif

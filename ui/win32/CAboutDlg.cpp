@@ -20,9 +20,9 @@ INT_PTR CALLBACK CAboutDlg::DialogProc(HWND window, UINT message, WPARAM wParam,
             SetItemText(
                 window, IDC_ABOUT_NAME,
                 std::string(wizard_text::kProgramName) + wizard_text::ProductVersionSuffix());
-            SetItemText(
-                window, IDC_ABOUT_COPYRIGHT,
-                std::string(wizard_text::kAboutCopyright) + "\r\n" + wizard_text::kAboutLicence);
+            SetItemText(window, IDC_ABOUT_COPYRIGHT,
+                        wizard_text::Tr(wizard_text::kAboutCopyright) + "\r\n" +
+                            wizard_text::Tr(wizard_text::kAboutLicence));
             SetItemText(window, IDC_ABOUT_WEB, wizard_text::HomePage());
             return TRUE;
         case WM_COMMAND:

@@ -44,8 +44,9 @@ TEST(UserLanguageTest, EnvironmentIsReadInGettextsOrder) {
     EXPECT_EQ(FromEnvironment({}), "");
     EXPECT_EQ(FromEnvironment({{"LANG", "de_DE.UTF-8"}}), "de");
     EXPECT_EQ(FromEnvironment({{"LANG", "de_DE.UTF-8"}, {"LC_MESSAGES", "fr_FR.UTF-8"}}), "fr");
-    EXPECT_EQ(FromEnvironment({{"LC_ALL", "ja_JP.UTF-8"}, {"LC_MESSAGES", "fr_FR"}, {"LANG", "de"}}),
-              "ja");
+    EXPECT_EQ(
+        FromEnvironment({{"LC_ALL", "ja_JP.UTF-8"}, {"LC_MESSAGES", "fr_FR"}, {"LANG", "de"}}),
+        "ja");
     // A variable set but empty counts as not set.
     EXPECT_EQ(FromEnvironment({{"LC_ALL", ""}, {"LANG", "es_ES.UTF-8"}}), "es");
     // The C locale is English, whatever LANGUAGE says.

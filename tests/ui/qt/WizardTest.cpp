@@ -5,8 +5,10 @@
 #include <QCheckBox>
 #include <QComboBox>
 #include <QInputDialog>
+#include <QKeySequence>
 #include <QLabel>
 #include <QLineEdit>
+#include <QMap>
 #include <QProcess>
 #include <QtTest>
 
@@ -147,9 +149,33 @@ void ExpectTextsWhole(QWidget* window) {
     }
 }
 
+// No two controls shown at once take the same Alt key: the page's, and the wizard's buttons.
+void ExpectDistinctAccelerators(QWidget* window) {
+    QMap<QKeySequence, QString> taken;
+    const auto take = [&taken](const QString& text) {
+        const QKeySequence key = QKeySequence::mnemonic(text);
+        if (key.isEmpty()) {
+            return;
+        }
+        QVERIFY2(!taken.contains(key),
+                 qPrintable(taken.value(key) + " and " + text + " share " + key.toString()));
+        taken.insert(key, text);
+    };
+    for (QAbstractButton* button : window->findChildren<QAbstractButton*>()) {
+        if (button->isVisible()) {
+            take(button->text());
+        }
+    }
+    for (QLabel* label : window->findChildren<QLabel*>()) {
+        if (label->isVisible() && label->buddy() != nullptr) {
+            take(label->text());
+        }
+    }
+}
+
 // The wizard at its minimum size: every text whole on each page and in the About box
-// (labels wrapped to their height, one-line labels and buttons to their width), and the
-// window as wide on each page.
+// (labels wrapped to their height, one-line labels and buttons to their width), each Alt
+// key taken once, and the window as wide on each page.
 void ExpectLayoutAtMinimumSize() {
     InstrumentSimulator sim({SimulatedLine::AtRate(9600)});
     QVERIFY(StartSimulator(sim));
@@ -161,6 +187,7 @@ void ExpectLayoutAtMinimumSize() {
         Wizard::Settle();
         widths << wizard.sheet.width();
         ExpectTextsWhole(&wizard.sheet);
+        ExpectDistinctAccelerators(&wizard.sheet);
         if (QTest::currentTestFailed()) {
             return;
         }

@@ -22,6 +22,11 @@
 #include <string>
 #include <vector>
 
+#include "platform/os/Translation.h"
+#include "platform/os/UserLanguage.h"
+#include "translations/Catalog.h"
+#include "ui/wizard/WizardStrings.h"
+
 namespace {
 
 PROCESS_INFORMATION g_process{};
@@ -339,7 +344,8 @@ void ExpectNoCutText(HWND dialog, const std::string& where) {
             }
             const bool box = type == BS_CHECKBOX || type == BS_AUTOCHECKBOX;
             room -= MulDiv(box ? 16 : 6, dpi, 96);  // the box and its gap; a button's edges
-            format |= DT_SINGLELINE;
+            wraps = (style & BS_MULTILINE) != 0;
+            format |= wraps ? DT_WORDBREAK : DT_SINGLELINE;
         } else if (kind == "Edit") {
             format |= DT_WORDBREAK | DT_EDITCONTROL | DT_NOPREFIX;
             wraps = true;
@@ -366,9 +372,9 @@ HWND Current() {
     return reinterpret_cast<HWND>(SendMessageW(Sheet(), PSM_GETCURRENTPAGEHWND, 0, 0));
 }
 
-std::string ExpectBox(const char* text, const char* shot) {
+std::string ExpectBox(const std::string& text, const char* shot) {
     std::string message;
-    HWND box = WaitFor(text, [&message] { return MessageBoxWindow(&message); });
+    HWND box = WaitFor(text.c_str(), [&message] { return MessageBoxWindow(&message); });
     if (message.rfind(text, 0) != 0) {
         Fail("the box says \"" + message + "\", not \"" + text + "\"");
     }
@@ -394,8 +400,8 @@ void CheckAbout() {
     PostMessageW(Sheet(), WM_SYSCOMMAND, 16, 0);
     HWND about = WaitFor("About box", [] { return DialogWith(1017); });
     const std::string copyright = Text(GetDlgItem(about, 1022));
-    if (copyright.find("Copyright") == std::string::npos ||
-        copyright.find("MIT licence") == std::string::npos ||
+    if (copyright.find(TrText("WizardStrings", WZ_ABOUT_COPYRIGHT)) == std::string::npos ||
+        copyright.find(TrText("WizardStrings", WZ_ABOUT_LICENCE)) == std::string::npos ||
         Text(GetDlgItem(about, 1023)).rfind("http", 0) != 0) {
         Fail("the About box says: " + copyright + " / " + Text(GetDlgItem(about, 1023)));
     }
@@ -422,7 +428,7 @@ void CheckNetworkPortRetry() {
     ExpectNoCutText(dialog, "the network port dialog");
     SendMessageW(field, WM_SETTEXT, 0, reinterpret_cast<LPARAM>(L"portserver"));
     PressEnter();
-    ExpectBox("The network port was not added.", nullptr);
+    ExpectBox(TrText("WizardStrings", WZ_NETWORK_PORT_NOT_ADDED), nullptr);
     dialog = WaitFor("network port dialog again", [] { return DialogWith(1019); });
     if (Text(GetDlgItem(dialog, 1019)) != "portserver") {
         Fail("the network port dialog offers \"" + Text(GetDlgItem(dialog, 1019)) +
@@ -453,6 +459,8 @@ int main(int argc, char** argv) {
     // The wizard is DPI-aware: so is its driver, or the system would scale every position
     // and picture the driver takes of it.
     SetProcessDPIAware();
+    // The wizard speaks the user's language: what it is expected to say is read in it too.
+    Catalog::Use(UserLanguage::Current());
     const std::string scenario = argv[2];
     g_shots = argv[3];
     bool quick = false, connectionShot = false;
@@ -487,7 +495,7 @@ int main(int argc, char** argv) {
         }
         PressEnter();
         HWND progress = WaitFor("search progress", [] { return Progress(); });
-        if (Text(progress) != "Searching...") {
+        if (Text(progress) != TrText("JobHost", "Searching...")) {
             Fail("the search's title is \"" + Text(progress) + "\"");
         }
         ExpectOverWizard(progress, "the search's progress");
@@ -531,8 +539,13 @@ int main(int argc, char** argv) {
             Fail("Cancel is enabled on the finish page");
         }
         HWND text = GetDlgItem(finish, 1014);
-        if (Text(text).find("answered on COM2 (") == std::string::npos ||
-            Text(text).find(") at 19200 baud") == std::string::npos) {
+        // "... answered on COM2 (DEVICE) at 19200 baud.", in the language in use.
+        const std::string answered = platform::FillText(
+            TrText("FinishPage", "Your Brinevane ADCP answered on %1 at %2 baud."),
+            {"COM2 (", "19200"});
+        const std::size_t device = answered.find("COM2 (") + 6;
+        if (Text(text).find(answered.substr(0, device)) == std::string::npos ||
+            Text(text).find(")" + answered.substr(device)) == std::string::npos) {
             Fail("the finish page says: " + Text(text));
         }
         ExpectWizardActive("the connection");
@@ -575,7 +588,8 @@ int main(int argc, char** argv) {
     } else if (scenario == "nothing") {
         PressEnter();
         // What each port did, under the fixed first line, and beside the port in the list.
-        const std::string said = ExpectBox("No Brinevane ADCPs were detected!", "06-search-failed");
+        const std::string said =
+            ExpectBox(TrText("JobHost", "No Brinevane ADCPs were detected!"), "06-search-failed");
         if (said.find("\nCOM1: nothing came back") == std::string::npos) {
             Fail("the failed search's box does not say what COM1 did: " + said);
         }
@@ -591,7 +605,7 @@ int main(int argc, char** argv) {
         ExpectWizardActive("the failed search's box");
         CheckNetworkPortRetry();
         PressEnter();
-        ExpectBox("Error during programming!", "07-connection-failed");
+        ExpectBox(TrText("JobHost", "Error during programming!"), "07-connection-failed");
         const DWORD code = WaitForExit();
         if (code != 1) {
             Fail("a failed connection ended the wizard with " + std::to_string(code));
