@@ -723,41 +723,6 @@
 <context>
     <name>ProbeUsage</name>
     <message>
-        <source>
-Examples:
-  brinevane-probe search             Find the instrument; prints the port and rate: COM2 19200
-  brinevane-probe search --fast --parallel
-                                     The same, every port at once, likeliest rate first
-  brinevane-probe connect COM2 19200 Check that it answers there
-  brinevane-probe connect rfc2217://portserver:4001 9600
-                                     The same through a serial device server
-  brinevane-probe --json ports       The ports and their devices, as JSON
-  brinevane-probe help connect       A command&apos;s usage
-
-Environment:
-  BRINEVANE_PORTS                    The ports to use instead of the computer&apos;s own:
-                                     COM1=/dev/ttyUSB0,COM2=rfc2217://HOST:PORT (set and
-                                     empty: no ports at all)
-</source>
-        <extracomment>The end of brinevane-probe --help. Keep the commands, the options, BRINEVANE_PORTS and its value as they are, and the explanations starting at the 38th column.</extracomment>
-        <translation>
-Beispiele:
-  brinevane-probe search             Findet das Instrument; gibt Port und Baudrate aus: COM2 19200
-  brinevane-probe search --fast --parallel
-                                     Ebenso, alle Ports zugleich, wahrscheinlichste Baudrate zuerst
-  brinevane-probe connect COM2 19200 Prüft, ob es dort antwortet
-  brinevane-probe connect rfc2217://portserver:4001 9600
-                                     Ebenso über einen seriellen Geräteserver
-  brinevane-probe --json ports       Die Ports und ihre Geräte als JSON
-  brinevane-probe help connect       Die Verwendung eines Befehls
-
-Umgebung:
-  BRINEVANE_PORTS                    Die Ports, die statt der eigenen des Computers gelten:
-                                     COM1=/dev/ttyUSB0,COM2=rfc2217://HOST:PORT (gesetzt und
-                                     leer: gar keine Ports)
-</translation>
-    </message>
-    <message>
         <source>COMMAND</source>
         <extracomment>The word for a command in the usage line: Usage: brinevane-probe [OPTIONS] COMMAND</extracomment>
         <translation>BEFEHL</translation>
@@ -825,6 +790,45 @@ Umgebung:
     <message>
         <source>Run &apos;brinevane-probe --help&apos; for usage.</source>
         <translation>Hilfe zum Aufruf: &apos;brinevane-probe --help&apos;.</translation>
+    </message>
+    <message>
+        <source>
+Examples:
+  brinevane-probe search             Find the instrument; prints the port and rate: COM2 19200
+  brinevane-probe search --fast --parallel
+                                     The same, every port at once, likeliest rate first
+  brinevane-probe connect COM2 19200 Check that it answers there
+  brinevane-probe connect rfc2217://portserver:4001 9600
+                                     The same through a serial device server
+  brinevane-probe --json ports       The ports and their devices, as JSON
+  brinevane-probe help connect       A command&apos;s usage
+
+Environment:
+  BRINEVANE_PORTS                    The ports to use instead of the computer&apos;s own:
+                                     COM1=/dev/ttyUSB0,COM2=rfc2217://HOST:PORT (set and
+                                     empty: no ports at all)
+  LANGUAGE, LC_ALL, LC_MESSAGES, LANG
+                                     The language of the messages (with --json: English)
+</source>
+        <extracomment>The end of brinevane-probe --help. Keep the commands, the options, BRINEVANE_PORTS and its value as they are, and the explanations starting at the 38th column.</extracomment>
+        <translation>
+Beispiele:
+  brinevane-probe search             Findet das Instrument; gibt Port und Baudrate aus: COM2 19200
+  brinevane-probe search --fast --parallel
+                                     Ebenso, alle Ports zugleich, wahrscheinlichste Baudrate zuerst
+  brinevane-probe connect COM2 19200 Prüft, ob es dort antwortet
+  brinevane-probe connect rfc2217://portserver:4001 9600
+                                     Ebenso über einen seriellen Geräteserver
+  brinevane-probe --json ports       Die Ports und ihre Geräte als JSON
+  brinevane-probe help connect       Die Verwendung eines Befehls
+
+Umgebung:
+  BRINEVANE_PORTS                    Die Ports, die statt der eigenen des Computers gelten:
+                                     COM1=/dev/ttyUSB0,COM2=rfc2217://HOST:PORT (gesetzt und
+                                     leer: gar keine Ports)
+  LANGUAGE, LC_ALL, LC_MESSAGES, LANG
+                                     Die Sprache der Meldungen (mit --json: Englisch)
+</translation>
     </message>
 </context>
 <context>

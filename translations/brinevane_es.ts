@@ -723,43 +723,6 @@
 <context>
     <name>ProbeUsage</name>
     <message>
-        <source>
-Examples:
-  brinevane-probe search             Find the instrument; prints the port and rate: COM2 19200
-  brinevane-probe search --fast --parallel
-                                     The same, every port at once, likeliest rate first
-  brinevane-probe connect COM2 19200 Check that it answers there
-  brinevane-probe connect rfc2217://portserver:4001 9600
-                                     The same through a serial device server
-  brinevane-probe --json ports       The ports and their devices, as JSON
-  brinevane-probe help connect       A command&apos;s usage
-
-Environment:
-  BRINEVANE_PORTS                    The ports to use instead of the computer&apos;s own:
-                                     COM1=/dev/ttyUSB0,COM2=rfc2217://HOST:PORT (set and
-                                     empty: no ports at all)
-</source>
-        <extracomment>The end of brinevane-probe --help. Keep the commands, the options, BRINEVANE_PORTS and its value as they are, and the explanations starting at the 38th column.</extracomment>
-        <translation>
-Ejemplos:
-  brinevane-probe search             Busca el instrumento; muestra el puerto y la velocidad:
-                                     COM2 19200
-  brinevane-probe search --fast --parallel
-                                     Lo mismo, todos los puertos a la vez, la velocidad más
-                                     probable primero
-  brinevane-probe connect COM2 19200 Comprueba que responde ahí
-  brinevane-probe connect rfc2217://portserver:4001 9600
-                                     Lo mismo a través de un servidor de dispositivos serie
-  brinevane-probe --json ports       Los puertos y sus dispositivos, en JSON
-  brinevane-probe help connect       El uso de un comando
-
-Entorno:
-  BRINEVANE_PORTS                    Los puertos que se usan en lugar de los del equipo:
-                                     COM1=/dev/ttyUSB0,COM2=rfc2217://HOST:PORT (definida y
-                                     vacía: ningún puerto)
-</translation>
-    </message>
-    <message>
         <source>COMMAND</source>
         <extracomment>The word for a command in the usage line: Usage: brinevane-probe [OPTIONS] COMMAND</extracomment>
         <translation>COMANDO</translation>
@@ -827,6 +790,47 @@ Entorno:
     <message>
         <source>Run &apos;brinevane-probe --help&apos; for usage.</source>
         <translation>Ejecute &apos;brinevane-probe --help&apos; para ver el uso.</translation>
+    </message>
+    <message>
+        <source>
+Examples:
+  brinevane-probe search             Find the instrument; prints the port and rate: COM2 19200
+  brinevane-probe search --fast --parallel
+                                     The same, every port at once, likeliest rate first
+  brinevane-probe connect COM2 19200 Check that it answers there
+  brinevane-probe connect rfc2217://portserver:4001 9600
+                                     The same through a serial device server
+  brinevane-probe --json ports       The ports and their devices, as JSON
+  brinevane-probe help connect       A command&apos;s usage
+
+Environment:
+  BRINEVANE_PORTS                    The ports to use instead of the computer&apos;s own:
+                                     COM1=/dev/ttyUSB0,COM2=rfc2217://HOST:PORT (set and
+                                     empty: no ports at all)
+  LANGUAGE, LC_ALL, LC_MESSAGES, LANG
+                                     The language of the messages (with --json: English)
+</source>
+        <extracomment>The end of brinevane-probe --help. Keep the commands, the options, BRINEVANE_PORTS and its value as they are, and the explanations starting at the 38th column.</extracomment>
+        <translation>
+Ejemplos:
+  brinevane-probe search             Busca el instrumento; muestra el puerto y la velocidad:
+                                     COM2 19200
+  brinevane-probe search --fast --parallel
+                                     Lo mismo, todos los puertos a la vez, la velocidad más
+                                     probable primero
+  brinevane-probe connect COM2 19200 Comprueba que responde ahí
+  brinevane-probe connect rfc2217://portserver:4001 9600
+                                     Lo mismo a través de un servidor de dispositivos serie
+  brinevane-probe --json ports       Los puertos y sus dispositivos, en JSON
+  brinevane-probe help connect       El uso de un comando
+
+Entorno:
+  BRINEVANE_PORTS                    Los puertos que se usan en lugar de los del equipo:
+                                     COM1=/dev/ttyUSB0,COM2=rfc2217://HOST:PORT (definida y
+                                     vacía: ningún puerto)
+  LANGUAGE, LC_ALL, LC_MESSAGES, LANG
+                                     El idioma de los mensajes (con --json: inglés)
+</translation>
     </message>
 </context>
 <context>

@@ -723,41 +723,6 @@
 <context>
     <name>ProbeUsage</name>
     <message>
-        <source>
-Examples:
-  brinevane-probe search             Find the instrument; prints the port and rate: COM2 19200
-  brinevane-probe search --fast --parallel
-                                     The same, every port at once, likeliest rate first
-  brinevane-probe connect COM2 19200 Check that it answers there
-  brinevane-probe connect rfc2217://portserver:4001 9600
-                                     The same through a serial device server
-  brinevane-probe --json ports       The ports and their devices, as JSON
-  brinevane-probe help connect       A command&apos;s usage
-
-Environment:
-  BRINEVANE_PORTS                    The ports to use instead of the computer&apos;s own:
-                                     COM1=/dev/ttyUSB0,COM2=rfc2217://HOST:PORT (set and
-                                     empty: no ports at all)
-</source>
-        <extracomment>The end of brinevane-probe --help. Keep the commands, the options, BRINEVANE_PORTS and its value as they are, and the explanations starting at the 38th column.</extracomment>
-        <translation>
-Exemples :
-  brinevane-probe search             Trouve l&apos;instrument ; affiche le port et le débit : COM2 19200
-  brinevane-probe search --fast --parallel
-                                     Idem, tous les ports à la fois, débit le plus probable d&apos;abord
-  brinevane-probe connect COM2 19200 Vérifie qu&apos;il y répond
-  brinevane-probe connect rfc2217://portserver:4001 9600
-                                     Idem via un serveur de ports série
-  brinevane-probe --json ports       Les ports et leurs périphériques, en JSON
-  brinevane-probe help connect       L&apos;utilisation d&apos;une commande
-
-Environnement :
-  BRINEVANE_PORTS                    Les ports à utiliser au lieu de ceux de l&apos;ordinateur :
-                                     COM1=/dev/ttyUSB0,COM2=rfc2217://HOST:PORT (définie et
-                                     vide : aucun port)
-</translation>
-    </message>
-    <message>
         <source>COMMAND</source>
         <extracomment>The word for a command in the usage line: Usage: brinevane-probe [OPTIONS] COMMAND</extracomment>
         <translation>COMMANDE</translation>
@@ -825,6 +790,45 @@ Environnement :
     <message>
         <source>Run &apos;brinevane-probe --help&apos; for usage.</source>
         <translation>Lancez &apos;brinevane-probe --help&apos; pour l&apos;aide.</translation>
+    </message>
+    <message>
+        <source>
+Examples:
+  brinevane-probe search             Find the instrument; prints the port and rate: COM2 19200
+  brinevane-probe search --fast --parallel
+                                     The same, every port at once, likeliest rate first
+  brinevane-probe connect COM2 19200 Check that it answers there
+  brinevane-probe connect rfc2217://portserver:4001 9600
+                                     The same through a serial device server
+  brinevane-probe --json ports       The ports and their devices, as JSON
+  brinevane-probe help connect       A command&apos;s usage
+
+Environment:
+  BRINEVANE_PORTS                    The ports to use instead of the computer&apos;s own:
+                                     COM1=/dev/ttyUSB0,COM2=rfc2217://HOST:PORT (set and
+                                     empty: no ports at all)
+  LANGUAGE, LC_ALL, LC_MESSAGES, LANG
+                                     The language of the messages (with --json: English)
+</source>
+        <extracomment>The end of brinevane-probe --help. Keep the commands, the options, BRINEVANE_PORTS and its value as they are, and the explanations starting at the 38th column.</extracomment>
+        <translation>
+Exemples :
+  brinevane-probe search             Trouve l&apos;instrument ; affiche le port et le débit : COM2 19200
+  brinevane-probe search --fast --parallel
+                                     Idem, tous les ports à la fois, débit le plus probable d&apos;abord
+  brinevane-probe connect COM2 19200 Vérifie qu&apos;il y répond
+  brinevane-probe connect rfc2217://portserver:4001 9600
+                                     Idem via un serveur de ports série
+  brinevane-probe --json ports       Les ports et leurs périphériques, en JSON
+  brinevane-probe help connect       L&apos;utilisation d&apos;une commande
+
+Environnement :
+  BRINEVANE_PORTS                    Les ports à utiliser au lieu de ceux de l&apos;ordinateur :
+                                     COM1=/dev/ttyUSB0,COM2=rfc2217://HOST:PORT (définie et
+                                     vide : aucun port)
+  LANGUAGE, LC_ALL, LC_MESSAGES, LANG
+                                     La langue des messages (avec --json : anglais)
+</translation>
     </message>
 </context>
 <context>

@@ -723,41 +723,6 @@
 <context>
     <name>ProbeUsage</name>
     <message>
-        <source>
-Examples:
-  brinevane-probe search             Find the instrument; prints the port and rate: COM2 19200
-  brinevane-probe search --fast --parallel
-                                     The same, every port at once, likeliest rate first
-  brinevane-probe connect COM2 19200 Check that it answers there
-  brinevane-probe connect rfc2217://portserver:4001 9600
-                                     The same through a serial device server
-  brinevane-probe --json ports       The ports and their devices, as JSON
-  brinevane-probe help connect       A command&apos;s usage
-
-Environment:
-  BRINEVANE_PORTS                    The ports to use instead of the computer&apos;s own:
-                                     COM1=/dev/ttyUSB0,COM2=rfc2217://HOST:PORT (set and
-                                     empty: no ports at all)
-</source>
-        <extracomment>The end of brinevane-probe --help. Keep the commands, the options, BRINEVANE_PORTS and its value as they are, and the explanations starting at the 38th column.</extracomment>
-        <translation>
-例:
-  brinevane-probe search             測定器を探し、ポートとボーレートを表示: COM2 19200
-  brinevane-probe search --fast --parallel
-                                     同上、全ポートを同時に、可能性の高いボーレートから
-  brinevane-probe connect COM2 19200 そのポートで応答することを確認
-  brinevane-probe connect rfc2217://portserver:4001 9600
-                                     同上、シリアルデバイスサーバー経由
-  brinevane-probe --json ports       ポートとそのデバイスを JSON で表示
-  brinevane-probe help connect       コマンドの使い方
-
-環境変数:
-  BRINEVANE_PORTS                    コンピューター自身のポートの代わりに使うポート:
-                                     COM1=/dev/ttyUSB0,COM2=rfc2217://HOST:PORT
-                                     (空で設定した場合: ポートなし)
-</translation>
-    </message>
-    <message>
         <source>COMMAND</source>
         <extracomment>The word for a command in the usage line: Usage: brinevane-probe [OPTIONS] COMMAND</extracomment>
         <translation>コマンド</translation>
@@ -825,6 +790,45 @@ Environment:
     <message>
         <source>Run &apos;brinevane-probe --help&apos; for usage.</source>
         <translation>使い方は &apos;brinevane-probe --help&apos; で確認してください。</translation>
+    </message>
+    <message>
+        <source>
+Examples:
+  brinevane-probe search             Find the instrument; prints the port and rate: COM2 19200
+  brinevane-probe search --fast --parallel
+                                     The same, every port at once, likeliest rate first
+  brinevane-probe connect COM2 19200 Check that it answers there
+  brinevane-probe connect rfc2217://portserver:4001 9600
+                                     The same through a serial device server
+  brinevane-probe --json ports       The ports and their devices, as JSON
+  brinevane-probe help connect       A command&apos;s usage
+
+Environment:
+  BRINEVANE_PORTS                    The ports to use instead of the computer&apos;s own:
+                                     COM1=/dev/ttyUSB0,COM2=rfc2217://HOST:PORT (set and
+                                     empty: no ports at all)
+  LANGUAGE, LC_ALL, LC_MESSAGES, LANG
+                                     The language of the messages (with --json: English)
+</source>
+        <extracomment>The end of brinevane-probe --help. Keep the commands, the options, BRINEVANE_PORTS and its value as they are, and the explanations starting at the 38th column.</extracomment>
+        <translation>
+例:
+  brinevane-probe search             測定器を探し、ポートとボーレートを表示: COM2 19200
+  brinevane-probe search --fast --parallel
+                                     同上、全ポートを同時に、可能性の高いボーレートから
+  brinevane-probe connect COM2 19200 そのポートで応答することを確認
+  brinevane-probe connect rfc2217://portserver:4001 9600
+                                     同上、シリアルデバイスサーバー経由
+  brinevane-probe --json ports       ポートとそのデバイスを JSON で表示
+  brinevane-probe help connect       コマンドの使い方
+
+環境変数:
+  BRINEVANE_PORTS                    コンピューター自身のポートの代わりに使うポート:
+                                     COM1=/dev/ttyUSB0,COM2=rfc2217://HOST:PORT
+                                     (空で設定した場合: ポートなし)
+  LANGUAGE, LC_ALL, LC_MESSAGES, LANG
+                                     メッセージの言語 (--json のときは英語)
+</translation>
     </message>
 </context>
 <context>

@@ -723,43 +723,6 @@
 <context>
     <name>ProbeUsage</name>
     <message>
-        <source>
-Examples:
-  brinevane-probe search             Find the instrument; prints the port and rate: COM2 19200
-  brinevane-probe search --fast --parallel
-                                     The same, every port at once, likeliest rate first
-  brinevane-probe connect COM2 19200 Check that it answers there
-  brinevane-probe connect rfc2217://portserver:4001 9600
-                                     The same through a serial device server
-  brinevane-probe --json ports       The ports and their devices, as JSON
-  brinevane-probe help connect       A command&apos;s usage
-
-Environment:
-  BRINEVANE_PORTS                    The ports to use instead of the computer&apos;s own:
-                                     COM1=/dev/ttyUSB0,COM2=rfc2217://HOST:PORT (set and
-                                     empty: no ports at all)
-</source>
-        <extracomment>The end of brinevane-probe --help. Keep the commands, the options, BRINEVANE_PORTS and its value as they are, and the explanations starting at the 38th column.</extracomment>
-        <translation>
-Exemplos:
-  brinevane-probe search             Encontra o instrumento; mostra a porta e a taxa:
-                                     COM2 19200
-  brinevane-probe search --fast --parallel
-                                     O mesmo, todas as portas de uma vez, a taxa mais provável
-                                     primeiro
-  brinevane-probe connect COM2 19200 Verifica se ele responde ali
-  brinevane-probe connect rfc2217://portserver:4001 9600
-                                     O mesmo por meio de um servidor de dispositivos serial
-  brinevane-probe --json ports       As portas e seus dispositivos, em JSON
-  brinevane-probe help connect       O uso de um comando
-
-Ambiente:
-  BRINEVANE_PORTS                    As portas a usar em vez das do computador:
-                                     COM1=/dev/ttyUSB0,COM2=rfc2217://HOST:PORT (definida e
-                                     vazia: nenhuma porta)
-</translation>
-    </message>
-    <message>
         <source>COMMAND</source>
         <extracomment>The word for a command in the usage line: Usage: brinevane-probe [OPTIONS] COMMAND</extracomment>
         <translation>COMANDO</translation>
@@ -827,6 +790,47 @@ Ambiente:
     <message>
         <source>Run &apos;brinevane-probe --help&apos; for usage.</source>
         <translation>Execute &apos;brinevane-probe --help&apos; para ver o uso.</translation>
+    </message>
+    <message>
+        <source>
+Examples:
+  brinevane-probe search             Find the instrument; prints the port and rate: COM2 19200
+  brinevane-probe search --fast --parallel
+                                     The same, every port at once, likeliest rate first
+  brinevane-probe connect COM2 19200 Check that it answers there
+  brinevane-probe connect rfc2217://portserver:4001 9600
+                                     The same through a serial device server
+  brinevane-probe --json ports       The ports and their devices, as JSON
+  brinevane-probe help connect       A command&apos;s usage
+
+Environment:
+  BRINEVANE_PORTS                    The ports to use instead of the computer&apos;s own:
+                                     COM1=/dev/ttyUSB0,COM2=rfc2217://HOST:PORT (set and
+                                     empty: no ports at all)
+  LANGUAGE, LC_ALL, LC_MESSAGES, LANG
+                                     The language of the messages (with --json: English)
+</source>
+        <extracomment>The end of brinevane-probe --help. Keep the commands, the options, BRINEVANE_PORTS and its value as they are, and the explanations starting at the 38th column.</extracomment>
+        <translation>
+Exemplos:
+  brinevane-probe search             Encontra o instrumento; mostra a porta e a taxa:
+                                     COM2 19200
+  brinevane-probe search --fast --parallel
+                                     O mesmo, todas as portas de uma vez, a taxa mais provável
+                                     primeiro
+  brinevane-probe connect COM2 19200 Verifica se ele responde ali
+  brinevane-probe connect rfc2217://portserver:4001 9600
+                                     O mesmo por meio de um servidor de dispositivos serial
+  brinevane-probe --json ports       As portas e seus dispositivos, em JSON
+  brinevane-probe help connect       O uso de um comando
+
+Ambiente:
+  BRINEVANE_PORTS                    As portas a usar em vez das do computador:
+                                     COM1=/dev/ttyUSB0,COM2=rfc2217://HOST:PORT (definida e
+                                     vazia: nenhuma porta)
+  LANGUAGE, LC_ALL, LC_MESSAGES, LANG
+                                     O idioma das mensagens (com --json: inglês)
+</translation>
     </message>
 </context>
 <context>

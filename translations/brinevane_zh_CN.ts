@@ -723,41 +723,6 @@
 <context>
     <name>ProbeUsage</name>
     <message>
-        <source>
-Examples:
-  brinevane-probe search             Find the instrument; prints the port and rate: COM2 19200
-  brinevane-probe search --fast --parallel
-                                     The same, every port at once, likeliest rate first
-  brinevane-probe connect COM2 19200 Check that it answers there
-  brinevane-probe connect rfc2217://portserver:4001 9600
-                                     The same through a serial device server
-  brinevane-probe --json ports       The ports and their devices, as JSON
-  brinevane-probe help connect       A command&apos;s usage
-
-Environment:
-  BRINEVANE_PORTS                    The ports to use instead of the computer&apos;s own:
-                                     COM1=/dev/ttyUSB0,COM2=rfc2217://HOST:PORT (set and
-                                     empty: no ports at all)
-</source>
-        <extracomment>The end of brinevane-probe --help. Keep the commands, the options, BRINEVANE_PORTS and its value as they are, and the explanations starting at the 38th column.</extracomment>
-        <translation>
-示例:
-  brinevane-probe search             查找仪器；打印端口和波特率: COM2 19200
-  brinevane-probe search --fast --parallel
-                                     同上，所有端口同时进行，最可能的波特率优先
-  brinevane-probe connect COM2 19200 检查仪器是否在该处应答
-  brinevane-probe connect rfc2217://portserver:4001 9600
-                                     同上，通过串口设备服务器
-  brinevane-probe --json ports       以 JSON 列出端口及其设备
-  brinevane-probe help connect       某个命令的用法
-
-环境变量:
-  BRINEVANE_PORTS                    用来代替本计算机自身端口的端口:
-                                     COM1=/dev/ttyUSB0,COM2=rfc2217://HOST:PORT
-                                     （设置为空: 完全没有端口）
-</translation>
-    </message>
-    <message>
         <source>COMMAND</source>
         <extracomment>The word for a command in the usage line: Usage: brinevane-probe [OPTIONS] COMMAND</extracomment>
         <translation>命令</translation>
@@ -825,6 +790,45 @@ Environment:
     <message>
         <source>Run &apos;brinevane-probe --help&apos; for usage.</source>
         <translation>运行 &apos;brinevane-probe --help&apos; 查看用法。</translation>
+    </message>
+    <message>
+        <source>
+Examples:
+  brinevane-probe search             Find the instrument; prints the port and rate: COM2 19200
+  brinevane-probe search --fast --parallel
+                                     The same, every port at once, likeliest rate first
+  brinevane-probe connect COM2 19200 Check that it answers there
+  brinevane-probe connect rfc2217://portserver:4001 9600
+                                     The same through a serial device server
+  brinevane-probe --json ports       The ports and their devices, as JSON
+  brinevane-probe help connect       A command&apos;s usage
+
+Environment:
+  BRINEVANE_PORTS                    The ports to use instead of the computer&apos;s own:
+                                     COM1=/dev/ttyUSB0,COM2=rfc2217://HOST:PORT (set and
+                                     empty: no ports at all)
+  LANGUAGE, LC_ALL, LC_MESSAGES, LANG
+                                     The language of the messages (with --json: English)
+</source>
+        <extracomment>The end of brinevane-probe --help. Keep the commands, the options, BRINEVANE_PORTS and its value as they are, and the explanations starting at the 38th column.</extracomment>
+        <translation>
+示例:
+  brinevane-probe search             查找仪器；打印端口和波特率: COM2 19200
+  brinevane-probe search --fast --parallel
+                                     同上，所有端口同时进行，最可能的波特率优先
+  brinevane-probe connect COM2 19200 检查仪器是否在该处应答
+  brinevane-probe connect rfc2217://portserver:4001 9600
+                                     同上，通过串口设备服务器
+  brinevane-probe --json ports       以 JSON 列出端口及其设备
+  brinevane-probe help connect       某个命令的用法
+
+环境变量:
+  BRINEVANE_PORTS                    用来代替本计算机自身端口的端口:
+                                     COM1=/dev/ttyUSB0,COM2=rfc2217://HOST:PORT
+                                     （设置为空: 完全没有端口）
+  LANGUAGE, LC_ALL, LC_MESSAGES, LANG
+                                     消息所用的语言 (使用 --json 时: 英语)
+</translation>
     </message>
 </context>
 <context>

@@ -66,7 +66,9 @@ constexpr char kHelpEnd[] = BV_NOOP(
     "\nEnvironment:\n"
     "  BRINEVANE_PORTS                    The ports to use instead of the computer's own:\n"
     "                                     COM1=/dev/ttyUSB0,COM2=rfc2217://HOST:PORT (set and\n"
-    "                                     empty: no ports at all)\n");
+    "                                     empty: no ports at all)\n"
+    "  LANGUAGE, LC_ALL, LC_MESSAGES, LANG\n"
+    "                                     The language of the messages (with --json: English)\n");
 
 void PrintHelp(const CLI::App& app, const CLI::App& command) {
     // A command's usage names the program too, as it is typed.
