@@ -99,6 +99,8 @@ void CJobProgressDlg::OnCancel() {
 
 void CJobProgressDlg::SetCaption(const std::string& caption) {
     SetWindowTextW(m_hWnd, Widen(caption).c_str());
+    // The bar is named after what it measures, the job the caption names.
+    SetItemText(m_hWnd, IDC_PROGRESS_NAME, caption);
 }
 
 void CJobProgressDlg::StepBar() {
