@@ -74,7 +74,8 @@ QString QtCatalog::Language() {
 }
 
 QString QtCatalog::Wizard(const char* text) {
-    return QString::fromStdString(wizard_text::Tr(text));
+    // Straight from Qt: the lookup below is for the code that cannot ask Qt itself.
+    return QCoreApplication::translate(wizard_text::kContext, text);
 }
 
 const char* QtCatalog::Lookup(const char* context, const char* source) {
