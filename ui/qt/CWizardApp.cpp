@@ -44,10 +44,6 @@ constexpr const char* kQtValueOptions[] = {"platform",    "platformpluginpath", 
                                            "geometry"};
 constexpr const char* kQtFlagOptions[] = {"reverse", "widgetcount", "nograb", "dograb", "sync"};
 
-QString Text(const std::string& text) {
-    return QString::fromStdString(text);
-}
-
 // Reads Qt's own options, hidden from --help, so that they are not refused as unknown.
 void AddQtOptions(QCommandLineParser& parser) {
     for (const char* name : kQtValueOptions) {
@@ -101,23 +97,26 @@ std::optional<int> CWizardApp::ParseCommandLine(const QStringList& arguments) {
     QCoreApplication::setApplicationVersion(QStringLiteral(BRINEVANE_VERSION_TEXT));
 
     QCommandLineParser parser;
-    parser.setApplicationDescription(Text(TrText(
-        "CWizardApp", "Finds a Brinevane ADCP on a serial port and checks that it answers.")));
+    parser.setApplicationDescription(QCoreApplication::translate(
+        "CWizardApp", "Finds a Brinevane ADCP on a serial port and checks that it answers."));
     // Qt's own options are written with one dash: -platform offscreen.
     parser.setSingleDashWordOptionMode(QCommandLineParser::ParseAsLongOptions);
     const QCommandLineOption help = parser.addHelpOption();
     // -V and -v as in brinevane-probe and brinevane-sim, rather than Qt's own -v.
-    const QCommandLineOption version({QStringLiteral("V"), QStringLiteral("version")},
-                                     Text(TrText("CWizardApp", "Displays version information.")));
+    const QCommandLineOption version(
+        {QStringLiteral("V"), QStringLiteral("version")},
+        QCoreApplication::translate("CWizardApp", "Displays version information."));
     parser.addOption(version);
     const QCommandLineOption verbose(
         {QStringLiteral("v"), QStringLiteral("verbose")},
-        Text(TrText("CWizardApp", "Write each job notification (and the trace) to stderr.")));
+        QCoreApplication::translate("CWizardApp",
+                                    "Write each job notification (and the trace) to stderr."));
     parser.addOption(verbose);
     const QCommandLineOption demo(
         QStringLiteral("demo"),
-        Text(TrText("CWizardApp",
-                    "Say on the first page that the instrument is simulated (brinevane-sim).")));
+        QCoreApplication::translate(
+            "CWizardApp",
+            "Say on the first page that the instrument is simulated (brinevane-sim)."));
     parser.addOption(demo);
     AddQtOptions(parser);
 
@@ -140,7 +139,7 @@ std::optional<int> CWizardApp::ParseCommandLine(const QStringList& arguments) {
         return 0;
     }
     if (!parser.positionalArguments().isEmpty()) {
-        return usageError(Text(TrText("CWizardApp", "unexpected argument '%1'"))
+        return usageError(QCoreApplication::translate("CWizardApp", "unexpected argument '%1'")
                               .arg(parser.positionalArguments().constFirst()));
     }
     // Without a display QApplication would abort; say why instead.

@@ -69,12 +69,9 @@ void QtCatalog::Install() {
     }
 }
 
-QString QtCatalog::Language() {
-    return InUse().language;
-}
-
 QString QtCatalog::Wizard(const char* text) {
-    return QString::fromStdString(wizard_text::Tr(text));
+    // Straight from Qt: the lookup below is for the code that cannot ask Qt itself.
+    return QCoreApplication::translate(wizard_text::kContext, text);
 }
 
 const char* QtCatalog::Lookup(const char* context, const char* source) {
@@ -83,7 +80,7 @@ const char* QtCatalog::Lookup(const char* context, const char* source) {
     if (utf8 == source) {
         return nullptr;
     }
-    std::string key = Language().toStdString();
+    std::string key = InUse().language.toStdString();
     key.append(1, '\0').append(context).append(1, '\0').append(source);
     const std::lock_guard<std::mutex> lock(g_textsMutex);
     return g_texts.emplace(std::move(key), utf8.toStdString()).first->second.c_str();

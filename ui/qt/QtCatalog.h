@@ -13,8 +13,6 @@ class QtCatalog {
     static bool Use(const QString& language);
     // Installs the catalogs in use in the application object made since.
     static void Install();
-    // The language in use, "" for English.
-    static QString Language();
     // One of the wizard's own texts (wizard_text) in the language in use.
     static QString Wizard(const char* text);
 
