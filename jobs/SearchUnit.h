@@ -1,4 +1,5 @@
 #pragma once
+#include <chrono>
 #include <cstdint>
 #include <memory>
 #include <string>
@@ -94,6 +95,8 @@ class SearchUnit {
 
     const RatePlan::Order m_order;
     const Pace m_pace;
+    // The time a port's plan expects before its first try: the same for every port.
+    const std::chrono::milliseconds m_freshTime;
     Listener& m_listener;
     std::vector<std::unique_ptr<Lane>> m_lanes;
     PortRace m_race;
