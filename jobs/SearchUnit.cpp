@@ -253,9 +253,7 @@ void SearchUnit::ReckonTime() {
         milliseconds left = lane->started ? lane->plan.TimeLeft() : m_freshTime;
         if (lane->started) {
             // The try under way, as long as it may take.
-            const auto& how = lane->current.how;
-            const Clock::time_point end =
-                lane->tryStart + how.length + how.passes * probe_timing::kPass;
+            const Clock::time_point end = lane->tryStart + lane->current.how.Time();
             left +=
                 std::max(milliseconds(0), std::chrono::duration_cast<milliseconds>(end - m_now));
         }
