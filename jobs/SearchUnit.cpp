@@ -47,13 +47,13 @@ void SetFailure(SearchRecord::Port& port, std::uint32_t error) {
 }  // namespace
 
 SearchUnit::SearchUnit(RatePlan::Order order, Pace pace, Listener& listener)
-    : m_order(order), m_pace(pace), m_freshTime(RatePlan(order).TimeLeft()), m_listener(listener) {}
+    : m_order(order),
+      m_pace(pace),
+      m_freshTries(RatePlan(order).Left()),
+      m_freshTime(RatePlan(order).TimeLeft()),
+      m_listener(listener) {}
 
 SearchUnit::~SearchUnit() = default;
-
-int SearchUnit::TriesExpected() const {
-    return RatePlan(m_order).Left();
-}
 
 void SearchUnit::Begin(int ports) {
     m_lanes.clear();
