@@ -21,6 +21,10 @@ struct ProbeBreak {
     // A quick try on a line that keeps talking, where garbage proves nothing, waits out its
     // passes.
     bool endOnGarbage = true;
+
+    // The break and its passes: as long as a try takes that ends on neither garbage nor a
+    // prompt.
+    std::chrono::milliseconds Time() const { return length + passes * probe_timing::kPass; }
 };
 
 // One probe of one line at its rate, as a state machine fed the bytes as they come and

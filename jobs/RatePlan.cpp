@@ -62,9 +62,7 @@ int RatePlan::Left() const {
 
 std::chrono::milliseconds RatePlan::TimeLeft() const {
     std::chrono::milliseconds left{0};
-    DryRun([&left](const Try& next) {
-        left += next.how.length + next.how.passes * probe_timing::kPass;
-    });
+    DryRun([&left](const Try& next) { left += next.how.Time(); });
     return left;
 }
 

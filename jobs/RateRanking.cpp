@@ -156,11 +156,6 @@ bool RateRanking::RuledOut(std::int32_t rate) const {
     return impossible >= kImpossibleBytes && impossible * kImpossibleShareOneIn > evidence;
 }
 
-std::string RateRanking::Reason() const {
-    const std::vector<std::int32_t> ranked = Ranked();
-    return ranked.empty() ? std::string() : Reason(ranked.front());
-}
-
 std::string RateRanking::Reason(std::int32_t rate) const {
     const auto last = std::find_if(m_tries.rbegin(), m_tries.rend(),
                                    [](const Try& heard) { return heard.evidence > 0; });

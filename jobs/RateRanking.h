@@ -41,14 +41,13 @@ class RateRanking {
 
     // Why the rate is tried now, as far as the garbage tells, for the progress: "garbage at
     // 9600 points to 4800", "... points to a faster rate"; empty when nothing heard says
-    // anything of it. Reason() gives it for the first of Ranked().
+    // anything of it.
     std::string Reason(std::int32_t rate) const;
 
     // Whether garbage heard at hostRate can have come from an instrument at instrumentRate:
     // every non-zero byte's first low run one that rate gives, but for a stray share.
     static bool CanExplain(std::int32_t hostRate, std::int32_t instrumentRate,
                            const std::string& bytes);
-    std::string Reason() const;
 
   private:
     struct Try {

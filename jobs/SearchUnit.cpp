@@ -47,13 +47,13 @@ void SetFailure(SearchRecord::Port& port, std::uint32_t error) {
 }  // namespace
 
 SearchUnit::SearchUnit(RatePlan::Order order, Pace pace, Listener& listener)
-    : m_order(order), m_pace(pace), m_listener(listener) {}
+    : m_order(order),
+      m_pace(pace),
+      m_freshTries(RatePlan(order).Left()),
+      m_freshTime(RatePlan(order).TimeLeft()),
+      m_listener(listener) {}
 
 SearchUnit::~SearchUnit() = default;
-
-int SearchUnit::TriesExpected() const {
-    return RatePlan(m_order).Left();
-}
 
 void SearchUnit::Begin(int ports) {
     m_lanes.clear();
@@ -245,24 +245,21 @@ void SearchUnit::ReckonTime() {
         m_probing.msLeft = -1;  // no time read yet: the count tells
         return;
     }
-    const auto fresh = RatePlan(m_order).TimeLeft();
     milliseconds total{0};
     for (const auto& lane : m_lanes) {
         if (lane->done) {
             continue;
         }
-        milliseconds left = lane->started ? lane->plan.TimeLeft() : fresh;
+        milliseconds left = lane->started ? lane->plan.TimeLeft() : m_freshTime;
         if (lane->started) {
             // The try under way, as long as it may take.
-            const auto& how = lane->current.how;
-            const Clock::time_point end =
-                lane->tryStart + how.length + how.passes * probe_timing::kPass;
+            const Clock::time_point end = lane->tryStart + lane->current.how.Time();
             left +=
                 std::max(milliseconds(0), std::chrono::duration_cast<milliseconds>(end - m_now));
         }
         total = m_pace == Pace::AllAtOnce ? std::max(total, left) : total + left;
     }
-    total += std::max(0, m_portsToCome) * fresh;
+    total += std::max(0, m_portsToCome) * m_freshTime;
     m_probing.msLeft = total.count();
     m_probing.leftFrom = m_now;
 }

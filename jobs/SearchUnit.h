@@ -1,4 +1,5 @@
 #pragma once
+#include <chrono>
 #include <cstdint>
 #include <memory>
 #include <string>
@@ -47,7 +48,7 @@ class SearchUnit {
     // A new search, of this many ports that exist: each expected to take a port's tries.
     void Begin(int ports);
     // The tries a port is expected to take before its first.
-    int TriesExpected() const;
+    int TriesExpected() const { return m_freshTries; }
 
     // A port passed over without a probe, for the error that kept it from its line;
     // counted: it was among the ports of Begin.
@@ -94,6 +95,9 @@ class SearchUnit {
 
     const RatePlan::Order m_order;
     const Pace m_pace;
+    // The tries and time a port's plan expects before its first try: the same for every port.
+    const int m_freshTries;
+    const std::chrono::milliseconds m_freshTime;
     Listener& m_listener;
     std::vector<std::unique_ptr<Lane>> m_lanes;
     PortRace m_race;

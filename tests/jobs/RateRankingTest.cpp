@@ -50,7 +50,7 @@ int TriesToFind(const std::string& said, std::int32_t instrumentRate, const Wire
             return 1000;  // never reached: cannot happen while the rate is in the list
         }
         if (reasons != nullptr) {
-            *reasons += ranking.Reason() + "; ";
+            *reasons += ranking.Reason(ranked.front()) + "; ";
         }
         rate = ranked.front();
     }
@@ -123,7 +123,7 @@ TEST(RateRankingTest, WithoutGarbageTheSearchOrderStandsAndNoRateIsLost) {
     ranking.Heard(19200, std::string(40, '\0'));  // framing errors only
     const std::vector<std::int32_t> rest{38400, 57600, 115200, 1200, 2400, 4800};
     EXPECT_EQ(ranking.Ranked(), rest);
-    EXPECT_EQ(ranking.Reason(), "");
+    EXPECT_EQ(ranking.Reason(ranking.Ranked().front()), "");
 
     // Garbage reorders, never drops: every rate not tried is still there.
     ranking.Heard(38400, Garbage("\r\nADCP\r\n>", 4800, 38400, Wire{}));
