@@ -294,8 +294,10 @@ std::optional<int> CheckConnection(const ProbeUsage& usage, std::string& portNam
     if (const int number = PortMap::PortNumber(portName)) {
         portName = PortMap::PortName(number);
     }
+    // isdigit on a plain char is undefined for bytes above 0x7F, which a typed word may hold.
+    const auto digit = [](char c) { return c >= '0' && c <= '9'; };
     if (baudText.empty() || baudText.size() > 9 ||
-        !std::all_of(baudText.begin(), baudText.end(), ::isdigit)) {
+        !std::all_of(baudText.begin(), baudText.end(), digit)) {
         //: %1 is what the user typed.
         return usage.Error(
             FillText(TrText("ProbeMain", "'%1' is not a baud rate: give a number, such as 9600"),
