@@ -436,12 +436,7 @@ int main(int argc, char** argv) {
     platform::ConsoleSignals::IgnoreStraySignals();
     // People read the messages in their language; with --json a program reads them, and they
     // stay English whatever the locale, as the fields and codes beside them are.
-    const auto named = [](const char* name) {
-        return [name](const char* arg) { return std::strcmp(arg, name) == 0; };
-    };
-    char** const options = std::find_if(argv + 1, argv + argc, named("--"));
-    const bool json = std::find_if(argv + 1, options, named("--json")) != options;
-    Catalog::Use(json ? std::string() : UserLanguage::Current());
+    Catalog::Use(ProbeUsage::AsksForJson(argc, argv) ? std::string() : UserLanguage::Current());
     int status = kExitFailure;
     try {
         status = Run(argc, argv);
