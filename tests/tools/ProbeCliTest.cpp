@@ -57,6 +57,7 @@ TEST_F(ProbeCliTest, UsageErrorsExitWithTwo) {
              {"search", "--slow"},
              {"connect", "COM1"},
              {"connect", "COM1", "fast"},
+             {"connect", "COM1", "96\xd9\xa0\xd9\xa0"},  // Arabic-Indic zeros are no digits here
              {"connect", "COM1", "9600", "extra"},
              {"connect", "COM1", "12345"},
              {"connect", "LPT1", "9600"},

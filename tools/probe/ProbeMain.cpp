@@ -294,8 +294,10 @@ std::optional<int> CheckConnection(const ProbeUsage& usage, std::string& portNam
     if (const int number = PortMap::PortNumber(portName)) {
         portName = PortMap::PortName(number);
     }
+    // isdigit on a plain char is undefined for bytes above 0x7F, which a typed word may hold.
+    const auto digit = [](char c) { return c >= '0' && c <= '9'; };
     if (baudText.empty() || baudText.size() > 9 ||
-        !std::all_of(baudText.begin(), baudText.end(), ::isdigit)) {
+        !std::all_of(baudText.begin(), baudText.end(), digit)) {
         //: %1 is what the user typed.
         return usage.Error(
             FillText(TrText("ProbeMain", "'%1' is not a baud rate: give a number, such as 9600"),
@@ -434,12 +436,7 @@ int main(int argc, char** argv) {
     platform::ConsoleSignals::IgnoreStraySignals();
     // People read the messages in their language; with --json a program reads them, and they
     // stay English whatever the locale, as the fields and codes beside them are.
-    const auto named = [](const char* name) {
-        return [name](const char* arg) { return std::strcmp(arg, name) == 0; };
-    };
-    char** const options = std::find_if(argv + 1, argv + argc, named("--"));
-    const bool json = std::find_if(argv + 1, options, named("--json")) != options;
-    Catalog::Use(json ? std::string() : UserLanguage::Current());
+    Catalog::Use(ProbeUsage::AsksForJson(argc, argv) ? std::string() : UserLanguage::Current());
     int status = kExitFailure;
     try {
         status = Run(argc, argv);

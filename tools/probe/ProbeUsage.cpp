@@ -3,6 +3,7 @@
 #include <CLI/CLI.hpp>
 #include <algorithm>
 #include <cstdio>
+#include <cstring>
 #include <nlohmann/json.hpp>
 
 #include "platform/os/Translation.h"
@@ -96,8 +97,7 @@ ProbeUsage::ProbeUsage(const CLI::App& app, int argc, const char* const* argv)
             }
         }
     }
-    const auto end = std::find(m_args.begin(), m_args.end(), "--");
-    m_json = std::find(m_args.begin(), end, "--json") != end;
+    m_json = AsksForJson(argc, argv);
     // The usage line says COMMAND, as the errors and the man page do.
     const auto formatter = app.get_formatter();
     //: The word for a command in the usage line: Usage: brinevane-probe [OPTIONS] COMMAND
@@ -130,6 +130,14 @@ void ProbeUsage::NameGroups(CLI::App& app) {
             option->group(options);
         }
     }
+}
+
+bool ProbeUsage::AsksForJson(int argc, const char* const* argv) {
+    const auto named = [](const char* name) {
+        return [name](const char* arg) { return std::strcmp(arg, name) == 0; };
+    };
+    const char* const* const options = std::find_if(argv + 1, argv + argc, named("--"));
+    return std::find_if(argv + 1, options, named("--json")) != options;
 }
 
 std::optional<int> ProbeUsage::Answer(const CLI::App& app) const {

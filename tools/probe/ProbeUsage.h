@@ -34,6 +34,9 @@ class ProbeUsage {
     // headings read in the user's language too. After every option and command is added.
     static void NameGroups(CLI::App& app);
 
+    // True when --json is among the options (before any "--"): a program reads the output.
+    static bool AsksForJson(int argc, const char* const* argv);
+
   private:
     enum class Word { Option, Command };
     // "'conect' is not a command; did you mean connect?"

@@ -103,16 +103,14 @@ CommDriver::Failure NetworkCommDriver::DescribeOpenFailure(const std::string& na
                                             "that the device server is on"),
                                      {address})};
         case kNameLookupTimedOut:
+            //: %1 is a device server's host name (portserver).
+            return {"lookup-failed",
+                    FillText(TrText("NetworkCommDriver",
+                                    "the name %1 could not be looked up: the name service did "
+                                    "not answer in time: check this computer's network "
+                                    "connection, or give the device server's IP address"),
+                             {host})};
         case kNameLookupFailed:
-            if (error == kNameLookupTimedOut) {
-                //: %1 is a device server's host name (portserver).
-                return {"lookup-failed",
-                        FillText(TrText("NetworkCommDriver",
-                                        "the name %1 could not be looked up: the name service did "
-                                        "not answer in time: check this computer's network "
-                                        "connection, or give the device server's IP address"),
-                                 {host})};
-            }
             //: %1 is a device server's host name (portserver).
             return {"lookup-failed",
                     FillText(TrText("NetworkCommDriver",
